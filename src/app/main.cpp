@@ -1,0 +1,31 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <unistd.h>
+
+namespace {
+
+// The browser engine refuses to start its sandbox as root (a container, a
+// live system); without a sandbox it still runs, so ask for none then.
+void AllowBrowserEngineAsRoot() {
+  if (geteuid() != 0) return;
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (!flags.contains("--no-sandbox")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  AllowBrowserEngineAsRoot();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Moxa Website Builder"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Moxa Website Builder"));
+
+  moxa::MainWindow window(moxa::Folders::ForApplication());
+  window.LoadStoredSite();
+  window.move(window.screen()->availableGeometry().center() - window.rect().center());
+  window.show();
+  return QApplication::exec();
+}

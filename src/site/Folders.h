@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace moxa {
+
+// The folders the program works in, each with a trailing "/". Passed by
+// value to whatever needs them, so every operation can run against
+// temporary folders in a test.
+struct Folders {
+  QString ProgramFolder;  // P: the folder of the executable
+  QString TempFolder;     // T: the per-user folder that holds the working folder
+
+  // P + "data/": interface pictures and the template library (read only).
+  QString DataFolder() const { return ProgramFolder + QStringLiteral("data/"); }
+  QString TemplatesFolder() const { return DataFolder() + QStringLiteral("templates/"); }
+  // The folder of template number N (its folder number, not its gallery position).
+  QString TemplateFolder(int number) const;
+  // W = T + "wbx1988/": the only copy of the user's pages.
+  QString WorkFolder() const { return TempFolder + QStringLiteral("wbx1988/"); }
+  // V = W + "preview/".
+  QString PreviewFolder() const { return WorkFolder() + QStringLiteral("preview/"); }
+  // W + file name + ".html".
+  QString PageFile(const QString& fileName) const;
+
+  // The folders of the running program. Needs the application object.
+  static Folders ForApplication();
+  // Folders rooted at the given places (a trailing "/" is ensured).
+  static Folders At(const QString& programFolder, const QString& tempFolder);
+};
+
+// Appends "/" unless the path already ends with one.
+QString WithTrailingSlash(const QString& path);
+
+// T: the per-user folder for the working folder. Persistent, unlike the
+// system's temporary folder, because the working folder holds the only copy
+// of the user's pages.
+QString GetTempFolder();
+
+}  // namespace moxa

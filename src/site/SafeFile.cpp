@@ -1,0 +1,17 @@
+#include "site/SafeFile.h"
+
+#include <QSaveFile>
+
+namespace moxa {
+
+bool WriteFileSafely(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace moxa

@@ -1,0 +1,25 @@
+#include "site/Site.h"
+
+namespace moxa {
+
+bool Site::AppendPage(const TSitePage& page) {
+  if (IsFull()) return false;
+  pages_.push_back(page);
+  return true;
+}
+
+int Site::IndexOfFileName(const QString& fileName) const {
+  for (int i = 0; i < PageCount(); ++i) {
+    if (pages_[static_cast<size_t>(i)].FileName == fileName) return i;
+  }
+  return -1;
+}
+
+void Site::Reset() {
+  SiteAccount = TAccount{};
+  SelectedTemplateIndex = 0;
+  OpenPageFileName.clear();
+  pages_.clear();
+}
+
+}  // namespace moxa

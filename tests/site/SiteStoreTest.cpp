@@ -1,0 +1,254 @@
+#include "platform/SettingsStore.h"
+#include "site/SiteStore.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+class SiteStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SettingsStore store;
+    store.Clear();
+    ASSERT_TRUE(store.Commit());
+  }
+
+  static QString Stored(const char* name) { return SettingsStore().ReadSetting(QLatin1String(name)); }
+  static void Store(const char* name, const QString& value) {
+    SettingsStore store;
+    store.WriteSetting(QLatin1String(name), value);
+    ASSERT_TRUE(store.Commit());
+  }
+
+  static TSitePage MakePage(int n) {
+    TSitePage page;
+    const QString s = QString::number(n);
+    page.Label_ = QStringLiteral("Label, \"quoted\" ") + s;
+    page.FileName = QStringLiteral("page-") + s;
+    page.WindowTitle = QStringLiteral("Title = é ") + s;
+    page.Description = QStringLiteral("@at start; semi ") + s;
+    page.Keywords = QStringLiteral("a,b,c ") + s;
+    page.Heading = QStringLiteral("  leading spaces ") + s;
+    page.Text1 = QStringLiteral("back\\slash ") + s;
+    page.Text2 = QStringLiteral("[brackets] ") + s;
+    page.Text3 = QStringLiteral("Ünïcødé 😀 ") + s;
+    page.Text4 = QStringLiteral("#hash ") + s;
+    page.Text5 = QString();
+    page.Text6 = QStringLiteral("line\nbreak ") + s;
+    page.ShowInMenu = n % 2 == 0;
+    page.IsHomePage = n == 0;
+    page.Changed = n % 3 == 0;
+    return page;
+  }
+
+  static Site MakeSite(int pages) {
+    Site site;
+    TAccount& a = site.SiteAccount;
+    a.FirstName = QStringLiteral("Ada");
+    a.LastName = QStringLiteral("O'Brien, Jr.");
+    a.Email = QStringLiteral("ada@example.org");
+    a.Password = QStringLiteral("p@ss=word,1");
+    a.UnixName = QStringLiteral("adasite");
+    a.Domain = QStringLiteral("ada.example");
+    a.FtpHost = QStringLiteral("ftp.ada.example");
+    a.FtpUsername = QStringLiteral("ada");
+    a.FtpPassword = QStringLiteral("secret");
+    a.FtpPort = 2121;
+    a.FtpPath = QStringLiteral("/public_html");
+    a.HostingPackage = QStringLiteral("plus");
+    a.MoxaSiteStatus = true;
+    a.UnixCreated = true;
+    site.SelectedTemplateIndex = 5;
+    for (int n = 0; n < pages; ++n) site.AppendPage(MakePage(n));
+    return site;
+  }
+};
+
+TEST_F(SiteStoreTest, FourPageSiteRoundTripsWithEveryAccountValue) {
+  const Site saved = MakeSite(4);
+  ASSERT_TRUE(SaveAccount(saved));
+  ASSERT_TRUE(SavePageTable(saved));
+
+  EXPECT_EQ(Stored("PageCount"), "3");
+  EXPECT_EQ(Stored("Page_FileName_3"), "page-3");
+  EXPECT_EQ(Stored("Page_ShowInMenu_0"), "true");
+  EXPECT_EQ(Stored("Page_IsHomePage_1"), "false");
+  EXPECT_EQ(Stored("FtpPort"), "2121");
+  EXPECT_EQ(Stored("SelectedTemplateIndex"), "5");
+  EXPECT_FALSE(SettingsStore().Contains(QStringLiteral("Page_FileName_4")));
+
+  Site loaded;
+  ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  // The own-domain values come back too, so a paid site still publishes to
+  // its own server after a restart.
+  EXPECT_EQ(loaded.SiteAccount, saved.SiteAccount);
+  EXPECT_EQ(loaded.SelectedTemplateIndex, 5);
+  EXPECT_EQ(loaded.LastPageIndex(), 3);
+  EXPECT_EQ(loaded.SitePages(), saved.SitePages());
+}
+
+TEST_F(SiteStoreTest, StoreLivesInTheNamedPerUserFile) {
+  ASSERT_TRUE(SaveAccount(MakeSite(0)));
+  const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                       QStringLiteral("/Davodozid I9 Vere.conf");
+  ASSERT_TRUE(QFile::exists(file)) << file.toStdString();
+}
+
+TEST_F(SiteStoreTest, SiteWithoutPagesStoresMinusOneAndLoadsEmpty) {
+  const Site saved = MakeSite(0);
+  ASSERT_TRUE(SaveAccount(saved));
+  ASSERT_TRUE(SavePageTable(saved));
+  EXPECT_EQ(Stored("PageCount"), "-1");
+
+  Site loaded;
+  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  EXPECT_EQ(loaded.LastPageIndex(), -1);
+  EXPECT_EQ(loaded.PageCount(), 0);
+}
+
+TEST_F(SiteStoreTest, DeletedPageLosesItsTextsButKeepsItsUnreadFlags) {
+  Site site = MakeSite(4);
+  ASSERT_TRUE(SaveAccount(site));
+  ASSERT_TRUE(SavePageTable(site));
+  site.SitePages().erase(site.SitePages().begin() + 1);
+  ASSERT_TRUE(SavePageTable(site));
+
+  EXPECT_EQ(Stored("PageCount"), "2");
+  const SettingsStore store;
+  for (const char* field : {"Label", "FileName", "WindowTitle", "Description", "Keywords",
+                            "Heading", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
+    EXPECT_FALSE(store.Contains(QStringLiteral("Page_%1_3").arg(QLatin1String(field)))) << field;
+  }
+  for (const char* flag : {"ShowInMenu", "IsHomePage", "Changed"}) {
+    EXPECT_TRUE(store.Contains(QStringLiteral("Page_%1_3").arg(QLatin1String(flag)))) << flag;
+  }
+
+  Site loaded;
+  ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  ASSERT_EQ(loaded.PageCount(), 3);
+  EXPECT_EQ(loaded.Page(1).FileName, "page-2");
+  EXPECT_EQ(loaded.SitePages(), site.SitePages());
+}
+
+TEST_F(SiteStoreTest, BooleansLoadTrueOnlyForExactlyTrue) {
+  const struct {
+    const char* stored;
+    bool expected;
+  } cases[] = {{"true", true}, {"TRUE", false}, {"True", false}, {"1", false},
+               {"", false},    {" true", false}, {"yes", false}};
+  for (const auto& c : cases) {
+    SetUp();
+    ASSERT_TRUE(SaveAccount(MakeSite(0)));
+    ASSERT_TRUE(SavePageTable(MakeSite(0)));
+    Store("MoxaSiteStatus", QLatin1String(c.stored));
+    Site loaded;
+    ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+    EXPECT_EQ(loaded.SiteAccount.MoxaSiteStatus, c.expected) << c.stored;
+  }
+}
+
+TEST_F(SiteStoreTest, AbsentFlagLoadsFalse) {
+  ASSERT_TRUE(SaveAccount(MakeSite(0)));
+  ASSERT_TRUE(SavePageTable(MakeSite(0)));
+  {
+    SettingsStore store;
+    store.RemoveSetting(QStringLiteral("UnixCreated"));
+    ASSERT_TRUE(store.Commit());
+  }
+  Site loaded;
+  ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  EXPECT_FALSE(loaded.SiteAccount.UnixCreated);
+}
+
+TEST_F(SiteStoreTest, EmptyStoreOrEmptyUnixNameMeansNoSite) {
+  Site loaded;
+  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::NoSite);
+
+  Site saved = MakeSite(4);
+  saved.SiteAccount.UnixName.clear();
+  ASSERT_TRUE(SaveAccount(saved));
+  ASSERT_TRUE(SavePageTable(saved));
+  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::NoSite);
+  EXPECT_EQ(loaded.SiteAccount, TAccount{});
+  EXPECT_EQ(loaded.PageCount(), 0);
+}
+
+TEST_F(SiteStoreTest, NonIntegerPageCountStopsAfterTheAccount) {
+  const Site saved = MakeSite(4);
+  ASSERT_TRUE(SaveAccount(saved));
+  ASSERT_TRUE(SavePageTable(saved));
+  Store("PageCount", QStringLiteral("three"));
+
+  Site loaded;
+  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::Stopped);
+  EXPECT_EQ(loaded.SiteAccount.UnixName, "adasite");
+  EXPECT_EQ(loaded.SelectedTemplateIndex, 5);
+  EXPECT_EQ(loaded.PageCount(), 0);
+}
+
+TEST_F(SiteStoreTest, NonIntegerTemplateIndexStopsBeforeThePages) {
+  const Site saved = MakeSite(4);
+  ASSERT_TRUE(SaveAccount(saved));
+  ASSERT_TRUE(SavePageTable(saved));
+  Store("SelectedTemplateIndex", QString());
+
+  Site loaded;
+  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::Stopped);
+  EXPECT_EQ(loaded.SiteAccount.Email, "ada@example.org");
+  EXPECT_EQ(loaded.SelectedTemplateIndex, 0);
+  EXPECT_EQ(loaded.PageCount(), 0);
+}
+
+TEST_F(SiteStoreTest, StoredPageCountAboveCapacityLoadsOnlyTheCapacity) {
+  Site saved = MakeSite(0);
+  for (int n = 0; n < Site::kPageCapacity; ++n) {
+    TSitePage page;
+    page.FileName = QStringLiteral("p%1").arg(n);
+    ASSERT_TRUE(saved.AppendPage(page));
+  }
+  EXPECT_FALSE(saved.AppendPage(TSitePage{}));
+  ASSERT_TRUE(SaveAccount(saved));
+  ASSERT_TRUE(SavePageTable(saved));
+  Store("PageCount", QStringLiteral("5000"));
+
+  Site loaded;
+  ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  ASSERT_EQ(loaded.PageCount(), Site::kPageCapacity);
+  EXPECT_EQ(loaded.Page(1000).FileName, "p1000");
+
+  // Saving again from such a store must not walk to index 5000 or beyond the table.
+  ASSERT_TRUE(SavePageTable(loaded));
+  EXPECT_EQ(Stored("PageCount"), "1000");
+}
+
+TEST(ParseDecimalTest, AcceptsOnlyPlainDecimalIntegers) {
+  const struct {
+    const char* text;
+    std::optional<qint32> expected;
+  } cases[] = {
+      {"0", 0},          {"3", 3},
+      {"-1", -1},        {"0042", 42},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", std::nullopt},
+      {"99999999999", std::nullopt},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"+3", std::nullopt},
+      {" 3", std::nullopt},
+      {"3 ", std::nullopt},
+      {"3.0", std::nullopt},
+      {"0x10", std::nullopt},
+      {"three", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseDecimal(QLatin1String(c.text)), c.expected) << '"' << c.text << '"';
+  }
+}
+
+}  // namespace
+}  // namespace moxa

@@ -1,0 +1,28 @@
+// The main of every test executable: a temporary home, the application
+// object the code under test needs, then GoogleTest.
+#include "support/TestSupport.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#if defined(MOXA_TEST_WIDGETS_APP)
+#include <QApplication>
+using TestApplication = QApplication;
+#elif defined(MOXA_TEST_GUI_APP)
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
+
+int main(int argc, char** argv) {
+  moxa::test::PrepareTemporaryHome();
+  ::testing::InitGoogleTest(&argc, argv);
+  TestApplication app(argc, argv);
+  TestApplication::setApplicationName(QStringLiteral("Moxa Website Builder"));
+  const int result = RUN_ALL_TESTS();
+  QDir(moxa::test::TemporaryHome()).removeRecursively();
+  return result;
+}
