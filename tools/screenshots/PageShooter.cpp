@@ -1,0 +1,115 @@
+#include "PageShooter.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+#include <QUrl>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace moxa::tools {
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 20000;
+constexpr int kReadyTimeoutMs = 8000;
+
+// True once web fonts have loaded and every picture has arrived.
+const char* const kReadyScript =
+    "document.readyState === 'complete' && document.fonts.status === 'loaded' && "
+    "Array.from(document.images).every(function (i) { return i.complete; })";
+
+}  // namespace
+
+PageShooter::PageShooter() : view_(new QWebEngineView) {
+  view_->setAttribute(Qt::WA_DontShowOnScreen);
+  QWebEngineSettings* settings = view_->settings();
+  settings->setAttribute(QWebEngineSettings::ShowScrollBars, false);
+  settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+  settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+  view_->resize(1200, 900);
+  view_->show();
+}
+
+PageShooter::~PageShooter() { delete view_; }
+
+bool PageShooter::Load(const QString& htmlFile, QString* error) {
+  QEventLoop loop;
+  bool finished = false;
+  bool ok = false;
+  QObject::connect(view_, &QWebEngineView::loadFinished, &loop, [&](bool success) {
+    finished = true;
+    ok = success;
+    loop.quit();
+  });
+  QTimer::singleShot(kLoadTimeoutMs, &loop, &QEventLoop::quit);
+  view_->load(QUrl::fromLocalFile(QFileInfo(htmlFile).absoluteFilePath()));
+  loop.exec();
+  QObject::disconnect(view_, &QWebEngineView::loadFinished, &loop, nullptr);
+  if (!finished) {
+    *error = QStringLiteral("timed out loading %1").arg(htmlFile);
+    return false;
+  }
+  if (!ok) {
+    *error = QStringLiteral("could not load %1").arg(htmlFile);
+    return false;
+  }
+  return true;
+}
+
+QVariant PageShooter::Evaluate(const QString& script) {
+  QEventLoop loop;
+  QVariant result;
+  view_->page()->runJavaScript(script, [&](const QVariant& value) {
+    result = value;
+    loop.quit();
+  });
+  QTimer::singleShot(kReadyTimeoutMs, &loop, &QEventLoop::quit);
+  loop.exec();
+  return result;
+}
+
+void PageShooter::WaitUntilReady() {
+  for (int waited = 0; waited < kReadyTimeoutMs; waited += 100) {
+    if (Evaluate(QString::fromLatin1(kReadyScript)).toBool()) return;
+    Settle(100);
+  }
+}
+
+void PageShooter::Settle(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+QImage PageShooter::Shoot(const QString& htmlFile, QSize viewport, bool fullPage, QString* error) {
+  view_->resize(viewport);
+  if (!Load(htmlFile, error)) return {};
+  WaitUntilReady();
+  Settle(400);
+  if (fullPage) {
+    const int height = Evaluate(QStringLiteral("Math.ceil(document.documentElement.scrollHeight)")).toInt();
+    if (height > viewport.height()) {
+      view_->resize(viewport.width(), qMin(height, 20000));
+      Settle(600);
+    }
+  }
+  QImage image = view_->grab().toImage();
+  if (image.isNull()) *error = QStringLiteral("nothing was rendered for %1").arg(htmlFile);
+  return image;
+}
+
+QImage MakeThumbnail(const QImage& rendering, QSize thumbnailSize) {
+  // Scaling in steps of at most one half keeps thin lines and text from
+  // aliasing into noise.
+  QImage image = rendering.convertToFormat(QImage::Format_RGB32);
+  while (image.width() / 2 >= thumbnailSize.width() && image.height() / 2 >= thumbnailSize.height()) {
+    image = image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  image = image.scaled(thumbnailSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return image.convertToFormat(QImage::Format_RGB888);
+}
+
+}  // namespace moxa::tools

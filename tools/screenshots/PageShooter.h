@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class QWebEngineView;
+
+namespace moxa::tools {
+
+// Renders local HTML files in one browser view and grabs what it shows.
+// Synchronous: each call runs its own event loop until the page has loaded,
+// its fonts and pictures are ready and it has been painted.
+class PageShooter {
+ public:
+  PageShooter();
+  ~PageShooter();
+  PageShooter(const PageShooter&) = delete;
+  PageShooter& operator=(const PageShooter&) = delete;
+
+  // The page at its viewport size; with fullPage the view grows to the
+  // page's whole height first. A null image and a message on failure.
+  QImage Shoot(const QString& htmlFile, QSize viewport, bool fullPage, QString* error);
+
+ private:
+  bool Load(const QString& htmlFile, QString* error);
+  QVariant Evaluate(const QString& script);
+  void WaitUntilReady();
+  void Settle(int milliseconds);
+
+  QWebEngineView* view_;
+};
+
+// The gallery thumbnail: the desktop rendering scaled to the thumbnail size,
+// 24-bit RGB without alpha.
+QImage MakeThumbnail(const QImage& rendering, QSize thumbnailSize);
+
+}  // namespace moxa::tools
