@@ -1,5 +1,7 @@
 #include "site/FolderOps.h"
 
+#include "site/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +36,14 @@ void ClearFolderFiles(const QString& folder) {
   for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
     QFile::remove(entry.filePath());
   }
+}
+
+bool CopyFileReplacing(const QString& source, const QString& destination) {
+  QFile file(source);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return false;
+  return WriteFileSafely(destination, bytes);
 }
 
 }  // namespace moxa

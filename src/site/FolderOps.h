@@ -12,4 +12,9 @@ void CopyFolder(const QString& source, const QString& destination);
 // Deletes every file directly inside `folder`; sub-folders stay.
 void ClearFolderFiles(const QString& folder);
 
+// Copies `source` over `destination`, written safely: the destination is
+// either the whole new copy or left as it was. False when the source cannot
+// be read or the destination cannot be written.
+bool CopyFileReplacing(const QString& source, const QString& destination);
+
 }  // namespace moxa

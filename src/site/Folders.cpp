@@ -18,6 +18,10 @@ QString Folders::PageFile(const QString& fileName) const {
   return WorkFolder() + fileName + QStringLiteral(".html");
 }
 
+QString Folders::PreviewPageFile(const QString& fileName) const {
+  return PreviewFolder() + fileName + QStringLiteral(".html");
+}
+
 Folders Folders::ForApplication() {
   return At(QCoreApplication::applicationDirPath(), GetTempFolder());
 }

@@ -22,6 +22,10 @@ struct Folders {
   QString PreviewFolder() const { return WorkFolder() + QStringLiteral("preview/"); }
   // W + file name + ".html".
   QString PageFile(const QString& fileName) const;
+  // V + file name + ".html".
+  QString PreviewPageFile(const QString& fileName) const;
+  // W + "editpage_.html": the page open in the editor, its links disabled.
+  QString WorkingCopyFile() const { return WorkFolder() + QStringLiteral("editpage_.html"); }
 
   // The folders of the running program. Needs the application object.
   static Folders ForApplication();

@@ -72,3 +72,23 @@ TEST(ClearFolderFilesTest, RemovesTopLevelFilesAndKeepsSubFolders) {
 
 }  // namespace
 }  // namespace moxa
+
+namespace moxa {
+namespace {
+
+TEST(CopyFileReplacingTest, ReplacesTheTargetOrLeavesItWhole) {
+  QTemporaryDir dir;
+  const QString source = dir.filePath(QStringLiteral("a.html"));
+  const QString target = dir.filePath(QStringLiteral("b.html"));
+  test::WriteBytes(source, "new");
+  test::WriteBytes(target, "old and longer");
+  EXPECT_TRUE(CopyFileReplacing(source, target));
+  EXPECT_EQ(test::ReadBytes(target), "new");
+
+  EXPECT_FALSE(CopyFileReplacing(dir.filePath(QStringLiteral("absent.html")), target));
+  EXPECT_EQ(test::ReadBytes(target), "new");
+  EXPECT_FALSE(CopyFileReplacing(source, dir.filePath(QStringLiteral("no/such/folder.html"))));
+}
+
+}  // namespace
+}  // namespace moxa
