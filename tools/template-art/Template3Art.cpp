@@ -1,0 +1,4 @@
+#include "Painting.h"
+namespace moxa::art {
+std::vector<Picture> Template3Pictures() { return {}; }
+}

@@ -1,0 +1,232 @@
+#!/bin/sh
+# Draws the pictures of templates 5 to 8 (data/templates/N/bin/img/) with ImageMagick.
+# Every picture is generated from shapes, gradients and seeded random numbers, so a run
+# gives the same files again. Needs the Debian package imagemagick (convert) and awk.
+#
+#   tools/template-art/make-art.sh            all four templates
+#   tools/template-art/make-art.sh 6 8        only the named ones
+set -eu
+
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+CONVERT=${CONVERT:-convert}
+Q="-strip -sampling-factor 4:2:0 -interlace Plane -quality"
+TMP=$(mktemp -d)
+trap 'rm -rf "$TMP"' EXIT
+
+# ---------------------------------------------------------------- shape helpers (awk)
+
+# A mountain ridge by midpoint displacement, closed to the bottom edge: a polygon.
+cat > "$TMP/ridge.awk" <<'EOF'
+BEGIN {
+  srand(seed); n = 2^depth;
+  y[0] = base + (rand()-0.5)*rough; y[n] = base + (rand()-0.5)*rough;
+  step = n; amp = rough;
+  while (step > 1) {
+    half = step/2;
+    for (i = half; i < n; i += step) y[i] = (y[i-half] + y[i+half])/2 + (rand()-0.5)*amp;
+    amp *= decay; step = half;
+  }
+  out = "polygon ";
+  for (i = 0; i <= n; i++) out = out sprintf("%.1f,%.1f ", i*w/n, y[i]);
+  out = out sprintf("%d,%d 0,%d ", w, h + 10, h + 10);
+  # fir trees standing on the ridge
+  if (trees > 0) {
+    for (t = 0; t < trees; t++) {
+      i = int(rand()*n); x = i*w/n; ty = y[i] + 4; th = tmin + rand()*(tmax - tmin); tw = th*0.42;
+      for (k = 0; k < 3; k++) {
+        top = ty - th + k*th*0.22; bot = ty - th*0.45 + k*th*0.22 + th*0.12*k; half = tw*(0.45 + k*0.28);
+        out = out sprintf("polygon %.0f,%.0f %.0f,%.0f %.0f,%.0f ", x, top, x - half, bot, x + half, bot);
+      }
+      out = out sprintf("rectangle %.0f,%.0f %.0f,%.0f ", x - th*0.03, ty - th*0.2, x + th*0.03, ty + 6);
+    }
+  }
+  print out;
+}
+EOF
+
+# Soft random circles (bokeh), colours picked from a list.
+cat > "$TMP/dots.awk" <<'EOF'
+BEGIN {
+  srand(seed); nc = split(cols, c, " ");
+  for (i = 0; i < n; i++) {
+    x = rand()*w; y = rand()*h; r = rmin + rand()*(rmax - rmin);
+    printf "fill %s circle %.0f,%.0f %.0f,%.0f ", c[1 + int(rand()*nc)], x, y, x + r, y;
+  }
+}
+EOF
+
+# A flower: rings of translucent petals around a centre.
+cat > "$TMP/flower.awk" <<'EOF'
+BEGIN {
+  srand(seed); out = "";
+  for (ring = 0; ring < rings; ring++) {
+    np = petals - ring*2; len = size*(1 - ring*0.28); wid = len*0.42; off = rand()*60;
+    for (p = 0; p < np; p++) {
+      a = off + p*360/np;
+      out = out sprintf("push graphic-context translate %d,%d rotate %.1f fill %s ellipse 0,%.0f %.0f,%.0f 0,360 pop graphic-context ", cx, cy, a, (ring % 2 ? c2 : c1), -len*0.55, wid, len*0.55);
+    }
+  }
+  out = out sprintf("fill %s circle %d,%d %d,%d ", cc, cx, cy, cx + size*0.16, cy);
+  print out;
+}
+EOF
+
+# A leafy stem along a quadratic curve.
+cat > "$TMP/stem.awk" <<'EOF'
+BEGIN {
+  pi = 3.14159265; line = "";
+  for (i = 0; i <= 40; i++) {
+    t = i/40; x = (1-t)^2*x0 + 2*(1-t)*t*qx + t^2*x1; y = (1-t)^2*y0 + 2*(1-t)*t*qy + t^2*y1;
+    line = line sprintf("%.0f,%.0f ", x, y);
+  }
+  out = sprintf("stroke %s stroke-width %d fill none polyline %s stroke none ", col, sw, line);
+  for (i = 1; i < n; i++) {
+    t = i/n; x = (1-t)^2*x0 + 2*(1-t)*t*qx + t^2*x1; y = (1-t)^2*y0 + 2*(1-t)*t*qy + t^2*y1;
+    dx = 2*(1-t)*(qx-x0) + 2*t*(x1-qx); dy = 2*(1-t)*(qy-y0) + 2*t*(y1-qy);
+    ang = atan2(dy, dx)*180/pi; side = (i % 2 ? 55 : -55); L = len*(1 - 0.45*t);
+    out = out sprintf("push graphic-context translate %.0f,%.0f rotate %.1f fill %s ellipse %.0f,0 %.0f,%.0f 0,360 pop graphic-context ", x, y, ang + side, (i % 3 ? col : col2), L*0.5, L*0.5, L*0.2);
+  }
+  print out;
+}
+EOF
+
+# A shelf of books: random widths, heights and colours.
+cat > "$TMP/books.awk" <<'EOF'
+BEGIN {
+  srand(seed); nc = split(cols, c, " "); out = "";
+  for (s = 0; s < shelves; s++) {
+    sy = top + (s + 1)*pitch; x = margin;
+    while (x < w - margin - 30) {
+      bw = 18 + int(rand()*26); bh = pitch*(0.55 + rand()*0.35); col = c[1 + int(rand()*nc)];
+      if (rand() < 0.08 && x < w - margin - 120) {
+        # a book lying flat, or a little gap
+        x += 14 + int(rand()*20); continue;
+      }
+      out = out sprintf("fill %s rectangle %d,%.0f %d,%d ", col, x, sy - bh, x + bw - 3, sy);
+      if (rand() < 0.6) out = out sprintf("fill rgba(255,255,255,0.35) rectangle %d,%.0f %d,%.0f ", x + 3, sy - bh*0.8, x + bw - 6, sy - bh*0.8 + 4);
+      if (rand() < 0.4) out = out sprintf("fill rgba(0,0,0,0.18) rectangle %d,%.0f %d,%.0f ", x + 3, sy - bh*0.3, x + bw - 6, sy - bh*0.3 + 6);
+      x += bw;
+    }
+    out = out sprintf("fill %s rectangle 0,%d %d,%d ", shelf, sy, w, sy + 14);
+  }
+  print out;
+}
+EOF
+
+# Confetti: little rotated rectangles and dots.
+cat > "$TMP/confetti.awk" <<'EOF'
+BEGIN {
+  srand(seed); nc = split(cols, c, " ");
+  for (i = 0; i < n; i++) {
+    x = rand()*w; y = rand()*h; col = c[1 + int(rand()*nc)];
+    if (rand() < 0.6) printf "push graphic-context translate %.0f,%.0f rotate %.0f fill %s rectangle -%d,-%d %d,%d pop graphic-context ", x, y, rand()*180, col, 4 + int(rand()*6), 2 + int(rand()*3), 4 + int(rand()*6), 2 + int(rand()*3);
+    else printf "fill %s circle %.0f,%.0f %.0f,%.0f ", col, x, y, x + 3 + rand()*5, y;
+  }
+}
+EOF
+
+ridge() { # seed base rough decay w h [trees tmin tmax]
+  awk -v seed="$1" -v depth=7 -v base="$2" -v rough="$3" -v decay="$4" -v w="$5" -v h="$6" \
+      -v trees="${7:-0}" -v tmin="${8:-0}" -v tmax="${9:-0}" -f "$TMP/ridge.awk"
+}
+dots() { # seed n rmin rmax w h "colours"
+  awk -v seed="$1" -v n="$2" -v rmin="$3" -v rmax="$4" -v w="$5" -v h="$6" -v cols="$7" -f "$TMP/dots.awk"
+}
+flower() { # seed cx cy size rings petals c1 c2 centre
+  awk -v seed="$1" -v cx="$2" -v cy="$3" -v size="$4" -v rings="$5" -v petals="$6" \
+      -v c1="$7" -v c2="$8" -v cc="$9" -f "$TMP/flower.awk"
+}
+stem() { # x0 y0 qx qy x1 y1 leaves leaflen colour colour2
+  awk -v x0="$1" -v y0="$2" -v qx="$3" -v qy="$4" -v x1="$5" -v y1="$6" -v n="$7" -v len="$8" \
+      -v sw=5 -v col="$9" -v col2="${10}" -f "$TMP/stem.awk"
+}
+
+# ---------------------------------------------------------------- template 5: a wedding
+
+art5() {
+  D="$ROOT/data/templates/5/bin/img"; mkdir -p "$D"
+  ROSE='rgba(226,160,160,0.55)'; PEACH='rgba(244,200,190,0.6)'; GOLD='rgba(214,170,110,0.95)'
+  SAGE='rgba(127,150,120,0.9)'; SAGE2='rgba(163,184,152,0.9)'
+
+  # the header picture: blush and sage light with flowers in two corners
+  W=1400; H=620
+  $CONVERT -size ${W}x${H} gradient:'#fbf3ec-#f1d6cf' \
+    \( -size ${W}x${H} xc:none -draw "$(dots 3 40 60 220 $W $H 'rgba(232,180,176,0.55) rgba(200,214,190,0.55) rgba(246,214,190,0.6) rgba(214,160,170,0.45)')" -blur 0x45 \) -composite \
+    \( -size ${W}x${H} xc:none -draw "$(dots 7 45 8 36 $W $H 'rgba(255,255,255,0.5) rgba(255,240,230,0.45) rgba(255,250,240,0.55)')" -blur 0x4 \) -composite \
+    -draw "$(stem 20 560 200 400 420 520 9 120 "$SAGE" "$SAGE2")" \
+    -draw "$(flower 11 250 440 150 3 12 "$ROSE" "$PEACH" "$GOLD")" \
+    -draw "$(flower 12 420 510 90 2 10 "$PEACH" "$ROSE" "$GOLD")" \
+    -draw "$(stem 1380 110 1200 220 980 130 9 110 "$SAGE" "$SAGE2")" \
+    -draw "$(flower 13 1160 200 140 3 12 "$ROSE" "$PEACH" "$GOLD")" \
+    -draw "$(flower 14 1320 300 80 2 10 "$PEACH" "$ROSE" "$GOLD")" \
+    -blur 0x0.8 $Q 80 "$D/hero.jpg"
+
+  # our story: two rings
+  W=700; H=860
+  $CONVERT -size ${W}x${H} gradient:'#f7e7e1-#ecd2cc' \
+    \( -size ${W}x${H} xc:none -draw "$(dots 21 26 20 90 $W $H 'rgba(255,255,255,0.5) rgba(255,236,226,0.5)')" -blur 0x12 \) -composite \
+    -fill none -stroke '#b88a3a' -strokewidth 26 -draw "circle 290,470 290,330" \
+    -stroke '#e3c27a' -strokewidth 10 -draw "circle 290,470 290,336" \
+    -stroke '#a97c33' -strokewidth 24 -draw "circle 420,420 420,290" \
+    -stroke '#efd598' -strokewidth 8 -draw "circle 420,420 420,296" \
+    -stroke none -fill '#f8fbff' -draw "polygon 395,262 445,262 462,280 420,318 378,280" \
+    -fill '#d8e6f2' -draw "polygon 395,262 420,262 420,318 378,280" \
+    -draw "$(stem 80 860 160 700 60 560 8 90 "$SAGE" "$SAGE2")" \
+    -draw "$(flower 22 120 780 120 3 12 "$ROSE" "$PEACH" "$GOLD")" \
+    -blur 0x0.7 $Q 82 "$D/story.jpg"
+
+  # the gallery
+  W=640; H=640
+  $CONVERT -size ${W}x${H} xc:'#f7ece6' \
+    -draw "$(stem 90 600 200 260 560 90 12 100 "$SAGE" "$SAGE2")" \
+    -draw "$(flower 31 320 320 200 3 12 "$ROSE" "$PEACH" "$GOLD")" \
+    -draw "$(flower 32 500 150 100 2 10 'rgba(240,210,200,0.7)' "$ROSE" "$GOLD")" \
+    -blur 0x0.8 $Q 80 "$D/gallery-1.jpg"
+
+  $CONVERT -size ${W}x${H} gradient:'#3a2c3a-#5a3d4a' \
+    \( -size ${W}x${H} xc:none -draw "$(dots 41 60 10 60 $W $H 'rgba(255,214,150,0.55) rgba(255,190,140,0.45) rgba(255,240,200,0.6)')" -blur 0x10 \) -composite \
+    \( -size ${W}x${H} xc:none -draw "$(dots 42 40 3 10 $W $H 'rgba(255,236,190,0.9) rgba(255,255,230,0.8)')" -blur 0x2 \) -composite \
+    $Q 80 "$D/gallery-2.jpg"
+
+  # a three-tier cake
+  $CONVERT -size ${W}x${H} gradient:'#e9efe4-#d5e0cf' \
+    -fill 'rgba(255,255,255,0.7)' -draw "ellipse 320,560 230,34 0,360" \
+    -fill '#fffaf3' -draw "roundrectangle 130,400 510,550 14,14" \
+    -fill '#fdf5ec' -draw "roundrectangle 180,270 460,405 12,12" \
+    -fill '#fffaf3' -draw "roundrectangle 230,160 410,275 10,10" \
+    -fill '#e8b7b2' -draw "rectangle 130,500 510,516" -draw "rectangle 180,370 460,384" -draw "rectangle 230,245 410,257" \
+    -draw "$(flower 51 320 150 56 2 9 'rgba(226,150,150,0.8)' 'rgba(244,196,186,0.85)' "$GOLD")" \
+    -draw "$(flower 52 470 400 40 2 8 'rgba(226,150,150,0.8)' 'rgba(244,196,186,0.85)' "$GOLD")" \
+    -draw "$(flower 53 170 530 44 2 8 'rgba(226,150,150,0.8)' 'rgba(244,196,186,0.85)' "$GOLD")" \
+    -blur 0x0.6 $Q 82 "$D/gallery-3.jpg"
+
+  $CONVERT "$D/story.jpg" -gravity center -crop 700x700+0+40 +repage -resize ${W}x${H} $Q 80 "$D/gallery-4.jpg"
+
+  $CONVERT -size ${W}x${H} xc:'#dfe6d8' \
+    -draw "$(stem -20 520 200 380 660 420 14 120 "$SAGE" "$SAGE2")" \
+    -draw "$(stem 40 120 260 260 640 120 12 110 'rgba(110,134,104,0.9)' "$SAGE2")" \
+    -draw "$(flower 61 420 300 120 3 12 'rgba(250,250,246,0.8)' 'rgba(238,226,214,0.85)' "$GOLD")" \
+    -blur 0x0.7 $Q 80 "$D/gallery-5.jpg"
+
+  $CONVERT -size ${W}x${H} gradient:'#fbf3ec-#f1d6cf' \
+    \( -size ${W}x${H} xc:none -draw "$(dots 71 30 40 160 $W $H 'rgba(232,180,176,0.55) rgba(200,214,190,0.5) rgba(246,214,190,0.6)')" -blur 0x30 \) -composite \
+    -draw "$(flower 72 210 250 130 3 12 "$ROSE" "$PEACH" "$GOLD")" \
+    -draw "$(flower 73 430 400 150 3 12 'rgba(240,210,200,0.75)' "$ROSE" "$GOLD")" \
+    -draw "$(flower 74 200 520 80 2 10 "$PEACH" "$ROSE" "$GOLD")" \
+    -blur 0x0.8 $Q 80 "$D/gallery-6.jpg"
+}
+
+case_all() {
+  for t in "$@"; do
+    case "$t" in
+      5) art5 ;;
+      6) art6 ;;
+      7) art7 ;;
+      8) art8 ;;
+      *) echo "no art for template $t" >&2; exit 2 ;;
+    esac
+  done
+}
+
+if [ $# -eq 0 ]; then set -- 5 6 7 8; fi
+case_all "$@"
