@@ -216,6 +216,77 @@ art5() {
     -blur 0x0.8 $Q 80 "$D/gallery-6.jpg"
 }
 
+# ---------------------------------------------------------------- template 6: a personal blog
+
+# contour map of seeded plasma, coloured with a palette (name, seed, width, height, colours...)
+topo() {
+  out=$1; seed=$2; w=$3; h=$4; shift 4
+  pal=""; for c in "$@"; do pal="$pal xc:$c"; done
+  # drawn at twice the size and scaled down, so the contour edges come out smooth
+  $CONVERT -seed "$seed" -size $((w))x$((h)) plasma:fractal -colorspace Gray -blur 0x16 -auto-level \
+    -resize 200% -blur 0x3 -posterize $# \
+    -set colorspace sRGB -type TrueColor \( -size 1x1 $pal -append -scale 1x256! \) -clut \
+    -resize 50% $Q 80 "$out"
+}
+
+art6() {
+  D="$ROOT/data/templates/6/bin/img"; mkdir -p "$D"
+  TEAL='#1f3b3a'; TEAL2='#2f5a55'
+
+  topo "$D/post-contours.jpg" 4 1200 600 "$TEAL" "$TEAL2" '#4c7a6c' '#7d9a7f' '#b7b38f' '#e0c99c' '#e9a877' '#d9785a' '#b9573f'
+
+  # a bookshelf
+  W=1200; H=600
+  $CONVERT -size ${W}x${H} gradient:'#efe6d6-#e2d3bb' \
+    -draw "$(awk -v seed=61 -v shelves=3 -v top=-30 -v pitch=190 -v margin=70 -v w=$W -v shelf='#8a5a3c' \
+        -v cols="$TEAL $TEAL2 #c4623f #d9a45b #e7cfa4 #7d9a7f #b9573f #3d4a5c #f2e8d8 #9c6b4e" -f "$TMP/books.awk")" \
+    -fill 'rgba(0,0,0,0.06)' -draw "rectangle 0,0 60,$H" -draw "rectangle $((W-60)),0 $W,$H" \
+    $Q 80 "$D/post-books.jpg"
+
+  # a still life: a vase, a bowl, two oranges and a stack of books on a table
+  $CONVERT -size ${W}x${H} gradient:'#e9e1d2-#d8cdb9' \
+    -fill '#c9b79a' -draw "rectangle 0,430 $W,$H" \
+    -fill 'rgba(0,0,0,0.10)' -draw "ellipse 420,468 120,16 0,360" -draw "ellipse 700,462 150,14 0,360" -draw "ellipse 930,470 90,10 0,360" \
+    -fill "$TEAL2" -draw "roundrectangle 350,250 490,462 60,60" -draw "rectangle 395,170 445,270" \
+    -fill "$TEAL" -draw "ellipse 420,172 34,10 0,360" \
+    -fill 'rgba(255,255,255,0.18)' -draw "roundrectangle 372,280 392,420 10,10" \
+    -fill '#7d9a7f' -draw "push graphic-context translate 420,170 rotate -20 ellipse 0,-70 14,70 0,360 pop graphic-context" \
+    -draw "push graphic-context translate 420,170 rotate 25 ellipse 0,-90 12,90 0,360 pop graphic-context" \
+    -fill '#e7cfa4' -draw "ellipse 700,400 150,70 0,180" \
+    -fill '#d9bf8f' -draw "ellipse 700,400 150,18 0,360" \
+    -fill '#e9873f' -draw "circle 660,378 660,330" \
+    -fill '#f29a4e' -draw "circle 735,372 735,322" \
+    -fill 'rgba(255,255,255,0.25)' -draw "circle 720,352 720,342" \
+    -fill '#c4623f' -draw "rectangle 840,430 1020,466" \
+    -fill '#3d4a5c' -draw "rectangle 855,394 1005,430" \
+    -fill '#f2e8d8' -draw "rectangle 848,362 1012,394" \
+    -fill 'rgba(0,0,0,0.12)' -draw "rectangle 848,388 1012,394" \
+    $Q 80 "$D/post-still-life.jpg"
+
+  # the author picture: a sun over the sea, cut to a circle by the style sheet
+  W=320; H=320
+  $CONVERT -size ${W}x${H} gradient:'#f3c9a0-#e9a877' \
+    -fill '#fbe7c6' -draw "circle 160,150 160,92" \
+    -fill "$TEAL2" -draw "rectangle 0,180 $W,$H" \
+    -fill 'rgba(251,231,198,0.55)' -draw "rectangle 110,196 210,200" -draw "rectangle 126,214 194,217" -draw "rectangle 140,232 180,234" \
+    -fill "$TEAL" -draw "rectangle 0,250 $W,$H" \
+    $Q 85 "$D/avatar.jpg"
+
+  # the gallery
+  W=800; H=600
+  topo "$D/gallery-1.jpg" 12 $W $H "$TEAL" "$TEAL2" '#4c7a6c' '#7d9a7f' '#b7b38f' '#e0c99c' '#f0dcb4'
+  topo "$D/gallery-2.jpg" 27 $W $H '#3d4a5c' '#58627a' '#8b8fa8' '#c2b8c4' '#e9d8cc' '#e9a877' '#c4623f'
+  $CONVERT "$D/post-books.jpg" -gravity center -crop 800x600+0+0 +repage $Q 80 "$D/gallery-3.jpg"
+  $CONVERT "$D/post-still-life.jpg" -gravity center -crop 800x600+60+0 +repage $Q 80 "$D/gallery-4.jpg"
+  topo "$D/gallery-5.jpg" 33 $W $H '#b9573f' '#d9785a' '#e9a877' '#f0cfa0' '#f6e6c8' '#b7b38f' '#7d9a7f'
+  $CONVERT -size ${W}x${H} gradient:'#f3c9a0-#e9a877' \
+    -fill '#fbe7c6' -draw "circle 400,300 400,200" \
+    -fill "$TEAL2" -draw "rectangle 0,340 $W,$H" \
+    -fill 'rgba(251,231,198,0.55)' -draw "rectangle 290,362 510,368" -draw "rectangle 320,390 480,395" -draw "rectangle 350,418 450,422" -draw "rectangle 372,446 428,449" \
+    -fill "$TEAL" -draw "rectangle 0,480 $W,$H" \
+    $Q 80 "$D/gallery-6.jpg"
+}
+
 case_all() {
   for t in "$@"; do
     case "$t" in
