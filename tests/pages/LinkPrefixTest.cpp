@@ -1,5 +1,7 @@
 #include "pages/LinkPrefix.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace moxa {

@@ -1,5 +1,7 @@
 #include "pages/PageHead.h"
 
+#include "support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace moxa {

@@ -1,5 +1,6 @@
 #include "platform/SettingsStore.h"
 #include "site/SiteStore.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -26,6 +26,10 @@ void Sandbox::WriteWorkFile(const QString& name, const QByteArray& text) const {
   WriteBytes(folders_.WorkFolder() + name, text);
 }
 
+void Sandbox::WriteBytesToPreview(const char* name, const QByteArray& text) const {
+  WriteBytes(folders_.PreviewFolder() + QString::fromUtf8(name), text);
+}
+
 QByteArray Sandbox::WorkFile(const QString& name) const {
   return ReadBytes(folders_.WorkFolder() + name);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "site/Folders.h"
+#include "support/TestSupport.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +21,7 @@ class Sandbox {
   void WriteTemplateFile(int number, const QString& name, const QByteArray& text) const;
   void WriteDataFile(const QString& name, const QByteArray& text) const;
   void WriteWorkFile(const QString& name, const QByteArray& text) const;
+  void WriteBytesToPreview(const char* name, const QByteArray& text) const;
   QByteArray WorkFile(const QString& name) const;
   QByteArray PreviewFile(const QString& name) const;
   bool WorkFileExists(const QString& name) const;

@@ -1,0 +1,112 @@
+#include "pages/PageEditing.h"
+
+#include "support/Sandbox.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+// Two saved pages linking each other, bin/ assets, the site picture and
+// editor pictures 1, 2 and 4 (3 is missing).
+class PageEditingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"index", "about-us"}) {
+      TSitePage page;
+      page.FileName = QString::fromUtf8(name);
+      site.AppendPage(page);
+    }
+    sandbox.WriteWorkFile(QStringLiteral("index.html"),
+                          "<a href=\"about-us.html\">About</a> <a href=\"#top\">top</a>\r\n");
+    sandbox.WriteWorkFile(QStringLiteral("about-us.html"), "<p>About page</p>\r\n");
+    sandbox.WriteWorkFile(QStringLiteral("bin/style.css"), "new style");
+    sandbox.WriteWorkFile(QStringLiteral("img.jpg"), "site picture");
+    for (const char* picture : {"moxa_img1.jpg", "moxa_img2.jpg", "moxa_img4.jpg"}) {
+      sandbox.WriteWorkFile(QString::fromUtf8(picture), picture);
+    }
+  }
+
+  QString Work(const char* name) const { return sandbox.folders().WorkFolder() + QString::fromUtf8(name); }
+
+  test::Sandbox sandbox;
+  Site site;
+};
+
+TEST_F(PageEditingTest, OpenDisablesLinksAndSaveRestoresThem) {
+  ASSERT_TRUE(OpenPageInEditor(site, sandbox.folders(), QStringLiteral("index")));
+  EXPECT_EQ(site.OpenPageFileName, "index");
+  EXPECT_EQ(sandbox.WorkFile(QStringLiteral("editpage_.html")),
+            "<a href=\"#about-us.html\">About</a> <a href=\"##top\">top</a>\r\n");
+
+  QByteArray copy = sandbox.WorkFile(QStringLiteral("editpage_.html"));
+  copy.replace("About<", "About us<");
+  sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), copy);
+  ASSERT_TRUE(SavePage(site, sandbox.folders()));
+  EXPECT_EQ(sandbox.WorkFile(QStringLiteral("index.html")),
+            "<a href=\"about-us.html\">About us</a> <a href=\"#top\">top</a>\r\n");
+}
+
+TEST_F(PageEditingTest, OpeningAMissingPageKeepsTheOpenPage) {
+  ASSERT_TRUE(OpenPageInEditor(site, sandbox.folders(), QStringLiteral("index")));
+  const QByteArray copy = sandbox.WorkFile(QStringLiteral("editpage_.html"));
+  EXPECT_FALSE(OpenPageInEditor(site, sandbox.folders(), QStringLiteral("gone")));
+  EXPECT_FALSE(OpenPageInEditor(site, sandbox.folders(), QString()));
+  EXPECT_EQ(site.OpenPageFileName, "index");
+  EXPECT_EQ(sandbox.WorkFile(QStringLiteral("editpage_.html")), copy);
+}
+
+TEST_F(PageEditingTest, SaveWithoutWorkingCopyNeverWipesThePage) {
+  site.OpenPageFileName = QStringLiteral("index");
+  const QByteArray page = sandbox.WorkFile(QStringLiteral("index.html"));
+  EXPECT_FALSE(SavePage(site, sandbox.folders()));
+  EXPECT_EQ(sandbox.WorkFile(QStringLiteral("index.html")), page);
+}
+
+TEST_F(PageEditingTest, PreviewShowsUnsavedEditsAndTheUnbrokenRunOfPictures) {
+  ASSERT_TRUE(OpenPageInEditor(site, sandbox.folders(), QStringLiteral("index")));
+  sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), "<a href=\"#about-us.html\">Unsaved</a>");
+  const QString shown = RefreshPreview(site, sandbox.folders());
+  EXPECT_EQ(shown, sandbox.folders().PreviewPageFile(QStringLiteral("index")));
+  EXPECT_EQ(sandbox.PreviewFile(QStringLiteral("index.html")), "<a href=\"about-us.html\">Unsaved</a>\r\n");
+  EXPECT_EQ(sandbox.PreviewFile(QStringLiteral("about-us.html")), "<p>About page</p>\r\n");
+  EXPECT_EQ(sandbox.PreviewFile(QStringLiteral("moxa_img2.jpg")), "moxa_img2.jpg");
+  EXPECT_FALSE(QFile::exists(sandbox.folders().PreviewFolder() + QStringLiteral("moxa_img4.jpg")));
+  EXPECT_EQ(sandbox.PreviewFile(QStringLiteral("bin/style.css")), "new style");
+  // The page file itself keeps its saved state.
+  EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("index.html")).contains("About</a>"));
+}
+
+TEST_F(PageEditingTest, ExportCopiesSavedPagesAssetsAndPictures) {
+  ASSERT_TRUE(OpenPageInEditor(site, sandbox.folders(), QStringLiteral("index")));
+  sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), "unsaved");
+  const QString target = sandbox.Root() + QStringLiteral("/export");
+  test::WriteBytes(target + QStringLiteral("/bin/style.css"), "older style");
+  test::WriteBytes(target + QStringLiteral("/index.html"), "older page");
+
+  const ExportResult result = ExportSite(site, sandbox.folders(), target);
+  EXPECT_TRUE(result.Ok);
+  EXPECT_EQ(QDir(target).entryList(QDir::Files, QDir::Name),
+            (QStringList{"about-us.html", "img.jpg", "index.html", "moxa_img1.jpg", "moxa_img2.jpg"}));
+  EXPECT_EQ(test::ReadBytes(target + QStringLiteral("/index.html")),
+            sandbox.WorkFile(QStringLiteral("index.html")));
+  EXPECT_EQ(test::ReadBytes(target + QStringLiteral("/bin/style.css")), "older style");
+}
+
+TEST_F(PageEditingTest, ExportReportsWhatItCouldNotWrite) {
+  EXPECT_FALSE(ExportSite(site, sandbox.folders(), sandbox.Root() + QStringLiteral("/absent")).Ok);
+
+  const QString target = sandbox.Root() + QStringLiteral("/export");
+  QDir().mkpath(target + QStringLiteral("/about-us.html"));  // a folder in the way
+  const ExportResult result = ExportSite(site, sandbox.folders(), target);
+  EXPECT_FALSE(result.Ok);
+  EXPECT_EQ(result.FailedFiles, QStringList{QStringLiteral("about-us.html")});
+  EXPECT_TRUE(QFile::exists(target + QStringLiteral("/index.html")));
+}
+
+}  // namespace
+}  // namespace moxa

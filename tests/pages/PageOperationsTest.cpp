@@ -1,0 +1,225 @@
+#include "pages/PageOperations.h"
+
+#include "MenuTemplates.h"
+#include "pages/PageEditing.h"
+#include "platform/SettingsStore.h"
+#include "site/SiteStore.h"
+#include "support/Sandbox.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+using test::TemplateFile;
+using test::TemplatePage;
+
+constexpr int kTemplate = 2;
+
+// A three-page site (Home, About Us, Contact Us) made from a list-form
+// template, with the home page open and the table in the real store.
+class PageOperationsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SettingsStore store;
+    store.Clear();
+    store.Commit();
+    for (auto [file, name] : {std::pair{TemplateFile::Index, "index.html"},
+                              std::pair{TemplateFile::AboutUs, "about-us.html"},
+                              std::pair{TemplateFile::ContactUs, "contact-us.html"}}) {
+      sandbox.WriteTemplateFile(kTemplate, QString::fromUtf8(name),
+                                TemplatePage(MainMenuForm::List, SecondMenuType::None, file));
+    }
+    QDir().mkpath(sandbox.folders().PreviewFolder());
+    for (auto [file, label] : {std::pair{"index", "Home"}, std::pair{"about-us", "About Us"},
+                               std::pair{"contact-us", "Contact Us"}}) {
+      TSitePage page;
+      page.FileName = QString::fromUtf8(file);
+      page.Label_ = QString::fromUtf8(label);
+      page.IsHomePage = site.PageCount() == 0;
+      site.AppendPage(page);
+      sandbox.WriteWorkFile(page.FileName + QStringLiteral(".html"),
+                            TemplatePage(MainMenuForm::List, SecondMenuType::None,
+                                         site.PageCount() == 1 ? TemplateFile::Index
+                                                               : TemplateFile::AboutUs));
+    }
+    site.SiteAccount.UnixName = QStringLiteral("mysite");
+    ASSERT_TRUE(SaveAccount(site));
+    ASSERT_TRUE(SavePageTable(site));
+    ASSERT_TRUE(OpenPageInEditor(site, context.folders, QStringLiteral("index")));
+  }
+
+  QStringList FileNames() const {
+    QStringList names;
+    for (const TSitePage& page : site.SitePages()) names << page.FileName;
+    return names;
+  }
+  QStringList StoredFileNames() const {
+    Site stored;
+    EXPECT_EQ(LoadSite(stored), LoadSiteResult::Loaded);
+    QStringList names;
+    for (const TSitePage& page : stored.SitePages()) names << page.FileName;
+    return names;
+  }
+  QStringList WorkFiles() const {
+    return QDir(sandbox.folders().WorkFolder()).entryList(QDir::Files, QDir::Name);
+  }
+  QString MainMenuOf(const QString& fileName) const {
+    return test::MenuSignature(sandbox.WorkFile(fileName + QStringLiteral(".html")),
+                               "sys_navigation", "</ul>");
+  }
+
+  test::Sandbox sandbox;
+  PageContext context{sandbox.folders(), kTemplate};
+  Site site;
+};
+
+TEST_F(PageOperationsTest, AddMakesThePageFromTheTemplateHomeAndOpensIt) {
+  const PageOutcome outcome =
+      AddPage(site, context, QStringLiteral(" Our Team "), QStringLiteral(" Team "));
+  ASSERT_TRUE(outcome.ok());
+  EXPECT_EQ(outcome.Names.FileName, "Our-Team");
+  EXPECT_EQ(FileNames(), (QStringList{"index", "about-us", "contact-us", "Our-Team"}));
+  EXPECT_EQ(StoredFileNames(), FileNames());
+  const TSitePage& added = site.Page(3);
+  EXPECT_EQ(added.Label_, "Team");
+  EXPECT_TRUE(added.ShowInMenu && added.Changed && !added.IsHomePage);
+  EXPECT_EQ(site.OpenPageFileName, "Our-Team");
+  EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("Our-Team.html")).contains("Content of index"));
+  EXPECT_FALSE(sandbox.PreviewFile(QStringLiteral("Our-Team.html")).isEmpty());
+  EXPECT_EQ(MainMenuOf(QStringLiteral("Our-Team")),
+            "c index.html Home ; c about-us.html About Us ; c contact-us.html Contact Us ; "
+            "c-cur Our-Team.html Team");
+  EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("editpage_.html")).contains("href=\"#index.html\""));
+}
+
+TEST_F(PageOperationsTest, RefusalsChangeNothing) {
+  const struct {
+    const char* fileName;
+    const char* label;
+    PageMessage message;
+  } cases[] = {
+      {"  ", "Label", PageMessage::EmptyFileName},
+      {"new", "  ", PageMessage::EmptyLabel},
+      {"about-us", "Again", PageMessage::NameTaken},
+      {"about-us.", "Cleaned into a taken name", PageMessage::NameTaken},
+      {"uperdyup", "Reserved", PageMessage::NameTaken},
+  };
+  const QStringList filesBefore = WorkFiles();
+  for (const auto& c : cases) {
+    for (auto operation : {&AddPage, &SavePageAs}) {
+      const PageOutcome outcome =
+          operation(site, context, QString::fromUtf8(c.fileName), QString::fromUtf8(c.label));
+      EXPECT_EQ(outcome.Message, c.message) << c.fileName;
+    }
+    EXPECT_EQ(RenamePage(site, context, 2, QString::fromUtf8(c.fileName), QString::fromUtf8(c.label))
+                  .Message,
+              c.message)
+        << c.fileName;
+  }
+  EXPECT_EQ(FileNames(), (QStringList{"index", "about-us", "contact-us"}));
+  EXPECT_EQ(StoredFileNames(), FileNames());
+  EXPECT_EQ(WorkFiles(), filesBefore);
+}
+
+TEST_F(PageOperationsTest, FullSiteRefusesNewPages) {
+  while (!site.IsFull()) {
+    TSitePage page;
+    page.FileName = QStringLiteral("p%1").arg(site.PageCount());
+    site.AppendPage(page);
+  }
+  EXPECT_EQ(AddPage(site, context, QStringLiteral("one-more"), QStringLiteral("x")).Message,
+            PageMessage::SiteFull);
+  EXPECT_EQ(SavePageAs(site, context, QStringLiteral("one-more"), QStringLiteral("x")).Message,
+            PageMessage::SiteFull);
+  EXPECT_EQ(site.PageCount(), Site::kPageCapacity);
+}
+
+TEST_F(PageOperationsTest, SaveAsCopiesTheUnsavedWorkingCopy) {
+  const QByteArray saved = sandbox.WorkFile(QStringLiteral("index.html"));
+  QByteArray copy = sandbox.WorkFile(QStringLiteral("editpage_.html"));
+  copy.replace("Content of index", "Unsaved <a href=\"#about-us.html\">edit</a>");
+  sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), copy);
+
+  ASSERT_TRUE(SavePageAs(site, context, QStringLiteral("copy"), QStringLiteral("Copy")).ok());
+  const QByteArray made = sandbox.WorkFile(QStringLiteral("copy.html"));
+  EXPECT_TRUE(made.contains("Unsaved <a href=\"about-us.html\">edit</a>")) << made.toStdString();
+  EXPECT_EQ(sandbox.WorkFile(QStringLiteral("index.html")).contains("Unsaved"), false);
+  EXPECT_EQ(site.OpenPageFileName, "copy");
+  EXPECT_NE(saved, QByteArray());
+}
+
+TEST_F(PageOperationsTest, RenameMovesFilesAndRelinksEveryMenu) {
+  sandbox.WriteBytesToPreview("about-us.html", "preview");
+  ASSERT_TRUE(RenamePage(site, context, 1, QStringLiteral("who we are"), QStringLiteral("Who")).ok());
+  EXPECT_EQ(FileNames(), (QStringList{"index", "who-we-are", "contact-us"}));
+  EXPECT_EQ(StoredFileNames(), FileNames());
+  EXPECT_FALSE(sandbox.WorkFileExists(QStringLiteral("about-us.html")));
+  EXPECT_EQ(sandbox.PreviewFile(QStringLiteral("who-we-are.html")), "preview");
+  EXPECT_EQ(MainMenuOf(QStringLiteral("index")),
+            "i-cur index.html Home ; i who-we-are.html Who ; i contact-us.html Contact Us");
+  EXPECT_EQ(site.OpenPageFileName, "who-we-are");
+  EXPECT_TRUE(site.Page(1).Changed);
+}
+
+TEST_F(PageOperationsTest, RenamingTheHomePageChangesOnlyItsLabel) {
+  ASSERT_TRUE(RenamePage(site, context, 0, QStringLiteral("start"), QStringLiteral("Start")).ok());
+  EXPECT_EQ(site.Page(0).FileName, "index");
+  EXPECT_EQ(site.Page(0).Label_, "Start");
+  EXPECT_TRUE(sandbox.WorkFileExists(QStringLiteral("index.html")));
+  EXPECT_EQ(MainMenuOf(QStringLiteral("index")),
+            "i-cur index.html Start ; i about-us.html About Us ; i contact-us.html Contact Us");
+}
+
+TEST_F(PageOperationsTest, PropertiesReachThePageFileAtOnceButNotTheStore) {
+  QByteArray copy = sandbox.WorkFile(QStringLiteral("editpage_.html"));
+  copy.replace("Content of index", "Unsaved edit");
+  sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), copy);
+
+  const PageProperties properties{"New Title", "A \"quoted\" description", "k1, k2"};
+  ASSERT_TRUE(SetPageProperties(site, sandbox.folders(), 0, properties));
+  EXPECT_EQ(ReadPagePropertiesOf(site, sandbox.folders(), 0), properties);
+  const QByteArray page = sandbox.WorkFile(QStringLiteral("index.html"));
+  EXPECT_TRUE(page.contains("Unsaved edit"));
+  EXPECT_TRUE(page.contains("href=\"about-us.php\""));  // links enabled in the page file
+  EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("editpage_.html")).contains("<title>New Title</title>"));
+  EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("editpage_.html")).contains("href=\"#about-us.php\""));
+  EXPECT_EQ(site.Page(0).WindowTitle, "New Title");
+  EXPECT_TRUE(site.Page(0).Changed);
+  EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("Page_WindowTitle_0")), "");
+}
+
+TEST_F(PageOperationsTest, DeleteRemovesThePageAndOpensTheFirst) {
+  ASSERT_TRUE(OpenPageInEditor(site, context.folders, QStringLiteral("about-us")));
+  ASSERT_TRUE(DeletePage(site, context, 1));
+  EXPECT_EQ(FileNames(), (QStringList{"index", "contact-us"}));
+  EXPECT_EQ(StoredFileNames(), FileNames());
+  EXPECT_FALSE(sandbox.WorkFileExists(QStringLiteral("about-us.html")));
+  EXPECT_EQ(site.OpenPageFileName, "index");
+  EXPECT_EQ(MainMenuOf(QStringLiteral("contact-us")),
+            "c index.html Home ; c-cur contact-us.html Contact Us");
+}
+
+TEST_F(PageOperationsTest, TheHomePageCannotBeDeleted) {
+  EXPECT_FALSE(DeletePage(site, context, 0));
+  EXPECT_FALSE(DeletePage(site, context, 7));
+  EXPECT_EQ(site.PageCount(), 3);
+  EXPECT_TRUE(sandbox.WorkFileExists(QStringLiteral("index.html")));
+}
+
+TEST_F(PageOperationsTest, MoveReordersTableStoreAndMenus) {
+  ASSERT_TRUE(MovePage(site, context, 0, 2));
+  EXPECT_EQ(FileNames(), (QStringList{"about-us", "contact-us", "index"}));
+  EXPECT_EQ(StoredFileNames(), FileNames());
+  EXPECT_EQ(MainMenuOf(QStringLiteral("about-us")),
+            "i-cur about-us.html About Us ; i contact-us.html Contact Us ; i index.html Home");
+  ASSERT_TRUE(MovePage(site, context, 2, 0));
+  EXPECT_EQ(FileNames(), (QStringList{"index", "about-us", "contact-us"}));
+  ASSERT_TRUE(MovePage(site, context, 1, 1));
+  EXPECT_FALSE(MovePage(site, context, 0, 3));
+}
+
+}  // namespace
+}  // namespace moxa

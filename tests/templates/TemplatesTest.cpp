@@ -1,0 +1,210 @@
+#include "pages/MenuRebuild.h"
+#include "pages/PageHead.h"
+#include "platform/SettingsStore.h"
+#include "site/SiteStore.h"
+#include "support/Sandbox.h"
+#include "support/TestSupport.h"
+#include "templates/SiteCreation.h"
+#include "templates/TemplateApply.h"
+#include "templates/TemplateLibrary.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+QByteArray Page(const char* title, const char* body, const char* menu) {
+  return QByteArray("<html><head><title>") + title +
+         "</title>\r\n<meta name=\"description\" content=\"template description\">\r\n"
+         "<meta name=\"keywords\" content=\"template keywords\">\r\n</head><body>\r\n"
+         "<ul id=\"sys_navigation\">\r\n" + menu + "</ul>\r\n<p>" + body + "</p>\r\n</body></html>\r\n";
+}
+
+// A list-form menu in which `current` is marked as the current item.
+QByteArray Menu(int current) {
+  const char* items[][2] = {{"./", "Home"},
+                            {"about-us.php", "About Us"},
+                            {"picture-gallery.php", "Picture Gallery"},
+                            {"contact-us.php", "Contact Us"}};
+  QByteArray menu;
+  for (int n = 0; n < 4; ++n) {
+    menu += QByteArray("<li") + (n == current ? " class=\"current\"" : "") + "><a href=\"" +
+            items[n][0] + "\">" + items[n][1] + "</a></li>\r\n";
+  }
+  return menu;
+}
+
+class TemplatesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SettingsStore store;
+    store.Clear();
+    store.Commit();
+    sandbox.WriteDataFile(QStringLiteral("img.jpg"), "site picture");
+  }
+
+  // Template N with index.html and optionally its other pages and assets.
+  void InstallTemplate(int n, bool allPages, const char* style = "body{}") {
+    const QByteArray tag = QByteArray::number(n);
+    sandbox.WriteTemplateFile(n, QStringLiteral("index.html"),
+                              Page("Index " + tag, "home of " + tag, Menu(0)));
+    if (allPages) {
+      sandbox.WriteTemplateFile(n, QStringLiteral("about-us.html"),
+                                Page("About " + tag, "about of " + tag, Menu(1)));
+      sandbox.WriteTemplateFile(n, QStringLiteral("picture-gallery.html"),
+                                Page("Gallery " + tag, "gallery of " + tag, Menu(-1)));
+      sandbox.WriteTemplateFile(n, QStringLiteral("contact-us.html"),
+                                Page("Contact " + tag, "contact of " + tag, Menu(3)));
+    }
+    sandbox.WriteTemplateFile(n, QStringLiteral("bin/css/style.css"), style);
+  }
+
+  QByteArray Work(const QString& name) const { return sandbox.WorkFile(name); }
+
+  test::Sandbox sandbox;
+  Site site;
+};
+
+TEST_F(TemplatesTest, LibraryListsFoldersWithAnIndexInNumberOrder) {
+  InstallTemplate(1, false);
+  InstallTemplate(2, false);
+  InstallTemplate(4, false);
+  sandbox.WriteTemplateFile(3, QStringLiteral("ss.png"), "no index here");
+  InstallTemplate(150, false);
+  InstallTemplate(151, false);
+  const TemplateLibrary library = TemplateLibrary::Scan(sandbox.folders());
+  EXPECT_EQ(library.Numbers(), (std::vector<int>{1, 2, 4, 150}));
+  EXPECT_EQ(library.NumberAt(2), 4);
+  EXPECT_EQ(library.NumberAt(4), std::nullopt);
+  EXPECT_EQ(library.NumberAt(-1), std::nullopt);
+}
+
+TEST_F(TemplatesTest, CreatesFourPagesFromTheTemplateAndStoresThem) {
+  InstallTemplate(2, true);
+  site.SiteAccount.UnixName = QStringLiteral("mysite");
+  site.SelectedTemplateIndex = 1;
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 2));
+
+  const char* names[] = {"index", "about-us", "picture-gallery", "contact-us"};
+  const char* labels[] = {"Home", "About Us", "Picture Gallery", "Contact Us"};
+  ASSERT_EQ(site.PageCount(), 4);
+  for (int i = 0; i < 4; ++i) {
+    const TSitePage& page = site.Page(i);
+    EXPECT_EQ(page.FileName, names[i]);
+    EXPECT_EQ(page.Label_, labels[i]);
+    EXPECT_EQ(page.IsHomePage, i == 0);
+    EXPECT_TRUE(page.ShowInMenu && page.Changed);
+    EXPECT_EQ(page.WindowTitle, "Window Title");
+    const QByteArray file = Work(page.FileName + QStringLiteral(".html"));
+    EXPECT_EQ(ReadPageProperties(file).WindowTitle, "Window Title");
+  }
+  EXPECT_TRUE(Work(QStringLiteral("about-us.html")).contains("about of 2"));
+  EXPECT_TRUE(Work(QStringLiteral("picture-gallery.html")).contains("gallery of 2"));
+  // The menus link the site's own pages, with the right current item.
+  const QByteArray about = Work(QStringLiteral("about-us.html"));
+  EXPECT_TRUE(about.contains("<li class=\"current\"><a href=\"about-us.html\">About Us</a></li>"));
+  EXPECT_TRUE(about.contains("<li><a href=\"index.html\">Home</a></li>"));
+  EXPECT_FALSE(about.contains(".php"));
+  EXPECT_EQ(Work(QStringLiteral("img.jpg")), "site picture");
+  EXPECT_EQ(sandbox.PreviewFile(QStringLiteral("img.jpg")), "site picture");
+  EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), "body{}");
+  EXPECT_EQ(sandbox.PreviewFile(QStringLiteral("bin/css/style.css")), "body{}");
+  EXPECT_EQ(site.OpenPageFileName, "index");
+  EXPECT_TRUE(Work(QStringLiteral("editpage_.html")).contains("href=\"#about-us.html\""));
+
+  Site stored;
+  ASSERT_EQ(LoadSite(stored), LoadSiteResult::Loaded);
+  EXPECT_EQ(stored.SitePages(), site.SitePages());
+  EXPECT_EQ(stored.SelectedTemplateIndex, 1);
+}
+
+TEST_F(TemplatesTest, TemplateWithOnlyAnIndexGivesFourCopiesOfIt) {
+  InstallTemplate(8, false);
+  ASSERT_TRUE(CreateSiteFiles(site, sandbox.folders(), 8));
+  for (const TSitePage& page : site.SitePages()) {
+    const QByteArray file = Work(page.FileName + QStringLiteral(".html"));
+    EXPECT_TRUE(file.contains("home of 8")) << page.FileName.toStdString();
+    EXPECT_TRUE(file.contains("<title>Window Title</title>"));
+    EXPECT_TRUE(file.contains("href=\"contact-us.html\">Contact Us</a>"));
+  }
+}
+
+TEST_F(TemplatesTest, NewSiteNeverKeepsPagesOrAssetsOfAnEarlierSite) {
+  InstallTemplate(1, true, "old style");
+  ASSERT_TRUE(CreateSiteFiles(site, sandbox.folders(), 1));
+  sandbox.WriteWorkFile(QStringLiteral("bin/css/only-old.css"), "x");
+  sandbox.WriteWorkFile(QStringLiteral("editor_.html"), "stale");
+  InstallTemplate(2, false, "new style");
+
+  Site fresh;
+  ASSERT_TRUE(CreateSiteFiles(fresh, sandbox.folders(), 2));
+  EXPECT_TRUE(Work(QStringLiteral("about-us.html")).contains("home of 2"));
+  EXPECT_FALSE(Work(QStringLiteral("about-us.html")).contains("about of 1"));
+  EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), "new style");
+  EXPECT_FALSE(sandbox.WorkFileExists(QStringLiteral("bin/css/only-old.css")));
+  EXPECT_FALSE(sandbox.WorkFileExists(QStringLiteral("editor_.html")));
+}
+
+TEST_F(TemplatesTest, CreationFailsCleanlyWithoutTheTemplate) {
+  EXPECT_FALSE(CreateSiteFiles(site, sandbox.folders(), 9));
+  EXPECT_EQ(site.PageCount(), 0);
+}
+
+TEST_F(TemplatesTest, ApplyingATemplateKeepsEachPagesHeadValues) {
+  InstallTemplate(1, true);
+  InstallTemplate(2, true, "second style");
+  ASSERT_TRUE(CreateSiteFiles(site, sandbox.folders(), 1));
+  // A page the new template lacks.
+  TSitePage services;
+  services.FileName = QStringLiteral("services");
+  services.Label_ = QStringLiteral("Services");
+  site.AppendPage(services);
+  sandbox.WriteWorkFile(QStringLiteral("services.html"),
+                        Page("Old", "services body", Menu(-1)));
+  for (int i = 0; i < site.PageCount(); ++i) {
+    site.Page(i).WindowTitle = QStringLiteral("Title %1").arg(i);
+    site.Page(i).Description = QStringLiteral("Description %1").arg(i);
+    site.Page(i).Keywords = QStringLiteral("Keywords %1").arg(i);
+    site.Page(i).Changed = false;
+  }
+  site.SelectedTemplateIndex = 1;
+
+  ASSERT_TRUE(ApplyTemplate(site, sandbox.folders(), 2));
+  for (int i = 0; i < site.PageCount(); ++i) {
+    const TSitePage& page = site.Page(i);
+    const QByteArray file = Work(page.FileName + QStringLiteral(".html"));
+    EXPECT_EQ(ReadPageProperties(file),
+              (PageProperties{page.WindowTitle, page.Description, page.Keywords}));
+    EXPECT_TRUE(page.Changed);
+    EXPECT_TRUE(file.contains("href=\"services.html\">Services</a>")) << page.FileName.toStdString();
+  }
+  EXPECT_TRUE(Work(QStringLiteral("about-us.html")).contains("about of 2"));
+  EXPECT_TRUE(Work(QStringLiteral("services.html")).contains("services body"));
+  EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), "second style");
+  EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("SelectedTemplateIndex")), "1");
+  EXPECT_EQ(site.OpenPageFileName, "index");
+}
+
+TEST_F(TemplatesTest, ShippedLibraryMakesWorkingSites) {
+  const Folders shipped = Folders::At(test::SourceDir(), sandbox.folders().TempFolder);
+  const TemplateLibrary library = TemplateLibrary::Scan(shipped);
+  if (library.Count() == 0) GTEST_SKIP() << "no templates shipped yet";
+  for (int number : library.Numbers()) {
+    SCOPED_TRACE(number);
+    Site made;
+    ASSERT_TRUE(CreateSiteFiles(made, shipped, number));
+    for (const TSitePage& page : made.SitePages()) {
+      const QByteArray file = test::ReadBytes(shipped.PageFile(page.FileName));
+      for (const TSitePage& linked : made.SitePages()) {
+        EXPECT_TRUE(file.contains("\"" + linked.FileName.toUtf8() + ".html\""))
+            << page.FileName.toStdString() << " does not link " << linked.FileName.toStdString();
+      }
+      EXPECT_FALSE(file.contains("about-us.php")) << page.FileName.toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace moxa
