@@ -287,6 +287,124 @@ art6() {
     $Q 80 "$D/gallery-6.jpg"
 }
 
+# ---------------------------------------------------------------- template 7: a sports club
+
+# a football pitch seen from above, with a tactics board's counters (file, width, height, seed)
+pitch() {
+  out=$1; w=$2; h=$3; seed=$4
+  m=40; cx=$((w/2)); cy=$((h/2)); bw=$((h*44/100)); bd=$((w*16/100)); sw=$((h*20/100)); sd=$((w*6/100))
+  stripes=""; n=12; i=0
+  while [ $i -lt $n ]; do
+    if [ $((i % 2)) -eq 0 ]; then x0=$((i*w/n)); x1=$(((i+1)*w/n)); stripes="$stripes rectangle $x0,0 $x1,$h"; fi
+    i=$((i+1))
+  done
+  counters=$(awk -v seed="$seed" -v w="$w" -v h="$h" 'BEGIN {
+    srand(seed);
+    split("0.12 0.28 0.28 0.28 0.28 0.45 0.45 0.45 0.62 0.62 0.62", fx, " ");
+    split("0.50 0.18 0.40 0.60 0.82 0.30 0.50 0.70 0.25 0.50 0.75", fy, " ");
+    for (i = 1; i <= 11; i++) {
+      x = fx[i]*w + (rand()-0.5)*20; y = fy[i]*h + (rand()-0.5)*20;
+      printf "fill rgba(0,0,0,0.22) circle %.0f,%.0f %.0f,%.0f ", x+4, y+5, x+4+h*0.035, y+5;
+      printf "fill #ffc93c stroke #1d3fb8 stroke-width 4 circle %.0f,%.0f %.0f,%.0f stroke none ", x, y, x+h*0.035, y;
+      if (i > 8 && rand() < 0.9) {
+        ex = x + w*0.12; ey = y + (rand()-0.5)*h*0.2;
+        printf "stroke rgba(255,255,255,0.9) stroke-width 4 stroke-dasharray 12,10 fill none line %.0f,%.0f %.0f,%.0f stroke-dasharray none stroke none ", x+h*0.05, y, ex, ey;
+        printf "fill rgba(255,255,255,0.9) circle %.0f,%.0f %.0f,%.0f ", ex, ey, ex+6, ey;
+      }
+    }
+    for (i = 1; i <= 4; i++) {
+      x = (0.80 + (rand()-0.5)*0.1)*w; y = (0.2*i)*h;
+      printf "fill rgba(0,0,0,0.22) circle %.0f,%.0f %.0f,%.0f ", x+4, y+5, x+4+h*0.035, y+5;
+      printf "fill #ff6b57 stroke #ffffff stroke-width 4 circle %.0f,%.0f %.0f,%.0f stroke none ", x, y, x+h*0.035, y;
+    }
+  }')
+  $CONVERT -size ${w}x${h} xc:'#2fa866' -fill '#36b672' -draw "$stripes" \
+    -fill none -stroke 'rgba(255,255,255,0.85)' -strokewidth 5 \
+    -draw "rectangle $m,$m $((w-m)),$((h-m))" -draw "line $cx,$m $cx,$((h-m))" \
+    -draw "circle $cx,$cy $((cx+h/7)),$cy" \
+    -draw "rectangle $m,$((cy-bw/2)) $((m+bd)),$((cy+bw/2))" -draw "rectangle $((w-m-bd)),$((cy-bw/2)) $((w-m)),$((cy+bw/2))" \
+    -draw "rectangle $m,$((cy-sw/2)) $((m+sd)),$((cy+sw/2))" -draw "rectangle $((w-m-sd)),$((cy-sw/2)) $((w-m)),$((cy+sw/2))" \
+    -stroke none -fill 'rgba(255,255,255,0.85)' -draw "circle $cx,$cy $((cx+7)),$cy" \
+    -draw "$counters" \
+    -fill white -draw "circle $((cx+30)),$((cy-24)) $((cx+46)),$((cy-24))" -fill '#23262b' -draw "circle $((cx+30)),$((cy-24)) $((cx+36)),$((cy-24))" \
+    $Q 80 "$out"
+}
+
+art7() {
+  D="$ROOT/data/templates/7/bin/img"; mkdir -p "$D"
+  BLUE='#1d3fb8'; SUN='#ffc93c'; CORAL='#ff6b57'; GRASS='#2fa866'
+  FONT=/usr/share/fonts/truetype/quicksand/Quicksand-Bold.ttf
+  [ -f "$FONT" ] || FONT=DejaVu-Sans-Bold
+
+  pitch "$D/pitch.jpg" 1000 680 5
+
+  W=800; H=600
+  pitch "$D/gallery-1.jpg" $W $H 17
+
+  # a running track: red lanes with white lines
+  lanes=""; i=0
+  while [ $i -le 6 ]; do r=$((160 + i*48)); lanes="$lanes circle 400,600 400,$((600-r))"; i=$((i+1)); done
+  $CONVERT -size ${W}x${H} xc:'#2fa866' \
+    -fill '#36b672' -draw "rectangle 0,0 $W,60" -draw "rectangle 0,120 $W,180" \
+    -fill '#d9553f' -draw "circle 400,600 400,$((600-466))" \
+    -fill '#2fa866' -draw "circle 400,600 400,$((600-160))" \
+    -fill none -stroke 'rgba(255,255,255,0.9)' -strokewidth 4 -draw "$lanes" \
+    -stroke none -fill white -font "$FONT" -pointsize 36 \
+    -draw "text 389,428 '1'" -draw "text 389,380 '2'" -draw "text 389,332 '3'" -draw "text 389,284 '4'" -draw "text 389,236 '5'" -draw "text 389,188 '6'" \
+    $Q 80 "$D/gallery-2.jpg"
+
+  # medals on ribbons
+  medal() { # x colour dark
+    echo "fill $BLUE polygon $(($1-40)),0 $(($1-8)),0 $(($1+22)),300 $(($1-10)),300 fill $CORAL polygon $(($1+40)),0 $(($1+8)),0 $(($1-22)),300 $(($1+10)),300 fill $3 circle $1,370 $(($1+92)),370 fill $2 circle $1,370 $(($1+78)),370 fill rgba(255,255,255,0.35) circle $(($1-26)),340 $(($1-12)),340"
+  }
+  $CONVERT -size ${W}x${H} gradient:'#fff4d6-#ffe39a' \
+    -draw "$(medal 170 '#c9ccd6' '#9aa0b0')" -draw "$(medal 400 '#ffd34d' '#d9a21b')" -draw "$(medal 630 '#e0a06a' '#b8713d')" \
+    -font "$FONT" -pointsize 70 -fill 'rgba(0,0,0,0.25)' \
+    -draw "text 150,396 '2'" -draw "text 380,396 '1'" -draw "text 610,396 '3'" \
+    $Q 80 "$D/gallery-3.jpg"
+
+  # a team shirt with a number
+  $CONVERT -size ${W}x${H} xc:"$SUN" \
+    -fill 'rgba(255,255,255,0.25)' -draw "circle 400,300 400,40" \
+    -fill 'rgba(0,0,0,0.15)' -draw "polygon 290,112 350,92 450,92 510,112 620,190 578,262 522,228 522,528 278,528 278,228 222,262 180,190" \
+    -fill "$BLUE" -draw "polygon 280,100 340,80 460,80 520,100 630,178 588,250 532,216 532,516 268,516 268,216 212,250 170,178" \
+    -fill "$SUN" -draw "ellipse 400,84 44,26 0,180" \
+    -fill "$CORAL" -draw "polygon 170,178 212,250 226,242 184,170" -draw "polygon 630,178 588,250 574,242 616,170" \
+    -font "$FONT" -pointsize 190 -fill white -gravity center -draw "text 0,30 '10'" \
+    $Q 80 "$D/gallery-4.jpg"
+
+  # confetti on blue
+  $CONVERT -size ${W}x${H} gradient:'#2450d8-#1d3fb8' \
+    -draw "$(awk -v seed=77 -v n=320 -v w=$W -v h=$H -v cols="$SUN $CORAL #ffffff #7ee0a8 #8fd3ff" -f "$TMP/confetti.awk")" \
+    -font "$FONT" -pointsize 96 -fill white -gravity center -draw "text 0,-10 'GOAL!'" \
+    $Q 82 "$D/gallery-5.jpg"
+
+  # training cones and a ball on the grass
+  cone() { # x y size
+    echo "fill rgba(0,0,0,0.18) ellipse $(($1+6)),$(($2+4)) $(($3*7/10)),$(($3/6)) 0,360 fill #ff7a2f polygon $1,$(($2-$3*2)) $(($1-$3/2)),$2 $(($1+$3/2)),$2 fill #ffffff polygon $(($1-$3*18/100)),$(($2-$3*13/10)) $(($1+$3*18/100)),$(($2-$3*13/10)) $(($1+$3*26/100)),$(($2-$3)) $(($1-$3*26/100)),$(($2-$3)) fill #e8611d rectangle $(($1-$3*7/10)),$(($2-8)) $(($1+$3*7/10)),$2"
+  }
+  $CONVERT -size ${W}x${H} gradient:'#bfe7ff-#e8f7ff' \
+    -fill "$GRASS" -draw "rectangle 0,330 $W,$H" -fill '#36b672' -draw "polygon 0,330 800,330 800,380 0,440" \
+    -draw "$(cone 150 470 70)" -draw "$(cone 330 420 52)" -draw "$(cone 480 390 40)" -draw "$(cone 600 370 30)" \
+    -fill 'rgba(0,0,0,0.2)' -draw "ellipse 560,548 70,14 0,360" \
+    -fill white -draw "circle 555,480 555,410" -fill '#23262b' \
+    -draw "polygon 555,455 580,470 572,500 538,500 530,470" -draw "polygon 510,440 525,428 532,445 518,462" -draw "polygon 598,440 585,428 578,445 592,462" \
+    -fill "$SUN" -draw "circle 680,110 680,60" \
+    $Q 80 "$D/gallery-6.jpg"
+
+  # a street map with a pin, for the contact page
+  W=900; H=520
+  $CONVERT -size ${W}x${H} xc:'#f4efe4' \
+    -fill '#cfe9c9' -draw "roundrectangle 520,60 860,300 18,18" -draw "roundrectangle 40,330 300,490 18,18" \
+    -fill '#a8d8f0' -draw "polygon 0,200 120,170 260,190 380,150 520,0 600,0 440,190 300,250 140,240 0,270" \
+    -fill none -stroke white -strokewidth 22 -draw "line 0,320 900,300" -draw "line 420,0 460,520" -draw "line 120,520 700,80" \
+    -stroke '#ffd98a' -strokewidth 26 -draw "line 0,420 900,380" \
+    -stroke none -fill "$GRASS" -draw "rectangle 600,120 800,240" -fill none -stroke white -strokewidth 4 -draw "rectangle 610,130 790,230" -draw "line 700,130 700,230" -draw "circle 700,180 720,180" \
+    -stroke none -fill 'rgba(0,0,0,0.2)' -draw "ellipse 706,262 30,9 0,360" \
+    -fill "$CORAL" -draw "circle 700,196 700,160" -draw "polygon 672,210 728,210 700,262" -fill white -draw "circle 700,196 700,182" \
+    $Q 82 "$D/map.jpg"
+}
+
 case_all() {
   for t in "$@"; do
     case "$t" in
