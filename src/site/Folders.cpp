@@ -30,6 +30,13 @@ Folders Folders::At(const QString& programFolder, const QString& tempFolder) {
   return Folders{WithTrailingSlash(programFolder), WithTrailingSlash(tempFolder)};
 }
 
+Folders Folders::WithDataAndWork(const QString& dataFolder, const QString& workFolder) {
+  Folders folders;
+  folders.DataFolderOverride = WithTrailingSlash(dataFolder);
+  folders.WorkFolderOverride = WithTrailingSlash(workFolder);
+  return folders;
+}
+
 QString GetTempFolder() {
   const QString location = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
   QDir().mkpath(location);

@@ -11,13 +11,23 @@ struct Folders {
   QString ProgramFolder;  // P: the folder of the executable
   QString TempFolder;     // T: the per-user folder that holds the working folder
 
+  // Set only by developer tools that work on folders of any name.
+  QString DataFolderOverride;
+  QString WorkFolderOverride;
+
   // P + "data/": interface pictures and the template library (read only).
-  QString DataFolder() const { return ProgramFolder + QStringLiteral("data/"); }
+  QString DataFolder() const {
+    return DataFolderOverride.isEmpty() ? ProgramFolder + QStringLiteral("data/")
+                                        : DataFolderOverride;
+  }
   QString TemplatesFolder() const { return DataFolder() + QStringLiteral("templates/"); }
   // The folder of template number N (its folder number, not its gallery position).
   QString TemplateFolder(int number) const;
   // W = T + "wbx1988/": the only copy of the user's pages.
-  QString WorkFolder() const { return TempFolder + QStringLiteral("wbx1988/"); }
+  QString WorkFolder() const {
+    return WorkFolderOverride.isEmpty() ? TempFolder + QStringLiteral("wbx1988/")
+                                        : WorkFolderOverride;
+  }
   // V = W + "preview/".
   QString PreviewFolder() const { return WorkFolder() + QStringLiteral("preview/"); }
   // W + file name + ".html".
@@ -31,6 +41,8 @@ struct Folders {
   static Folders ForApplication();
   // Folders rooted at the given places (a trailing "/" is ensured).
   static Folders At(const QString& programFolder, const QString& tempFolder);
+  // A data folder and a working folder given directly (developer tools).
+  static Folders WithDataAndWork(const QString& dataFolder, const QString& workFolder);
 };
 
 // Appends "/" unless the path already ends with one.
