@@ -392,6 +392,24 @@ art7() {
     -fill "$SUN" -draw "circle 680,110 680,60" \
     $Q 80 "$D/gallery-6.jpg"
 
+  # the swimming pool: lanes with floating ropes
+  ropes=""; i=1
+  while [ $i -le 4 ]; do
+    y=$((i*120)); x=0
+    while [ $x -lt $W ]; do
+      if [ $(((x/24) % 4)) -eq 0 ]; then c=$CORAL; else c=white; fi
+      ropes="$ropes fill $c circle $((x+12)),$y $((x+21)),$y"; x=$((x+24))
+    done
+    i=$((i+1))
+  done
+  $CONVERT -size ${W}x${H} gradient:'#4cc3f0-#1f8fd6' \
+    -fill 'rgba(255,255,255,0.18)' -draw "$(awk -v seed=91 -v n=40 -v w=$W -v h=$H 'BEGIN { srand(seed); for (i = 0; i < n; i++) { x = rand()*w; y = rand()*h; printf "ellipse %.0f,%.0f %.0f,%.0f 0,360 ", x, y, 20 + rand()*50, 4 + rand()*4 } }')" \
+    -fill 'rgba(13,74,140,0.35)' -draw "rectangle 0,56 $W,64" -draw "rectangle 0,176 $W,184" -draw "rectangle 0,296 $W,304" -draw "rectangle 0,416 $W,424" -draw "rectangle 0,536 $W,544" \
+    -draw "$ropes" \
+    -fill "$SUN" -draw "circle 560,186 560,168" -fill "$CORAL" -draw "rectangle 548,164 572,172" \
+    -fill 'rgba(255,255,255,0.7)' -draw "ellipse 560,196 46,8 0,360" \
+    $Q 80 "$D/pool.jpg"
+
   # a street map with a pin, for the contact page
   W=900; H=520
   $CONVERT -size ${W}x${H} xc:'#f4efe4' \
