@@ -208,3 +208,50 @@ TEST_F(TemplatesTest, ShippedLibraryMakesWorkingSites) {
 
 }  // namespace
 }  // namespace moxa
+
+#include "templates/Thumbnails.h"
+
+namespace moxa {
+namespace {
+
+QImage Filled(int width, int height, QColor colour) {
+  QImage image(width, height, QImage::Format_RGB888);
+  image.fill(colour);
+  return image;
+}
+
+TEST(ThumbnailsTest, MirrorCopyFlipsAndMirrorsOnly24BitPictures) {
+  QImage source = Filled(3, 2, Qt::black);
+  source.setPixelColor(0, 0, Qt::red);  // top-left
+  QImage copy;
+  ASSERT_TRUE(MirrorCopy(source, copy, true, false));
+  EXPECT_EQ(copy.size(), source.size());
+  EXPECT_EQ(copy.pixelColor(0, 1), QColor(Qt::red));
+  ASSERT_TRUE(MirrorCopy(source, copy, false, true));
+  EXPECT_EQ(copy.pixelColor(2, 0), QColor(Qt::red));
+  ASSERT_TRUE(MirrorCopy(source, copy, true, true));
+  EXPECT_EQ(copy.pixelColor(2, 1), QColor(Qt::red));
+
+  QImage untouched = Filled(1, 1, Qt::blue);
+  EXPECT_FALSE(MirrorCopy(source.convertToFormat(QImage::Format_ARGB32), untouched, true, false));
+  EXPECT_EQ(untouched.pixelColor(0, 0), QColor(Qt::blue));
+}
+
+TEST(ThumbnailsTest, ReflectionFadesRowByRowToWhite) {
+  // Reflection row n is screenshot row (height - 1 - n); a uniform picture
+  // makes every row start from the same value.
+  const struct {
+    int value;
+    int row;
+    int expected;
+  } cases[] = {{100, 10, 193}, {0, 0, 127}, {255, 0, 255}, {0, 50, 255}, {37, 50, 255},
+               {200, 25, (200 * 25 / 50 + 255 * 25 / 50 + 255) / 2}, {0, 51, 0}};
+  for (const auto& c : cases) {
+    const QImage reflection = MakeReflection(Filled(4, 60, QColor(c.value, c.value, c.value)));
+    EXPECT_EQ(reflection.pixelColor(2, c.row).red(), c.expected) << c.value << " row " << c.row;
+  }
+  EXPECT_TRUE(MakeReflection(QImage(4, 4, QImage::Format_ARGB32)).isNull());
+}
+
+}  // namespace
+}  // namespace moxa
