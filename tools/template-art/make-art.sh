@@ -423,6 +423,66 @@ art7() {
     $Q 82 "$D/map.jpg"
 }
 
+# ---------------------------------------------------------------- template 8: outdoor journeys
+
+art8() {
+  D="$ROOT/data/templates/8/bin/img"; mkdir -p "$D"
+
+  # the hero: a sunset behind five ranges, firs on the nearest ridge
+  W=1800; H=1000
+  $CONVERT -size ${W}x${H} gradient:'#2b3a67-#f6a35c' \
+    \( -size ${W}x$((H/2)) gradient:'rgba(246,163,92,0)-rgba(252,206,140,0.9)' \) -geometry +0+$((H/3)) -composite \
+    \( -size ${W}x${H} xc:none -fill 'rgba(255,236,200,0.9)' -draw "circle 1230,560 1230,430" -blur 0x60 \) -composite \
+    -fill '#fff3d8' -draw "circle 1230,560 1230,488" \
+    -fill '#e98a6a' -draw "$(ridge 11 500 560 0.58 $W $H)" \
+    -fill '#b9637a' -draw "$(ridge 22 610 440 0.56 $W $H)" \
+    -fill '#7a4a6e' -draw "$(ridge 33 720 320 0.52 $W $H)" \
+    -fill '#43385a' -draw "$(ridge 44 820 220 0.5 $W $H 60 40 90)" \
+    -fill '#1c2238' -draw "$(ridge 55 910 160 0.5 $W $H 40 70 150)" \
+    $Q 76 "$D/hero.jpg"
+
+  # trips: an alpine lake with the ranges mirrored in it
+  W=900; H=640
+  $CONVERT -size ${W}x380 gradient:'#9fd0e6-#e6f2ec' \
+    -fill '#fdfbf3' -draw "circle 680,110 680,80" \
+    -fill '#8fb0c4' -draw "$(ridge 71 170 240 0.55 $W 380)" \
+    -fill '#5d8199' -draw "$(ridge 72 240 170 0.55 $W 380)" \
+    -fill '#2f5a55' -draw "$(ridge 73 330 60 0.5 $W 380 70 30 70)" \
+    \( +clone -flip -fill '#2b6f8a' -colorize 38% -blur 0x2 \) -append \
+    -crop ${W}x${H}+0+0 +repage \
+    -fill 'rgba(255,255,255,0.35)' -draw "rectangle 120,420 340,423" -draw "rectangle 520,470 800,473" -draw "rectangle 260,530 520,533" \
+    $Q 78 "$D/trip-lake.jpg"
+
+  # trips: misty forest ridges at dawn
+  $CONVERT -size ${W}x${H} gradient:'#f3e2c7-#c9dcc9' \
+    -fill '#b9cfbd' -draw "$(ridge 81 300 160 0.55 $W $H 90 40 70)" \
+    -fill 'rgba(243,226,199,0.5)' -draw "rectangle 0,0 $W,$H" \
+    -fill '#8fb39d' -draw "$(ridge 82 380 150 0.55 $W $H 90 50 90)" \
+    -fill 'rgba(243,226,199,0.35)' -draw "rectangle 0,0 $W,$H" \
+    -fill '#4d7d66' -draw "$(ridge 83 470 130 0.55 $W $H 70 70 120)" \
+    -fill '#1f4a3d' -draw "$(ridge 84 560 100 0.5 $W $H 50 90 170)" \
+    $Q 78 "$D/trip-forest.jpg"
+
+  # trips: desert dunes under a white sun
+  $CONVERT -size ${W}x${H} gradient:'#f7d9a8-#f4b27a' \
+    -fill '#fff6e0' -draw "circle 220,170 220,120" \
+    -fill '#eaa066' -draw "$(ridge 91 330 220 0.3 $W $H)" \
+    -fill '#de8752' -draw "$(ridge 92 410 240 0.3 $W $H)" \
+    -fill '#c96a3e' -draw "$(ridge 93 500 260 0.3 $W $H)" \
+    -fill '#a9522f' -draw "$(ridge 94 590 200 0.3 $W $H)" \
+    -blur 0x0.8 $Q 78 "$D/trip-desert.jpg"
+
+  # the band behind the quotation: a starry night over the ranges
+  W=1800; H=700
+  $CONVERT -size ${W}x${H} gradient:'#0b1022-#24305a' \
+    -draw "$(dots 101 220 1 2 $W 480 'rgba(255,255,255,0.9) rgba(255,240,210,0.8) rgba(200,220,255,0.9)')" \
+    -fill '#fdf6e3' -draw "circle 420,150 420,118" -fill '#1a2244' -draw "circle 436,140 436,112" \
+    -fill '#2b3766' -draw "$(ridge 111 430 260 0.55 $W $H)" \
+    -fill '#1c2547' -draw "$(ridge 112 520 200 0.52 $W $H)" \
+    -fill '#0f152c' -draw "$(ridge 113 610 120 0.5 $W $H 70 60 120)" \
+    $Q 74 "$D/night.jpg"
+}
+
 case_all() {
   for t in "$@"; do
     case "$t" in
