@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QPainter>
 #include <QTimer>
 #include <QUrl>
 #include <QVariant>
@@ -90,10 +91,20 @@ QImage PageShooter::Shoot(const QString& htmlFile, QSize viewport, bool fullPage
   WaitUntilReady();
   Settle(400);
   if (fullPage) {
-    const int height = Evaluate(QStringLiteral("Math.ceil(document.documentElement.scrollHeight)")).toInt();
+    // Scroll and stitch, so that the viewport (and with it every height
+    // given in viewport units) stays as it is on a real screen.
+    const int height = qMin(Evaluate(QStringLiteral("Math.ceil(document.documentElement.scrollHeight)")).toInt(), 20000);
     if (height > viewport.height()) {
-      view_->resize(viewport.width(), qMin(height, 20000));
-      Settle(600);
+      QImage page(viewport.width(), height, QImage::Format_RGB32);
+      page.fill(Qt::white);
+      QPainter painter(&page);
+      for (int top = 0; top < height; top += viewport.height()) {
+        const int scrollTo = qMin(top, height - viewport.height());
+        Evaluate(QStringLiteral("window.scrollTo(0, %1)").arg(scrollTo));
+        Settle(250);
+        painter.drawImage(0, scrollTo, view_->grab().toImage());
+      }
+      return page;
     }
   }
   QImage image = view_->grab().toImage();
