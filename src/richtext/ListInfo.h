@@ -1,0 +1,53 @@
+#pragma once
+
+#include "richtext/FontInfo.h"
+#include "richtext/RtColor.h"
+#include "richtext/RtEnums.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace moxa::rt {
+
+// The font of a list marker.
+struct TRtListFont {
+  QString FontName = QStringLiteral("Arial");
+  int Size = 12;
+  int Charset = rtcsDefault;
+  TRtColor Color = rtclWindowText;
+  TFontStyles Style = 0;
+  bool operator==(const TRtListFont&) const = default;
+};
+
+// One level of a list style. FormatString is the marker pattern: "%0:s."
+// gives "1.", "2.", ... with the counter of level 0.
+struct TRtListLevel {
+  TRtListType ListType = rtlstBullet;
+  QString FormatString = QString(QChar(0xB7));  // a bullet in the Symbol font
+  TRtListFont Font;
+  int FirstIndent = 0;  // pixels, also below
+  int LeftIndent = 24;
+  int MarkerIndent = 0;
+  TRtMarkerAlignment MarkerAlignment = rtmaLeft;
+  int StartFrom = 1;
+  int Options = 0;
+  int ImageIndex = 0;
+  bool operator==(const TRtListLevel&) const = default;
+};
+
+// One list style. LstID is an identity, not a property: two list styles are
+// equal when their levels are (SameListStyle).
+struct TRtListInfo {
+  QString StyleName = QStringLiteral("List Style");
+  std::vector<TRtListLevel> Levels;
+  int LstID = 0;
+  bool Standard = true;
+
+  void Assign(const TRtListInfo& source) { *this = source; }
+  bool operator==(const TRtListInfo&) const = default;
+};
+
+bool SameListStyle(const TRtListInfo& a, const TRtListInfo& b);
+
+}  // namespace moxa::rt

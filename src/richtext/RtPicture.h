@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+namespace moxa::rt {
+
+// A picture of the document. A picture read from a file keeps the file's
+// bytes and format, so that a JPEG can be written out again byte for byte;
+// a picture made in memory (the invalid-picture placeholder, a pasted
+// picture) has only its Image.
+struct TRtPicture {
+  QByteArray Data;    // the encoded file, or empty
+  QByteArray Format;  // "jpeg", "png", "gif", ... (lower case) when Data is set
+  QImage Image;       // the pixels; may stay null while Data holds the picture
+
+  // Keeps the bytes and names their format (empty when no reader knows it).
+  static TRtPicture FromEncoded(const QByteArray& data);
+  static TRtPicture FromImage(const QImage& image);
+
+  bool IsEmpty() const { return Data.isEmpty() && Image.isNull(); }
+  // The pixels: Image, or Data decoded (null when it cannot be).
+  QImage Decoded() const;
+
+  // With encoded bytes the bytes and format decide; Image is then only a
+  // decoded copy of them. Without, the pixels decide.
+  friend bool operator==(const TRtPicture& a, const TRtPicture& b);
+};
+
+}  // namespace moxa::rt
