@@ -94,22 +94,25 @@ QString ListText(const TRtListInfo& list) {
   return text;
 }
 
+QString PictureText(const TRtPicture& picture) {
+  if (picture.Data.isEmpty()) {
+    return QStringLiteral("image %1x%2").arg(picture.Image.width()).arg(picture.Image.height());
+  }
+  return QStringLiteral("%1 bytes %2").arg(picture.Data.size()).arg(QLatin1String(picture.Format));
+}
+
 QString KindText(const TRtItem& item) {
   switch (item.StyleNo) {
     case rtikPicture:
-    case rtikHotPicture: {
-      const TRtPicture picture = item.Picture ? *item.Picture : TRtPicture();
+    case rtikHotPicture:
       return QStringLiteral("%1 %2 valign=%3 %4")
           .arg(item.StyleNo == rtikPicture ? "picture" : "hotpicture", Quoted(item.Text))
           .arg(item.VAlign)
-          .arg(picture.Data.isEmpty()
-                   ? QStringLiteral("image %1x%2").arg(picture.Image.width()).arg(picture.Image.height())
-                   : QStringLiteral("%1 bytes %2")
-                         .arg(picture.Data.size())
-                         .arg(QString::fromLatin1(picture.Format)));
-    }
+          .arg(PictureText(item.Picture ? *item.Picture : TRtPicture()));
     case rtikBreak:
-      return QStringLiteral("line color=%1 width=%2").arg(Hex(item.Rule.Color)).arg(item.Rule.Width);
+      return QStringLiteral("line color=%1 width=%2")
+          .arg(Hex(item.Rule.Color))
+          .arg(item.Rule.Width);
     case rtikCheckpoint:
       return QStringLiteral("checkpoint %1").arg(Quoted(item.Text));
     case rtikTable:
