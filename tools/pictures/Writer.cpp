@@ -120,7 +120,9 @@ QByteArray Manifest(const Catalogue& catalogue) {
       "# Interface pictures of the data folder, drawn by tools/pictures (moxa-pictures).\n"
       "# Regenerate all: build/bin/moxa-pictures data\n"
       "# Pictures marked \"@2x\" also exist as NAME@2x.EXT at twice the size, drawn\n"
-      "# for high-density screens (Qt picks them up by that name).\n"
+      "# (not scaled) for high-density screens; the name is Qt's high-DPI convention.\n"
+      "# GIFs are 1-bit transparent, on white edges. The same command writes the\n"
+      "# placeholder page _pblank.html.\n"
       "#\n"
       "# file                      size        channels  @2x  role\n";
   for (const Picture& picture : catalogue.Pictures()) {
