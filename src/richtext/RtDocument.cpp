@@ -11,6 +11,21 @@ bool IsJump(const TRtItem& item, const TRtStyle& style) {
 
 bool DataConsistent(const TCustomRtData& data, const TRtStyle& style, int depth);
 
+// In document order: a table's hyperlinks come where the table stands.
+void CollectJumpsInto(const TCustomRtData& data, const TRtStyle& style,
+                      std::vector<TRtJumpLocation>& jumps) {
+  for (int i = 0; i < data.LineCount(); ++i) {
+    const TRtItem& item = data.GetItem(i);
+    if (IsJump(item, style)) jumps.push_back({&data, i});
+    if (!item.Table) continue;
+    for (const TRtTableRow& row : item.Table->Rows) {
+      for (const auto& cell : row.Cells) {
+        if (cell) CollectJumpsInto(cell->Data, style, jumps);
+      }
+    }
+  }
+}
+
 bool ListMarkerConsistent(const TRtListMarker& marker, const TRtStyle& style) {
   if (!style.ListStyles.IsValidIndex(marker.ListNo)) return false;
   const auto& levels = style.ListStyles[marker.ListNo].Levels;
@@ -90,11 +105,7 @@ void MarkUse(std::vector<bool>& keep, int index) {
 
 std::vector<TRtJumpLocation> CollectJumps(const TCustomRtData& data, const TRtStyle& style) {
   std::vector<TRtJumpLocation> jumps;
-  ForEachData(data, [&](const TCustomRtData& d) {
-    for (int i = 0; i < d.LineCount(); ++i) {
-      if (IsJump(d.GetItem(i), style)) jumps.push_back({&d, i});
-    }
-  });
+  CollectJumpsInto(data, style, jumps);
   return jumps;
 }
 

@@ -32,8 +32,8 @@ struct TRtDocument {
   bool operator==(const TRtDocument&) const = default;
 };
 
-// Calls visit(data) for `data` and then for the cells of its tables, in
-// document order (rows top to bottom, cells left to right), depth first.
+// Calls visit(data) for `data` and then for every cell of its tables (rows
+// top to bottom, cells left to right), recursively.
 template <class Data, class Visitor>
 void ForEachData(Data& data, Visitor&& visit) {
   visit(data);

@@ -1,0 +1,173 @@
+#include "richtext/HtmlParser.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace moxa::rt {
+namespace {
+
+// A token as "kind:text", a tag followed by "|param" for each parameter.
+std::string Describe(const THtmlParser& parser) {
+  static const char* const kinds[] = {"comment:", "text:", "tag:"};
+  std::string token = kinds[parser.CurrBlock] + parser.TagName.toStdString();
+  for (int i = 0; i < parser.TagParams.Count(); ++i) {
+    token += "|" + parser.TagParams[i].toStdString();
+  }
+  return token;
+}
+
+struct Options {
+  bool removeSpaces = true;
+  bool lastWasSpace = false;
+};
+
+std::vector<std::string> Tokens(const QByteArray& input, Options options = {}) {
+  THtmlParser parser(input);
+  parser.RemoveSpaces = options.removeSpaces;
+  parser.LastWasSpace = options.lastWasSpace;
+  std::vector<std::string> tokens;
+  while (!parser.Done()) {
+    parser.Next();
+    tokens.push_back(Describe(parser));
+  }
+  return tokens;
+}
+
+using TokenList = std::vector<std::string>;
+
+TEST(TokenizerTest, CutsInputAsTheReaderExpects) {
+  const struct {
+    const char* name;
+    QByteArray input;
+    TokenList tokens;
+    Options options = {};
+  } cases[] = {
+      // White space.
+      {"spaces collapse", "a  \t b", {"text:a b"}},
+      {"a run after a space loses its leading space", "a \n b", {"text:a ", "text:b"}},
+      {"leading space dropped after a space", " x", {"text:x"}, {true, true}},
+      {"only white space after a space gives nothing", "  \n", {"text:"}, {true, true}},
+      {"nbsp gives two ordinary spaces, not collapsed", "&nbsp;&nbsp;", {"text:  "}},
+      {"nbsp next to a space", "a&nbsp; b", {"text:a  b"}},
+      {"without collapsing, CR LF becomes CR", "a \r\nb", {"text:a \r", "text:b"}, {false}},
+      {"a text run never passes a line feed", "one\ntwo\n", {"text:one ", "text:two "}},
+      // Character references.
+      {"decimal reference", "&#233;", {"text:\xC3\xA9"}},
+      {"hexadecimal reference gives nothing", "a&#x41;b", {"text:ab"}},
+      {"zero gives nothing", "a&#0;b", {"text:ab"}},
+      {"out of range gives nothing", "a&#65536;b", {"text:ab"}},
+      {"highest in range", "&#65535;", {"text:\xEF\xBF\xBF"}},
+      {"a lone surrogate gives the replacement character", "&#55296;", {"text:\xEF\xBF\xBD"}},
+      {"no digits gives nothing", "a&#;b&#12a;c", {"text:abc"}},
+      {"numeric line feed is kept", "a&#10;b", {"text:a\nb"}},
+      {"unknown reference stays", "&bogus;", {"text:&bogus;"}},
+      {"names are case-sensitive", "&Auml;&auml;&AUML;", {"text:\xC3\x84\xC3\xA4&AUML;"}},
+      {"markup characters", "&lt;b&gt; &quot;&amp;", {"text:<b> \"&"}},
+      {"no semicolon: the rest of the run is the name", "AT&T rocks", {"text:AT&T rocks;"}},
+      {"a known name may end the run", "a&amp", {"text:a&"}},
+      {"an unclosed name stops at the line", "a &b\nc", {"text:a &b ;", "text:c"}},
+      // Tags.
+      {"tag name keeps its case, attributes are lowered",
+       "<IMG SRC=a.gif>",
+       {"tag:IMG|src=a.gif"}},
+      {"bare attribute", "<td nowrap>", {"tag:td|nowrap"}},
+      {"closing tag", "</P>", {"tag:/P"}},
+      {"self-closing", "<br/>", {"tag:br"}},
+      {"self-closing with a space", "<br />", {"tag:br|/"}},
+      {"quoted values keep case, spaces and references",
+       "<font face=\"Times New Roman\" color='Red' title=\"A&amp;B\">",
+       {"tag:font|face=Times New Roman|color=Red|title=A&amp;B"}},
+      {"spaces around the equals sign", "<p align = center>", {"tag:p|align=center"}},
+      {"repeated attributes are all kept", "<a href=1 HREF=2>", {"tag:a|href=1|href=2"}},
+      {"a space after < starts a tag all the same",
+       "a < b > c",
+       {"text:a ", "tag: b", "text:c"}},
+      {"a slash inside the name ends the tag early", "<a/b>", {"tag:a", "text:b>"}},
+      {"unclosed quote runs to the end", "<a href=\"x y", {"tag:a|href=x y"}},
+      {"lone < at the end", "x<", {"text:x", "tag:"}},
+      {"tag name across a line", "<p\nclass=x>", {"tag:p|class=x"}},
+      {"a NUL ends the attributes", QByteArray("<a \0 b>x", 8),
+       {"tag:a", std::string("text:\0 b>x", 10)}},
+      // Comments.
+      {"comment", "<!-- x -->after", {"comment:<!-- x -->", "text:after"}},
+      {"comment holding a tag", "<!--<b>-->", {"comment:<!--<b>-->"}},
+      {"unclosed comment keeps its last two bytes as text",
+       "<!-- abc",
+       {"comment:<!-- a", "text:bc"}},
+      {"the opener does not close itself", "<!-->", {"comment:<!-", "text:->"}},
+      {"not a comment", "<!DOCTYPE html>", {"tag:!DOCTYPE|html"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Tokens(c.input, c.options), c.tokens) << c.name;
+  }
+}
+
+TEST(TokenizerTest, LastWasSpaceFollowsTheTextDelivered) {
+  THtmlParser parser("a <b> c<i>x</i> ");
+  parser.Next();  // "a "
+  EXPECT_TRUE(parser.LastWasSpace);
+  parser.Next();  // <b>
+  parser.Next();  // " c" loses its space
+  EXPECT_EQ(parser.TagName, "c");
+  EXPECT_FALSE(parser.LastWasSpace);
+  parser.Next();  // <i>
+  parser.Next();  // x
+  parser.Next();  // </i>
+  parser.Next();  // " "
+  EXPECT_EQ(parser.TagName, " ");
+  EXPECT_TRUE(parser.LastWasSpace);
+  EXPECT_TRUE(parser.Done());
+}
+
+TEST(TokenizerTest, CountsSourceLines) {
+  THtmlParser parser("a\nb<!-- \n\n -->c<p\nclass=x>\nd");
+  std::vector<int> lines;
+  while (!parser.Done()) {
+    parser.Next();
+    lines.push_back(parser.CurrLine);
+  }
+  // "a\n" "b" comment "c" tag "\n" "d"
+  EXPECT_EQ(lines, (std::vector<int>{2, 2, 4, 4, 5, 6, 6}));
+}
+
+TEST(TokenizerTest, AttributeLookupTakesTheFirstOfANameCaseSensitively) {
+  THtmlParser parser("<a HREF=first href=second data-x target=\"\">");
+  parser.Next();
+  const TRtRawByteStringList& params = parser.TagParams;
+  EXPECT_EQ(params.IndexOfName("href"), 0);
+  EXPECT_EQ(params.GetValue("href"), "first");
+  EXPECT_EQ(params.IndexOfName("HREF"), -1);
+  EXPECT_EQ(params.IndexOfName("data-x"), -1) << "a bare name has no value";
+  EXPECT_EQ(params.IndexOfName("target"), 3);
+  EXPECT_EQ(params.GetValue("target"), "");
+  EXPECT_EQ(params.GetValue("absent"), "");
+}
+
+TEST(TokenizerTest, EveryCallMovesOnUntilDone) {
+  // Random bytes from a small alphabet full of the tokenizer's special
+  // characters: every Next must advance, and the tokens must account for
+  // every byte.
+  std::mt19937 random(7);
+  const char alphabet[] = "<>!-/=\"' \t\r\n&#;a1\0";
+  for (int round = 0; round < 300; ++round) {
+    QByteArray input;
+    const int size = static_cast<int>(random() % 60);
+    for (int i = 0; i < size; ++i) input.append(alphabet[random() % (sizeof(alphabet) - 1)]);
+    THtmlParser parser(input);
+    while (!parser.Done()) {
+      const qsizetype before = parser.P;
+      parser.Next();
+      ASSERT_GT(parser.P, before) << input.toHex().toStdString();
+      ASSERT_LE(parser.P, input.size());
+    }
+    parser.Next();
+    EXPECT_EQ(parser.P, input.size());
+    EXPECT_EQ(parser.TagName, "");
+  }
+}
+
+}  // namespace
+}  // namespace moxa::rt
