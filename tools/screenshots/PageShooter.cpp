@@ -17,10 +17,16 @@ namespace {
 constexpr int kLoadTimeoutMs = 20000;
 constexpr int kReadyTimeoutMs = 8000;
 
-// True once web fonts have loaded and every picture has arrived.
-const char* const kReadyScript =
-    "document.readyState === 'complete' && document.fonts.status === 'loaded' && "
-    "Array.from(document.images).every(function (i) { return i.complete; })";
+// Loads every font face the style sheets declare (a face is otherwise fetched
+// only once text needs it, too late for a grab), then waits for the pictures
+// and two animation frames, so that the compositor shows the finished page.
+const char* const kPrepareScript =
+    "window.__moxaReady = false;"
+    "Promise.all(Array.from(document.fonts).map(function (f) { return f.load().catch(function () {}); }))"
+    ".then(function () { return Promise.all(Array.from(document.images).map(function (i) {"
+    "  return i.complete ? null : new Promise(function (r) { i.onload = i.onerror = r; }); })); })"
+    ".then(function () { requestAnimationFrame(function () { requestAnimationFrame(function () {"
+    "  window.__moxaReady = true; }); }); });";
 
 }  // namespace
 
@@ -73,8 +79,9 @@ QVariant PageShooter::Evaluate(const QString& script) {
 }
 
 void PageShooter::WaitUntilReady() {
+  Evaluate(QString::fromLatin1(kPrepareScript));
   for (int waited = 0; waited < kReadyTimeoutMs; waited += 100) {
-    if (Evaluate(QString::fromLatin1(kReadyScript)).toBool()) return;
+    if (Evaluate(QStringLiteral("window.__moxaReady === true")).toBool()) return;
     Settle(100);
   }
 }
@@ -89,7 +96,7 @@ QImage PageShooter::Shoot(const QString& htmlFile, QSize viewport, bool fullPage
   view_->resize(viewport);
   if (!Load(htmlFile, error)) return {};
   WaitUntilReady();
-  Settle(400);
+  Settle(500);
   if (fullPage) {
     // Scroll and stitch, so that the viewport (and with it every height
     // given in viewport units) stays as it is on a real screen.
