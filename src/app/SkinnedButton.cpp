@@ -1,5 +1,6 @@
 #include "app/SkinnedButton.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,7 +46,7 @@ void SkinnedButton::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.drawText(rect(), Qt::AlignCenter, accessibleName());
   }
-  if (hasFocus()) {
+  if (hasFocus() && keyboardFocus_) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(1, 1, -2, -2));
   }
@@ -75,6 +76,16 @@ void SkinnedButton::mouseReleaseEvent(QMouseEvent* event) {
     }
   }
   if (inside) emit clicked();
+}
+
+void SkinnedButton::focusInEvent(QFocusEvent* event) {
+  keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+  QWidget::focusInEvent(event);
+}
+
+void SkinnedButton::focusOutEvent(QFocusEvent* event) {
+  keyboardFocus_ = false;
+  QWidget::focusOutEvent(event);
 }
 
 void SkinnedButton::keyPressEvent(QKeyEvent* event) {

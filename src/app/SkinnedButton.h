@@ -42,6 +42,8 @@ class SkinnedButton : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   bool Frozen() const { return frozen_ && frozen_(); }
@@ -51,6 +53,7 @@ class SkinnedButton : public QWidget {
   QPixmap current_;
   AfterRelease afterRelease_ = AfterRelease::Normal;
   std::function<bool()> frozen_;
+  bool keyboardFocus_ = false;  // the focus mark is for keyboard users only
 };
 
 }  // namespace moxa

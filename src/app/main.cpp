@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/Splash.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -11,21 +12,29 @@ namespace {
 // live system); without a sandbox it still runs, so ask for none then.
 void AllowBrowserEngineAsRoot() {
   if (geteuid() != 0) return;
-  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-  if (!flags.contains("--no-sandbox")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
+  const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (!flags.contains("--no-sandbox")) {
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
+  }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   AllowBrowserEngineAsRoot();
+  QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Moxa Website Builder"));
   QApplication::setApplicationDisplayName(QStringLiteral("Moxa Website Builder"));
 
   moxa::MainWindow window(moxa::Folders::ForApplication());
   window.LoadStoredSite();
-  window.move(window.screen()->availableGeometry().center() - window.rect().center());
+  if (QScreen* screen = window.screen()) {
+    window.move(screen->availableGeometry().center() - window.rect().center());
+  }
+  auto* splash = new moxa::Splash(window.pictures().Get(QStringLiteral("splash.png")));
+  splash->ShowAndFadeIn();
   window.show();
+  splash->raise();
   return QApplication::exec();
 }

@@ -27,7 +27,10 @@ Folders Folders::ForApplication() {
 }
 
 Folders Folders::At(const QString& programFolder, const QString& tempFolder) {
-  return Folders{WithTrailingSlash(programFolder), WithTrailingSlash(tempFolder)};
+  Folders folders;
+  folders.ProgramFolder = WithTrailingSlash(programFolder);
+  folders.TempFolder = WithTrailingSlash(tempFolder);
+  return folders;
 }
 
 Folders Folders::WithDataAndWork(const QString& dataFolder, const QString& workFolder) {

@@ -18,6 +18,8 @@ using TestApplication = QCoreApplication;
 #endif
 
 int main(int argc, char** argv) {
+  // Tests never need a display: CTest lists them at build time, anywhere.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   moxa::test::PrepareTemporaryHome();
   ::testing::InitGoogleTest(&argc, argv);
   TestApplication app(argc, argv);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "site/Folders.h"
+#include "site/Site.h"
+
+#include <QObject>
+#include <QTimer>
+
+namespace moxa {
+
+// The state of the page being edited: whether it has unsaved changes, the
+// save confirmation period, and the page switch waiting for the user's
+// answer. The widgets show it; the files are handled by the page logic.
+class EditorSession : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kConfirmationMilliseconds = 4000;
+
+  EditorSession(Site& site, const Folders& folders, QObject* parent = nullptr);
+
+  bool PageModified() const { return pageModified_; }
+  bool SaveBusy() const { return confirmation_.isActive(); }
+  const QString& PendingPageSwitch() const { return pendingSwitch_; }
+
+  void MarkModified() { pageModified_ = true; }
+  // Opens the page in the working copy; clears the modified mark.
+  bool Open(const QString& fileName);
+
+  enum class SaveResult { Saved, Ignored, Failed };
+  // Saves the working copy into the page file. During the confirmation
+  // period of an earlier save this is ignored, unless `evenIfBusy` (the
+  // unsaved-changes prompt, whose answer must never be lost).
+  SaveResult Save(bool evenIfBusy = false);
+
+  // Asks whether switching to `fileName` needs the user's answer first:
+  // true when there are unsaved changes (the switch is then kept pending).
+  bool SwitchNeedsAnswer(const QString& fileName);
+  // Completes the pending switch (after a save or a "Don't Save").
+  bool CompletePendingSwitch();
+  void ClearPendingSwitch() { pendingSwitch_.clear(); }
+
+ signals:
+  void saveStarted();
+  void saveConfirmed();  // the confirmation period ended
+  void pageOpened(const QString& fileName);
+
+ private:
+  Site& site_;
+  Folders folders_;
+  bool pageModified_ = false;
+  QString pendingSwitch_;
+  QTimer confirmation_;
+};
+
+}  // namespace moxa

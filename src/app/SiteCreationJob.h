@@ -1,0 +1,43 @@
+#pragma once
+
+#include "site/Folders.h"
+#include "site/Site.h"
+
+#include <QElapsedTimer>
+#include <QFutureWatcher>
+#include <QObject>
+
+namespace moxa {
+
+struct SiteCreationResult {
+  bool ok = false;
+  Site site;
+};
+
+// Creates a site from a template off the UI thread. The worker works on
+// its own copy of the site and hands the finished copy back, so the UI
+// thread and the worker never share a record. The busy screen stays up at
+// least `minimumMilliseconds`, so it never just flickers.
+class SiteCreationJob : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMinimumMilliseconds = 2000;
+
+  explicit SiteCreationJob(QObject* parent = nullptr);
+
+  void Start(const Site& site, const Folders& folders, int templateNumber,
+             int minimumMilliseconds = kMinimumMilliseconds);
+  bool running() const { return running_; }
+
+ signals:
+  void finished(bool ok, const moxa::Site& site);
+
+ private:
+  QFutureWatcher<SiteCreationResult> watcher_;
+  QElapsedTimer elapsed_;
+  int minimum_ = kMinimumMilliseconds;
+  bool running_ = false;
+};
+
+}  // namespace moxa

@@ -1,0 +1,72 @@
+// moxa-shots OUTPUT_FOLDER [--template N]
+// Starts the program's main window offscreen with an empty store in a
+// temporary home, walks through the screens of a new site and writes one
+// PNG per screen into OUTPUT_FOLDER.
+#include "app/EditorScreen.h"
+#include "app/GalleryScreen.h"
+#include "app/MainWindow.h"
+#include "app/StartScreen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void Shoot(QWidget& window, const QString& folder, const QString& name) {
+  QTest::qWait(300);
+  const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+  window.grab().save(path);
+  std::printf("%s\n", path.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QTemporaryDir home;
+  setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+  setenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit().constData(), 1);
+  setenv("XDG_DATA_HOME", (home.path() + "/.local/share").toLocal8Bit().constData(), 1);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Moxa Website Builder"));
+  const QStringList args = QApplication::arguments();
+  if (args.size() < 2) {
+    std::fprintf(stderr, "usage: moxa-shots OUTPUT_FOLDER [--template K]\n");
+    return 2;
+  }
+  const QString out = args.at(1);
+  QDir().mkpath(out);
+  const int templateIndex = args.contains(QStringLiteral("--template"))
+                                ? args.at(args.indexOf(QStringLiteral("--template")) + 1).toInt()
+                                : 0;
+
+  moxa::MainWindow window(moxa::Folders::ForApplication());
+  window.setSiteCreationMinimum(0);
+  window.LoadStoredSite();
+  window.show();
+  Shoot(window, out, QStringLiteral("1-start"));
+
+  window.startScreen()->nameField()->setText(QStringLiteral("Joe's Bakery"));
+  QTest::keyClick(window.startScreen()->nameField(), Qt::Key_Return);
+  window.galleryScreen()->setSelectedIndex(templateIndex);
+  Shoot(window, out, QStringLiteral("2-gallery"));
+
+  QSignalSpy created(&window, &moxa::MainWindow::siteCreationFinished);
+  emit window.galleryScreen()->nextClicked();
+  created.wait(30000);
+  QSignalSpy loaded(window.editorScreen()->browser(), &QWebEngineView::loadFinished);
+  loaded.wait(15000);
+  Shoot(window, out, QStringLiteral("3-editor"));
+
+  window.SelectTabAndScreen(4);
+  Shoot(window, out, QStringLiteral("4-page-manager"));
+  return 0;
+}
