@@ -159,7 +159,7 @@ art5() {
     -draw "$(stem 1380 110 1200 220 980 130 9 110 "$SAGE" "$SAGE2")" \
     -draw "$(flower 13 1160 200 140 3 12 "$ROSE" "$PEACH" "$GOLD")" \
     -draw "$(flower 14 1320 300 80 2 10 "$PEACH" "$ROSE" "$GOLD")" \
-    -blur 0x0.8 $Q 80 "$D/hero.jpg"
+    -blur 0x0.8 $Q 74 "$D/hero.jpg"
 
   # our story: two rings
   W=700; H=860
@@ -173,7 +173,7 @@ art5() {
     -fill '#d8e6f2' -draw "polygon 395,262 420,262 420,318 378,280" \
     -draw "$(stem 80 860 160 700 60 560 8 90 "$SAGE" "$SAGE2")" \
     -draw "$(flower 22 120 780 120 3 12 "$ROSE" "$PEACH" "$GOLD")" \
-    -blur 0x0.7 $Q 82 "$D/story.jpg"
+    -blur 0x0.7 $Q 76 "$D/story.jpg"
 
   # the gallery
   W=640; H=640
@@ -181,12 +181,12 @@ art5() {
     -draw "$(stem 90 600 200 260 560 90 12 100 "$SAGE" "$SAGE2")" \
     -draw "$(flower 31 320 320 200 3 12 "$ROSE" "$PEACH" "$GOLD")" \
     -draw "$(flower 32 500 150 100 2 10 'rgba(240,210,200,0.7)' "$ROSE" "$GOLD")" \
-    -blur 0x0.8 $Q 80 "$D/gallery-1.jpg"
+    -blur 0x0.8 $Q 74 "$D/gallery-1.jpg"
 
   $CONVERT -size ${W}x${H} gradient:'#3a2c3a-#5a3d4a' \
     \( -size ${W}x${H} xc:none -draw "$(dots 41 60 10 60 $W $H 'rgba(255,214,150,0.55) rgba(255,190,140,0.45) rgba(255,240,200,0.6)')" -blur 0x10 \) -composite \
     \( -size ${W}x${H} xc:none -draw "$(dots 42 40 3 10 $W $H 'rgba(255,236,190,0.9) rgba(255,255,230,0.8)')" -blur 0x2 \) -composite \
-    $Q 80 "$D/gallery-2.jpg"
+    $Q 74 "$D/gallery-2.jpg"
 
   # a three-tier cake
   $CONVERT -size ${W}x${H} gradient:'#e9efe4-#d5e0cf' \
@@ -198,22 +198,22 @@ art5() {
     -draw "$(flower 51 320 150 56 2 9 'rgba(226,150,150,0.8)' 'rgba(244,196,186,0.85)' "$GOLD")" \
     -draw "$(flower 52 470 400 40 2 8 'rgba(226,150,150,0.8)' 'rgba(244,196,186,0.85)' "$GOLD")" \
     -draw "$(flower 53 170 530 44 2 8 'rgba(226,150,150,0.8)' 'rgba(244,196,186,0.85)' "$GOLD")" \
-    -blur 0x0.6 $Q 82 "$D/gallery-3.jpg"
+    -blur 0x0.6 $Q 76 "$D/gallery-3.jpg"
 
-  $CONVERT "$D/story.jpg" -gravity center -crop 700x700+0+40 +repage -resize ${W}x${H} $Q 80 "$D/gallery-4.jpg"
+  $CONVERT "$D/story.jpg" -gravity center -crop 700x700+0+40 +repage -resize ${W}x${H} $Q 74 "$D/gallery-4.jpg"
 
   $CONVERT -size ${W}x${H} xc:'#dfe6d8' \
     -draw "$(stem -20 520 200 380 660 420 14 120 "$SAGE" "$SAGE2")" \
     -draw "$(stem 40 120 260 260 640 120 12 110 'rgba(110,134,104,0.9)' "$SAGE2")" \
     -draw "$(flower 61 420 300 120 3 12 'rgba(250,250,246,0.8)' 'rgba(238,226,214,0.85)' "$GOLD")" \
-    -blur 0x0.7 $Q 80 "$D/gallery-5.jpg"
+    -blur 0x0.7 $Q 74 "$D/gallery-5.jpg"
 
   $CONVERT -size ${W}x${H} gradient:'#fbf3ec-#f1d6cf' \
     \( -size ${W}x${H} xc:none -draw "$(dots 71 30 40 160 $W $H 'rgba(232,180,176,0.55) rgba(200,214,190,0.5) rgba(246,214,190,0.6)')" -blur 0x30 \) -composite \
     -draw "$(flower 72 210 250 130 3 12 "$ROSE" "$PEACH" "$GOLD")" \
     -draw "$(flower 73 430 400 150 3 12 'rgba(240,210,200,0.75)' "$ROSE" "$GOLD")" \
     -draw "$(flower 74 200 520 80 2 10 "$PEACH" "$ROSE" "$GOLD")" \
-    -blur 0x0.8 $Q 80 "$D/gallery-6.jpg"
+    -blur 0x0.8 $Q 74 "$D/gallery-6.jpg"
 }
 
 # ---------------------------------------------------------------- template 6: a personal blog
@@ -226,7 +226,7 @@ topo() {
   $CONVERT -seed "$seed" -size $((w))x$((h)) plasma:fractal -colorspace Gray -blur 0x16 -auto-level \
     -resize 200% -blur 0x3 -posterize $# \
     -set colorspace sRGB -type TrueColor \( -size 1x1 $pal -append -scale 1x256! \) -clut \
-    -resize 50% $Q 80 "$out"
+    -resize 50% $Q 74 "$out"
 }
 
 art6() {
@@ -241,7 +241,7 @@ art6() {
     -draw "$(awk -v seed=61 -v shelves=3 -v top=-30 -v pitch=190 -v margin=70 -v w=$W -v shelf='#8a5a3c' \
         -v cols="$TEAL $TEAL2 #c4623f #d9a45b #e7cfa4 #7d9a7f #b9573f #3d4a5c #f2e8d8 #9c6b4e" -f "$TMP/books.awk")" \
     -fill 'rgba(0,0,0,0.06)' -draw "rectangle 0,0 60,$H" -draw "rectangle $((W-60)),0 $W,$H" \
-    $Q 80 "$D/post-books.jpg"
+    $Q 70 "$D/post-books.jpg"
 
   # a still life: a vase, a bowl, two oranges and a stack of books on a table
   $CONVERT -size ${W}x${H} gradient:'#e9e1d2-#d8cdb9' \
@@ -261,7 +261,7 @@ art6() {
     -fill '#3d4a5c' -draw "rectangle 855,394 1005,430" \
     -fill '#f2e8d8' -draw "rectangle 848,362 1012,394" \
     -fill 'rgba(0,0,0,0.12)' -draw "rectangle 848,388 1012,394" \
-    $Q 80 "$D/post-still-life.jpg"
+    $Q 74 "$D/post-still-life.jpg"
 
   # the author picture: a sun over the sea, cut to a circle by the style sheet
   W=320; H=320
@@ -270,21 +270,23 @@ art6() {
     -fill "$TEAL2" -draw "rectangle 0,180 $W,$H" \
     -fill 'rgba(251,231,198,0.55)' -draw "rectangle 110,196 210,200" -draw "rectangle 126,214 194,217" -draw "rectangle 140,232 180,234" \
     -fill "$TEAL" -draw "rectangle 0,250 $W,$H" \
-    $Q 85 "$D/avatar.jpg"
+    $Q 78 "$D/avatar.jpg"
 
   # the gallery
   W=800; H=600
   topo "$D/gallery-1.jpg" 12 $W $H "$TEAL" "$TEAL2" '#4c7a6c' '#7d9a7f' '#b7b38f' '#e0c99c' '#f0dcb4'
   topo "$D/gallery-2.jpg" 27 $W $H '#3d4a5c' '#58627a' '#8b8fa8' '#c2b8c4' '#e9d8cc' '#e9a877' '#c4623f'
-  $CONVERT "$D/post-books.jpg" -gravity center -crop 800x600+0+0 +repage $Q 80 "$D/gallery-3.jpg"
-  $CONVERT "$D/post-still-life.jpg" -gravity center -crop 800x600+60+0 +repage $Q 80 "$D/gallery-4.jpg"
+  $CONVERT "$D/post-books.jpg" -gravity center -crop 800x600+0+0 +repage $Q 70 "$D/gallery-3.jpg"
+  $CONVERT "$D/post-still-life.jpg" -gravity center -crop 800x600+60+0 +repage $Q 74 "$D/gallery-4.jpg"
   topo "$D/gallery-5.jpg" 33 $W $H '#b9573f' '#d9785a' '#e9a877' '#f0cfa0' '#f6e6c8' '#b7b38f' '#7d9a7f'
   $CONVERT -size ${W}x${H} gradient:'#f3c9a0-#e9a877' \
     -fill '#fbe7c6' -draw "circle 400,300 400,200" \
     -fill "$TEAL2" -draw "rectangle 0,340 $W,$H" \
     -fill 'rgba(251,231,198,0.55)' -draw "rectangle 290,362 510,368" -draw "rectangle 320,390 480,395" -draw "rectangle 350,418 450,422" -draw "rectangle 372,446 428,449" \
     -fill "$TEAL" -draw "rectangle 0,480 $W,$H" \
-    $Q 80 "$D/gallery-6.jpg"
+    $Q 74 "$D/gallery-6.jpg"
+  # the gallery shows them at about 400 pixels wide: 640 is plenty, also for sharp screens
+  for f in "$D"/gallery-*.jpg; do $CONVERT "$f" -resize 640x480 $Q 76 "$f"; done
 }
 
 # ---------------------------------------------------------------- template 7: a sports club
@@ -327,7 +329,7 @@ pitch() {
     -stroke none -fill 'rgba(255,255,255,0.85)' -draw "circle $cx,$cy $((cx+7)),$cy" \
     -draw "$counters" \
     -fill white -draw "circle $((cx+30)),$((cy-24)) $((cx+46)),$((cy-24))" -fill '#23262b' -draw "circle $((cx+30)),$((cy-24)) $((cx+36)),$((cy-24))" \
-    $Q 80 "$out"
+    $Q 72 "$out"
 }
 
 art7() {
@@ -336,7 +338,7 @@ art7() {
   FONT=/usr/share/fonts/truetype/quicksand/Quicksand-Bold.ttf
   [ -f "$FONT" ] || FONT=DejaVu-Sans-Bold
 
-  pitch "$D/pitch.jpg" 1000 680 5
+  pitch "$D/pitch.jpg" 840 572 5
 
   W=800; H=600
   pitch "$D/gallery-1.jpg" $W $H 17
@@ -351,7 +353,7 @@ art7() {
     -fill none -stroke 'rgba(255,255,255,0.9)' -strokewidth 4 -draw "$lanes" \
     -stroke none -fill white -font "$FONT" -pointsize 36 \
     -draw "text 389,428 '1'" -draw "text 389,380 '2'" -draw "text 389,332 '3'" -draw "text 389,284 '4'" -draw "text 389,236 '5'" -draw "text 389,188 '6'" \
-    $Q 80 "$D/gallery-2.jpg"
+    $Q 72 "$D/gallery-2.jpg"
 
   # medals on ribbons
   medal() { # x colour dark
@@ -361,7 +363,7 @@ art7() {
     -draw "$(medal 170 '#c9ccd6' '#9aa0b0')" -draw "$(medal 400 '#ffd34d' '#d9a21b')" -draw "$(medal 630 '#e0a06a' '#b8713d')" \
     -font "$FONT" -pointsize 70 -fill 'rgba(0,0,0,0.25)' \
     -draw "text 150,396 '2'" -draw "text 380,396 '1'" -draw "text 610,396 '3'" \
-    $Q 80 "$D/gallery-3.jpg"
+    $Q 72 "$D/gallery-3.jpg"
 
   # a team shirt with a number
   $CONVERT -size ${W}x${H} xc:"$SUN" \
@@ -371,13 +373,13 @@ art7() {
     -fill "$SUN" -draw "ellipse 400,84 44,26 0,180" \
     -fill "$CORAL" -draw "polygon 170,178 212,250 226,242 184,170" -draw "polygon 630,178 588,250 574,242 616,170" \
     -font "$FONT" -pointsize 190 -fill white -gravity center -draw "text 0,30 '10'" \
-    $Q 80 "$D/gallery-4.jpg"
+    $Q 72 "$D/gallery-4.jpg"
 
   # confetti on blue
   $CONVERT -size ${W}x${H} gradient:'#2450d8-#1d3fb8' \
-    -draw "$(awk -v seed=77 -v n=320 -v w=$W -v h=$H -v cols="$SUN $CORAL #ffffff #7ee0a8 #8fd3ff" -f "$TMP/confetti.awk")" \
+    -draw "$(awk -v seed=77 -v n=220 -v w=$W -v h=$H -v cols="$SUN $CORAL #ffffff #7ee0a8 #8fd3ff" -f "$TMP/confetti.awk")" \
     -font "$FONT" -pointsize 96 -fill white -gravity center -draw "text 0,-10 'GOAL!'" \
-    $Q 82 "$D/gallery-5.jpg"
+    $Q 74 "$D/gallery-5.jpg"
 
   # training cones and a ball on the grass
   cone() { # x y size
@@ -390,7 +392,9 @@ art7() {
     -fill white -draw "circle 555,480 555,410" -fill '#23262b' \
     -draw "polygon 555,455 580,470 572,500 538,500 530,470" -draw "polygon 510,440 525,428 532,445 518,462" -draw "polygon 598,440 585,428 578,445 592,462" \
     -fill "$SUN" -draw "circle 680,110 680,60" \
-    $Q 80 "$D/gallery-6.jpg"
+    $Q 72 "$D/gallery-6.jpg"
+
+  for f in "$D"/gallery-*.jpg; do $CONVERT "$f" -resize 640x480 $Q 76 "$f"; done
 
   # the swimming pool: lanes with floating ropes
   ropes=""; i=1
@@ -408,7 +412,7 @@ art7() {
     -draw "$ropes" \
     -fill "$SUN" -draw "circle 560,186 560,168" -fill "$CORAL" -draw "rectangle 548,164 572,172" \
     -fill 'rgba(255,255,255,0.7)' -draw "ellipse 560,196 46,8 0,360" \
-    $Q 80 "$D/pool.jpg"
+    $Q 72 "$D/pool.jpg"
 
   # a street map with a pin, for the contact page
   W=900; H=520
@@ -420,7 +424,7 @@ art7() {
     -stroke none -fill "$GRASS" -draw "rectangle 600,120 800,240" -fill none -stroke white -strokewidth 4 -draw "rectangle 610,130 790,230" -draw "line 700,130 700,230" -draw "circle 700,180 720,180" \
     -stroke none -fill 'rgba(0,0,0,0.2)' -draw "ellipse 706,262 30,9 0,360" \
     -fill "$CORAL" -draw "circle 700,196 700,160" -draw "polygon 672,210 728,210 700,262" -fill white -draw "circle 700,196 700,182" \
-    $Q 82 "$D/map.jpg"
+    $Q 74 "$D/map.jpg"
 }
 
 # ---------------------------------------------------------------- template 8: outdoor journeys
@@ -451,7 +455,7 @@ art8() {
     \( +clone -flip -fill '#2b6f8a' -colorize 38% -blur 0x2 \) -append \
     -crop ${W}x${H}+0+0 +repage \
     -fill 'rgba(255,255,255,0.35)' -draw "rectangle 120,420 340,423" -draw "rectangle 520,470 800,473" -draw "rectangle 260,530 520,533" \
-    $Q 78 "$D/trip-lake.jpg"
+    $Q 72 "$D/trip-lake.jpg"
 
   # trips: misty forest ridges at dawn
   $CONVERT -size ${W}x${H} gradient:'#f3e2c7-#c9dcc9' \
@@ -461,7 +465,7 @@ art8() {
     -fill 'rgba(243,226,199,0.35)' -draw "rectangle 0,0 $W,$H" \
     -fill '#4d7d66' -draw "$(ridge 83 470 130 0.55 $W $H 70 70 120)" \
     -fill '#1f4a3d' -draw "$(ridge 84 560 100 0.5 $W $H 50 90 170)" \
-    $Q 78 "$D/trip-forest.jpg"
+    $Q 72 "$D/trip-forest.jpg"
 
   # trips: desert dunes under a white sun
   $CONVERT -size ${W}x${H} gradient:'#f7d9a8-#f4b27a' \
@@ -470,7 +474,7 @@ art8() {
     -fill '#de8752' -draw "$(ridge 92 410 240 0.3 $W $H)" \
     -fill '#c96a3e' -draw "$(ridge 93 500 260 0.3 $W $H)" \
     -fill '#a9522f' -draw "$(ridge 94 590 200 0.3 $W $H)" \
-    -blur 0x0.8 $Q 78 "$D/trip-desert.jpg"
+    -blur 0x0.8 $Q 72 "$D/trip-desert.jpg"
 
   # the band behind the quotation: a starry night over the ranges
   W=1800; H=700
