@@ -36,8 +36,8 @@ DialogLayer::DialogLayer(const Pictures& pictures, QWidget* window)
   busyBox_->hide();
 }
 
-void DialogLayer::ShowDialogLayer() {
-  if (blocked_ && blocked_()) return;
+void DialogLayer::ShowDialogLayer(bool evenIfBlocked) {
+  if (!evenIfBlocked && blocked_ && blocked_()) return;
   QWidget* window = parentWidget();
   const bool wasVisible = isVisible();
   if (wasVisible) hide();
@@ -52,9 +52,9 @@ void DialogLayer::ShowDialogLayer() {
   update();
 }
 
-void DialogLayer::ShowDialog(QWidget* dialog) {
-  ShowDialogLayer();
-  if (blocked_ && blocked_()) return;
+void DialogLayer::ShowDialog(QWidget* dialog, bool evenIfBlocked) {
+  if (!evenIfBlocked && blocked_ && blocked_()) return;
+  ShowDialogLayer(evenIfBlocked);
   dialog->setParent(this);
   dialog->adjustSize();
   dialog->show();
@@ -72,10 +72,7 @@ void DialogLayer::ShowBusyOverlay(const QString& caption) {
   }
   // The overlay is shown even during a save's confirmation period: a job
   // must never run with the window open to the user.
-  const auto blocked = std::move(blocked_);
-  blocked_ = nullptr;
-  ShowDialogLayer();
-  blocked_ = blocked;
+  ShowDialogLayer(true);
   caption_->setText(caption);
   movie_->start();
   busyBox_->show();

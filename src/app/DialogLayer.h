@@ -27,9 +27,11 @@ class DialogLayer : public QWidget {
 
   // Prepares the layer over the window: snapshot, darkening, full size.
   // Does nothing while `blocked` says so (a save's confirmation period).
-  void ShowDialogLayer();
+  void ShowDialogLayer(bool evenIfBlocked = false);
   // Shows `dialog` centred on the layer, hiding every other dialog on it.
-  void ShowDialog(QWidget* dialog);
+  // `evenIfBlocked` is for the unsaved-changes prompt, whose question must
+  // be asked whenever the user leaves a changed page.
+  void ShowDialog(QWidget* dialog, bool evenIfBlocked = false);
   void ShowBusyOverlay(const QString& caption);
   void HideBusyOverlay();
   void CloseDialogLayer();

@@ -87,13 +87,7 @@ bool EditorController::AskToSaveChanges(bool editorShowing) {
 
 void EditorController::ShowPrompt() {
   prompt_->setCancelText(QStringLiteral("Don't Save"));
-  layer_.ShowDialog(prompt_);
-  if (!prompt_->isVisible()) {
-    // The layer refused (a save is being confirmed): the switch must not
-    // silently drop the changes, so stay on the page.
-    session_.ClearPendingSwitch();
-    RefreshPageList();
-  }
+  layer_.ShowDialog(prompt_, true);
 }
 
 void EditorController::OnPromptSave() {

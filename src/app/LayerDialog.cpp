@@ -33,6 +33,7 @@ LayerDialog::LayerDialog(const Pictures& pictures, const Placement& placement, Q
 }
 
 void LayerDialog::setCancelText(const QString& text) {
+  cancelText_ = text;
   cancel_->setText(QStringLiteral("<a href=\"#\" style=\"color:#1f5f8b\">%1</a>").arg(text.toHtmlEscaped()));
   cancel_->adjustSize();
   // "Don't Save" is longer than "Cancel": it grows to the left.

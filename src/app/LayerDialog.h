@@ -27,7 +27,7 @@ class LayerDialog : public QWidget {
   LayerDialog(const Pictures& pictures, const Placement& placement, QWidget* parent = nullptr);
 
   void setCancelText(const QString& text);
-  QString cancelText() const { return cancel_->text(); }
+  QString cancelText() const { return cancelText_; }
   // The area inside the frame where the dialog's own content goes.
   QWidget* content() const { return content_; }
   SkinnedButton* okButton() const { return ok_; }
@@ -47,6 +47,7 @@ class LayerDialog : public QWidget {
   SkinnedButton* close_;
   QWidget* content_;
   QPoint cancelAt_;
+  QString cancelText_ = QStringLiteral("Cancel");
 };
 
 // The unsaved-changes prompt.

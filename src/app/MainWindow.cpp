@@ -296,6 +296,8 @@ void MainWindow::ToggleMaximised() {
 }
 
 void MainWindow::ApplyWindowShape() {
+  // Offscreen there is no window shape to give.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
   if (maximised_) {
     clearMask();
     return;

@@ -1,0 +1,305 @@
+#include "app/DialogLayer.h"
+#include "app/EditorController.h"
+#include "app/EditorScreen.h"
+#include "app/GalleryScreen.h"
+#include "app/MainWindow.h"
+#include "app/PageManagerScreen.h"
+#include "app/PreviewPanel.h"
+#include "app/SkinnedButton.h"
+#include "app/StartScreen.h"
+#include "app/WindowChrome.h"
+#include "platform/SettingsStore.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace moxa {
+namespace {
+
+// A main window on the shipped data folder with a fresh store and working
+// folder; message boxes and the folder dialog are answered by the test.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SettingsStore store;
+    store.Clear();
+    store.Commit();
+    window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+    window->setSiteCreationMinimum(0);
+    window->setPrompts({[this](const QString& text) { informations << text; },
+                        [this](const QString& text) { errors << text; },
+                        [this] { return chosenFolder; }});
+  }
+
+  void StartNewSite(const QString& name) {
+    window->startScreen()->nameField()->setText(name);
+    QTest::keyClick(window->startScreen()->nameField(), Qt::Key_Return);
+  }
+
+  void CreateSite() {
+    window->LoadStoredSite();
+    window->show();
+    StartNewSite(QStringLiteral("Joe's Bakery"));
+    ASSERT_EQ(window->currentScreen(), Screen::Gallery);
+    QSignalSpy finished(window.get(), &MainWindow::siteCreationFinished);
+    emit window->galleryScreen()->nextClicked();
+    ASSERT_TRUE(finished.wait(20000));
+    ASSERT_TRUE(finished.first().first().toBool());
+  }
+
+  QByteArray WorkFile(const QString& name) const {
+    return test::ReadBytes(window->folders().WorkFolder() + name);
+  }
+
+  void EditWorkingCopy(const QByteArray& marker) {
+    const QString copy = window->folders().WorkingCopyFile();
+    QByteArray text = test::ReadBytes(copy);
+    text.replace("</body>", marker + "</body>");
+    test::WriteBytes(copy, text);
+    window->editorSession().MarkModified();
+  }
+
+  QTemporaryDir temp;
+  std::unique_ptr<MainWindow> window;
+  QStringList informations;
+  QStringList errors;
+  QString chosenFolder;
+};
+
+TEST_F(MainWindowTest, FirstStartShowsTheStartScreenWithoutTabs) {
+  EXPECT_EQ(window->LoadStoredSite(), LoadSiteResult::NoSite);
+  window->show();
+  EXPECT_EQ(window->currentScreen(), Screen::Start);
+  EXPECT_EQ(window->step(), 2);
+  for (int n = 1; n <= 5; ++n) EXPECT_FALSE(window->tab(n)->isVisible()) << n;
+  EXPECT_TRUE(window->startScreen()->isVisible());
+  EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("startCloseButton"))->isVisible());
+}
+
+TEST_F(MainWindowTest, LayoutFollowsTheWindowAndNeverGoesBelowTheMinimum) {
+  window->LoadStoredSite();
+  window->show();
+  window->resize(800, 400);
+  window->RunLayoutPass();
+  EXPECT_GE(window->width(), 1156);
+  EXPECT_GE(window->height(), 610);
+
+  window->resize(1400, 800);
+  EXPECT_EQ(window->chrome()->closeButton()->pos(), QPoint(1400 - 40, 8));
+  EXPECT_EQ(window->chrome()->minimiseButton()->pos(), QPoint(1400 - 122, 8));
+  EXPECT_EQ(window->tab(3)->geometry(), QRect(272, 92, 121, 35));
+  EXPECT_EQ(window->chrome()->contentFrame()->geometry(), QRect(700 - 470, 253, 941, 340));
+}
+
+TEST_F(MainWindowTest, MaximiseFillsTheWorkAreaAndRestoreReturnsExactly) {
+  window->LoadStoredSite();
+  window->show();
+  window->setGeometry(40, 50, 1200, 650);
+  const QRect before = window->geometry();
+  window->ToggleMaximised();
+  const QRect area = window->screen()->availableGeometry();
+  EXPECT_TRUE(window->isMaximised());
+  // One pixel more than the work area, never less than the minimum size.
+  EXPECT_EQ(window->size(), QSize(std::max(area.width() + 1, 1156), std::max(area.height() + 1, 610)));
+  EXPECT_EQ(window->pos(), area.topLeft());
+  EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("resizeGrip"))->isVisible());
+  window->ToggleMaximised();
+  EXPECT_EQ(window->geometry(), before);
+  EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("resizeGrip"))->isVisible());
+}
+
+TEST_F(MainWindowTest, NewSiteNamesAreCheckedOnTheStartScreen) {
+  window->LoadStoredSite();
+  window->show();
+  const struct {
+    const char* typed;
+    const char* message;
+  } cases[] = {{"", "Please Enter Your Name."},
+               {" a ", "The Name You Entered Is Too Short."},
+               {"12", "The Name You Entered Has No Letters."}};
+  for (const auto& c : cases) {
+    StartNewSite(QString::fromUtf8(c.typed));
+    EXPECT_EQ(window->startScreen()->message(), QString::fromUtf8(c.message)) << c.typed;
+    EXPECT_EQ(window->currentScreen(), Screen::Start);
+  }
+  StartNewSite(QStringLiteral("Joe's Bakery"));
+  EXPECT_EQ(window->currentScreen(), Screen::Gallery);
+  EXPECT_EQ(window->site().SiteAccount.UnixName, "Joes-Bakery");
+  EXPECT_EQ(window->site().SiteAccount.FtpPort, 25);
+  EXPECT_TRUE(window->galleryScreen()->nextButton()->isVisible());
+  EXPECT_FALSE(window->galleryScreen()->saveButton()->isVisible());
+}
+
+TEST_F(MainWindowTest, SiteCreationEndsInTheEditorWithTheHomePageOpen) {
+  CreateSite();
+  EXPECT_EQ(window->currentScreen(), Screen::Editor);
+  EXPECT_FALSE(window->dialogLayer()->isVisible());
+  EXPECT_EQ(window->site().PageCount(), 4);
+  EXPECT_EQ(window->site().OpenPageFileName, "index");
+  EXPECT_EQ(window->editorScreen()->pageSelector()->currentText(), "index");
+  EXPECT_EQ(window->editorScreen()->browser()->url(),
+            QUrl::fromLocalFile(window->folders().WorkingCopyFile()));
+  for (int n = 1; n <= 5; ++n) EXPECT_TRUE(window->tab(n)->isVisible()) << n;
+  Site stored;
+  EXPECT_EQ(LoadSite(stored), LoadSiteResult::Loaded);
+  EXPECT_EQ(stored.SiteAccount.UnixName, "Joes-Bakery");
+  EXPECT_EQ(stored.PageCount(), 4);
+}
+
+TEST_F(MainWindowTest, FailedCreationHidesTheBusyScreenAndSaysSo) {
+  window->LoadStoredSite();
+  window->show();
+  StartNewSite(QStringLiteral("Joe's Bakery"));
+  window->galleryScreen()->setSelectedIndex(999);  // no such template
+  QSignalSpy finished(window.get(), &MainWindow::siteCreationFinished);
+  emit window->galleryScreen()->nextClicked();
+  ASSERT_TRUE(finished.wait(20000));
+  EXPECT_FALSE(finished.first().first().toBool());
+  EXPECT_FALSE(window->dialogLayer()->isVisible());
+  EXPECT_EQ(errors, QStringList{QStringLiteral("Your site could not be created.")});
+}
+
+TEST_F(MainWindowTest, SaveWritesThePageAndASecondSaveWithinTheConfirmationIsIgnored) {
+  CreateSite();
+  EditWorkingCopy("<p>first</p>");
+  window->editorScreen()->saveButton()->clicked();
+  EXPECT_TRUE(WorkFile(QStringLiteral("index.html")).contains("<p>first</p>"));
+  EXPECT_TRUE(window->editorSession().SaveBusy());
+  EXPECT_EQ(window->editorScreen()->saveButton()->currentPicture().cacheKey(),
+            window->pictures().Get(QStringLiteral("locked_save.png")).cacheKey());
+
+  EditWorkingCopy("<p>second</p>");
+  window->editorScreen()->saveButton()->clicked();
+  EXPECT_FALSE(WorkFile(QStringLiteral("index.html")).contains("<p>second</p>"));
+}
+
+TEST_F(MainWindowTest, SwitchingPagesWithChangesAsksAndSavesOrDiscards) {
+  CreateSite();
+  QComboBox* selector = window->editorScreen()->pageSelector();
+  LayerDialog* prompt = window->editorController()->savePrompt();
+
+  // Unchanged: the switch happens at once.
+  selector->setCurrentText(QStringLiteral("about-us"));
+  EXPECT_EQ(window->site().OpenPageFileName, "about-us");
+  EXPECT_FALSE(prompt->isVisible());
+
+  // Changed, then "Save": saved first, then switched.
+  EditWorkingCopy("<p>kept</p>");
+  selector->setCurrentText(QStringLiteral("contact-us"));
+  ASSERT_TRUE(prompt->isVisible());
+  EXPECT_EQ(prompt->cancelText(), "Don't Save");
+  emit prompt->accepted();
+  EXPECT_TRUE(WorkFile(QStringLiteral("about-us.html")).contains("<p>kept</p>"));
+  EXPECT_EQ(window->site().OpenPageFileName, "contact-us");
+  EXPECT_FALSE(window->dialogLayer()->isVisible());
+
+  // Changed again within the confirmation period of that save: the prompt
+  // still asks, and its "Save" still saves.
+  ASSERT_TRUE(window->editorSession().SaveBusy());
+  EditWorkingCopy("<p>also kept</p>");
+  selector->setCurrentText(QStringLiteral("index"));
+  ASSERT_TRUE(prompt->isVisible());
+  emit prompt->accepted();
+  EXPECT_TRUE(WorkFile(QStringLiteral("contact-us.html")).contains("<p>also kept</p>"));
+  EXPECT_EQ(window->site().OpenPageFileName, "index");
+}
+
+TEST_F(MainWindowTest, DontSaveDiscardsTheChanges) {
+  CreateSite();
+  EditWorkingCopy("<p>dropped</p>");
+  window->editorScreen()->pageSelector()->setCurrentText(QStringLiteral("about-us"));
+  LayerDialog* prompt = window->editorController()->savePrompt();
+  ASSERT_TRUE(prompt->isVisible());
+  emit prompt->cancelled();
+  EXPECT_EQ(window->site().OpenPageFileName, "about-us");
+  EXPECT_FALSE(WorkFile(QStringLiteral("index.html")).contains("<p>dropped</p>"));
+  EXPECT_FALSE(window->editorSession().PageModified());
+}
+
+TEST_F(MainWindowTest, SelectedTabKeepsItsPictureUnderTheMouse) {
+  CreateSite();
+  window->SelectTabAndScreen(4);
+  SkinnedButton* tab = window->tab(4);
+  const qint64 selected = tab->currentPicture().cacheKey();
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QCoreApplication::sendEvent(tab, &enter);
+  QTest::mousePress(tab, Qt::LeftButton);
+  EXPECT_EQ(tab->currentPicture().cacheKey(), selected);
+  EXPECT_EQ(window->currentScreen(), Screen::PageManager);
+  EXPECT_EQ(window->activeTab(), 4);
+}
+
+TEST_F(MainWindowTest, NewSiteTabThenCloseReturnsToThePageManager) {
+  CreateSite();
+  window->SelectTabAndScreen(1);
+  EXPECT_EQ(window->currentScreen(), Screen::Start);
+  EXPECT_EQ(window->step(), 1);
+  auto* close = window->findChild<SkinnedButton*>(QStringLiteral("startCloseButton"));
+  ASSERT_TRUE(close->isVisible());
+  emit close->clicked();
+  EXPECT_EQ(window->currentScreen(), Screen::PageManager);
+  EXPECT_EQ(window->step(), 2);
+  for (int n = 1; n <= 5; ++n) EXPECT_TRUE(window->tab(n)->isVisible()) << n;
+}
+
+TEST_F(MainWindowTest, ExportCopiesTheSiteAndSaysDone) {
+  CreateSite();
+  QTemporaryDir target;
+  chosenFolder = target.path();
+  window->SelectTabAndScreen(4);
+  emit window->pageManagerScreen()->exportButton()->clicked();
+  EXPECT_EQ(informations, QStringList{QStringLiteral("Done Exporting.")});
+  EXPECT_TRUE(QFile::exists(target.filePath(QStringLiteral("contact-us.html"))));
+  EXPECT_TRUE(QDir(target.filePath(QStringLiteral("bin"))).exists());
+
+  informations.clear();
+  chosenFolder.clear();  // cancelled
+  emit window->pageManagerScreen()->exportButton()->clicked();
+  EXPECT_TRUE(informations.isEmpty());
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, StoredSiteOpensOnThePageManager) {
+  CreateSite();
+  window.reset();
+  window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+  EXPECT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
+  EXPECT_EQ(window->currentScreen(), Screen::PageManager);
+  EXPECT_EQ(window->activeTab(), 4);
+  EXPECT_EQ(window->step(), 2);
+}
+
+// The whole road of a new site in the real browser engine: the editor shows
+// the home page of template 1, and the preview shows the same page.
+TEST_F(MainWindowTest, EndToEndNewSiteIsEditedAndPreviewed) {
+  CreateSite();
+  QWebEngineView* editor = window->editorScreen()->browser();
+  QSignalSpy editorLoaded(editor, &QWebEngineView::loadFinished);
+  ASSERT_TRUE(editorLoaded.wait(20000) || !editor->title().isEmpty());
+  EXPECT_EQ(editor->url(), QUrl::fromLocalFile(window->folders().WorkingCopyFile()));
+  EXPECT_EQ(editor->title(), "Window Title");
+
+  window->editorScreen()->previewButton()->clicked();
+  PreviewPanel* preview = window->editorController()->previewPanel();
+  ASSERT_TRUE(preview->isVisible());
+  EXPECT_EQ(preview->backText(), "Back to Editing");
+  QSignalSpy previewLoaded(preview->view(), &QWebEngineView::loadFinished);
+  ASSERT_TRUE(previewLoaded.wait(20000));
+  EXPECT_EQ(preview->view()->url(),
+            QUrl::fromLocalFile(window->folders().PreviewPageFile(QStringLiteral("index"))));
+  EXPECT_EQ(preview->view()->title(), "Window Title");
+  preview->GoBack();
+  EXPECT_FALSE(preview->isVisible());
+}
+
+}  // namespace
+}  // namespace moxa
