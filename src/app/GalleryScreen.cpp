@@ -15,6 +15,7 @@
 #include <QWebEngineView>
 
 #include <algorithm>
+#include <utility>
 
 namespace moxa {
 namespace {
@@ -211,10 +212,10 @@ void GalleryScreen::BuildGallery() {
   int column = 0;
   int row = 0;
   for (const int number : library_.Numbers()) {
-    const QImage screenshot(folders_.TemplateFolder(number) + QStringLiteral("ss.png"));
+    QImage screenshot(folders_.TemplateFolder(number) + QStringLiteral("ss.png"));
     // An unreadable screenshot ends the gallery: this and later templates are left out.
     if (screenshot.isNull()) break;
-    AddThumbnail(number, screenshot, column, row);
+    AddThumbnail(number, std::move(screenshot), column, row);
     if (++column == kColumns) {
       column = 0;
       ++row;
@@ -236,7 +237,7 @@ void GalleryScreen::ClearThumbnails() {
   pressedOn_ = nullptr;
 }
 
-void GalleryScreen::AddThumbnail(int number, const QImage& screenshot, int column, int row) {
+void GalleryScreen::AddThumbnail(int number, QImage screenshot, int column, int row) {
   const int k = static_cast<int>(origins_.size());
   const int w = screenshot.width();
   const int h = screenshot.height();
@@ -249,16 +250,19 @@ void GalleryScreen::AddThumbnail(int number, const QImage& screenshot, int colum
   frame->show();
   thumbnailWidgets_.push_back(frame);
 
-  AddPicture(QStringLiteral("_%1").arg(k), k, screenshot, QRect(origin, QSize(w - 5, h - 5)));
-  AddPicture(QStringLiteral("_r%1").arg(k), k, ReflectionOf(screenshot),
+  QImage reflection = ReflectionOf(screenshot);
+  AddPicture(QStringLiteral("_%1").arg(k), k, std::move(screenshot),
+             QRect(origin, QSize(w - 5, h - 5)));
+  AddPicture(QStringLiteral("_r%1").arg(k), k, std::move(reflection),
              QRect(origin.x(), origin.y() + h - 4, w - 5, kReflectionHeight));
   origins_.push_back(origin);
   contentHeight_ = std::max(contentHeight_, origin.y() + h - 4 + kReflectionHeight + kCellMargin);
 }
 
-QWidget* GalleryScreen::AddPicture(const QString& name, int k, const QImage& image,
+// The picture takes the image over, so the pixels are not copied again.
+QWidget* GalleryScreen::AddPicture(const QString& name, int k, QImage image,
                                    const QRect& place) {
-  auto* picture = new GalleryPicture(QPixmap::fromImage(image), content_);
+  auto* picture = new GalleryPicture(QPixmap::fromImage(std::move(image)), content_);
   picture->setObjectName(name);
   picture->setProperty(kIndexProperty, k);
   picture->setCursor(Qt::PointingHandCursor);

@@ -98,8 +98,8 @@ class GalleryScreen : public QWidget {
   void MakeMarkers();
   void MakeButtons();
   void ClearThumbnails();
-  void AddThumbnail(int number, const QImage& screenshot, int column, int row);
-  QWidget* AddPicture(const QString& name, int k, const QImage& image, const QRect& place);
+  void AddThumbnail(int number, QImage screenshot, int column, int row);
+  QWidget* AddPicture(const QString& name, int k, QImage image, const QRect& place);
   int HoverIndexOf(const QObject* watched) const;
   QPoint CheckPosition(int k) const;
   void PlaceSelectionCheck();

@@ -43,7 +43,8 @@ TEST_F(GalleryTest, PlacesSevenThumbnailsInRowsOfThreeThreeAndOne) {
       EXPECT_EQ(screen.ThumbnailOrigin(k), origin);
       EXPECT_EQ(Child(QStringLiteral("_%1_2").arg(k))->geometry(),
                 QRect(origin.x() - 1, origin.y() - 1, w - 3, h - 3));
-      EXPECT_EQ(Child(QStringLiteral("_%1").arg(k))->geometry(), QRect(origin, QSize(w - 5, h - 5)));
+      EXPECT_EQ(Child(QStringLiteral("_%1").arg(k))->geometry(),
+                QRect(origin, QSize(w - 5, h - 5)));
       EXPECT_EQ(Child(QStringLiteral("_r%1").arg(k))->geometry(),
                 QRect(origin.x(), origin.y() + h - 4, w - 5, 50));
       EXPECT_EQ(screen.templateNumberAt(k), k + 1);
@@ -223,7 +224,8 @@ TEST_F(GalleryTest, ModeShowsNextOrSaveAtTheScrollBoxRightEdge) {
     SCOPED_TRACE(c.size.width());
     screen.resize(c.size);
     screen.setMode(c.mode);
-    EXPECT_EQ(screen.scrollBox()->geometry(), QRect(8, 72, c.size.width() - 16, c.size.height() - 72));
+    EXPECT_EQ(screen.scrollBox()->geometry(),
+              QRect(8, 72, c.size.width() - 16, c.size.height() - 72));
     const bool newSite = c.mode == GalleryMode::NewSite;
     EXPECT_EQ(screen.nextButton()->isVisible(), newSite);
     EXPECT_EQ(screen.saveButton()->isVisible(), !newSite);
