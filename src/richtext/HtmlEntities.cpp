@@ -1,6 +1,6 @@
 #include "richtext/HtmlEntities.h"
 
-#include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace moxa::rt {
@@ -37,12 +37,33 @@ constexpr CharRef kCharRefs[] = {
 
 static_assert(std::size(kCharRefs) == 100);
 
+// The table is sorted, so the names that share a first byte stand together:
+// the first byte picks that short stretch, which is searched in turn.
+struct Stretch {
+  unsigned char begin = 0;
+  unsigned char end = 0;
+};
+
+constexpr std::array<Stretch, 128> MakeStretches() {
+  std::array<Stretch, 128> stretches{};
+  for (size_t i = 0; i < std::size(kCharRefs); ++i) {
+    Stretch& s = stretches[static_cast<unsigned char>(kCharRefs[i].name[0])];
+    if (s.begin == s.end) s.begin = static_cast<unsigned char>(i);
+    s.end = static_cast<unsigned char>(i + 1);
+  }
+  return stretches;
+}
+constexpr std::array<Stretch, 128> kStretches = MakeStretches();
+
 }  // namespace
 
 int LookupCharRef(std::string_view name) {
-  const auto byName = [](const CharRef& ref, std::string_view n) { return ref.name < n; };
-  const auto* it = std::lower_bound(std::begin(kCharRefs), std::end(kCharRefs), name, byName);
-  return it != std::end(kCharRefs) && it->name == name ? it->code : -1;
+  if (name.empty() || static_cast<unsigned char>(name[0]) >= 128) return -1;
+  const Stretch stretch = kStretches[static_cast<unsigned char>(name[0])];
+  for (unsigned i = stretch.begin; i < stretch.end; ++i) {
+    if (kCharRefs[i].name == name) return kCharRefs[i].code;
+  }
+  return -1;
 }
 
 int CharRefCount() { return static_cast<int>(std::size(kCharRefs)); }

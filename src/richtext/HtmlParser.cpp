@@ -2,10 +2,15 @@
 
 #include "richtext/HtmlEntities.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
+
 
 namespace moxa::rt {
 
@@ -17,6 +22,7 @@ enum ByteClass : std::uint8_t {
   kTagNameEnd = 2,   // NUL, white space, "/", ">"
   kAttrNameEnd = 4,  // NUL, white space, "=", ">"
   kValueEnd = 8,     // NUL, white space, ">"
+  kAmpersand = 16,
 };
 
 constexpr std::array<std::uint8_t, 256> MakeClasses() {
@@ -28,18 +34,33 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
   classes['/'] = kTagNameEnd;
   classes['>'] = kTagNameEnd | kAttrNameEnd | kValueEnd;
   classes['='] = kAttrNameEnd;
+  classes['&'] = kAmpersand;
   return classes;
 }
 constexpr std::array<std::uint8_t, 256> kClasses = MakeClasses();
 
 bool Is(char c, ByteClass cls) { return (kClasses[static_cast<unsigned char>(c)] & cls) != 0; }
 
-const char* SkipSpaces(const char* q, const char* end) {
-  while (q < end && Is(*q, kSpace)) ++q;
+const char* SkipSpaces(const char* q, const char* end, int& lineFeeds) {
+  while (q < end && Is(*q, kSpace)) lineFeeds += *q++ == '\n';
   return q;
 }
 
+int CountLineFeeds(const char* from, const char* to) {
+  return static_cast<int>(std::count(from, to, '\n'));
+}
+
+// memchr, with the first 16 bytes looked at here: what is searched for
+// (a closing quote, a ";") is mostly near, and the call costs more.
 const char* FindByte(const char* from, const char* end, char c) {
+#if defined(__SSE2__)
+  if (end - from >= 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    const int hits = _mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c)));
+    if (hits != 0) return from + __builtin_ctz(static_cast<unsigned>(hits));
+    from += 16;
+  }
+#endif
   const void* at = std::memchr(from, c, static_cast<size_t>(end - from));
   return at ? static_cast<const char*>(at) : nullptr;
 }
@@ -72,6 +93,70 @@ int DecimalReference(std::string_view digits) {
   return value;
 }
 
+// The end of a text run: the next "<", or just after the next line feed,
+// or the end of the input. One pass instead of two searches.
+const char* FindRunEnd(const char* p, const char* end) {
+#if defined(__SSE2__)
+  const __m128i less = _mm_set1_epi8('<');
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  while (end - p >= 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int hits = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(block, less), _mm_cmpeq_epi8(block, lineFeed)));
+    if (hits != 0) {
+      const char* at = p + __builtin_ctz(static_cast<unsigned>(hits));
+      return *at == '<' ? at : at + 1;
+    }
+    p += 16;
+  }
+#endif
+  for (; p < end; ++p) {
+    if (*p == '<') return p;
+    if (*p == '\n') return p + 1;
+  }
+  return end;
+}
+
+// Copies the bytes that collapsing leaves unchanged, 16 at a time, up to
+// the first byte that needs the byte loop: "&", tab, line feed, carriage
+// return, a space after white space, or the run's end. A block is stored
+// whole and only its plain part counted, so the output needs 16 bytes of
+// room past the run.
+void CopyPlainBytes(const char*& p, const char* runStart, const char* runEnd,
+                    const char* inputEnd, char*& o) {
+#if defined(__SSE2__)
+  const __m128i space = _mm_set1_epi8(' ');
+  const __m128i ampersand = _mm_set1_epi8('&');
+  const __m128i tab = _mm_set1_epi8('\t');
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  const __m128i carriageReturn = _mm_set1_epi8('\r');
+  while (p < runEnd && inputEnd - p >= 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i others =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, ampersand), _mm_cmpeq_epi8(block, tab)),
+                     _mm_or_si128(_mm_cmpeq_epi8(block, lineFeed),
+                                  _mm_cmpeq_epi8(block, carriageReturn)));
+    const unsigned spaces = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, space)));
+    // At the run's start a leading space may have to be dropped: stop there.
+    const unsigned before = (p == runStart || Is(p[-1], kSpace)) ? 1u : 0u;
+    unsigned stop = static_cast<unsigned>(_mm_movemask_epi8(others)) |
+                    (spaces & ((spaces << 1) | before));
+    if (runEnd - p < 16) stop |= ~0u << (runEnd - p);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(o), block);
+    const int plain = stop ? __builtin_ctz(stop) : 16;
+    p += plain;
+    o += plain;
+    if (plain < 16) return;
+  }
+#else
+  (void)p;
+  (void)runStart;
+  (void)runEnd;
+  (void)inputEnd;
+  (void)o;
+#endif
+}
+
 // Without white-space collapsing, CR LF becomes the CR alone.
 qsizetype DropLineFeedsAfterReturns(char* text, qsizetype size) {
   qsizetype kept = 0;
@@ -86,7 +171,9 @@ qsizetype DropLineFeedsAfterReturns(char* text, qsizetype size) {
 
 THtmlParser::THtmlParser(QByteArray text) : OrgText(std::move(text)) {}
 
-void THtmlParser::Next() {
+// Flattened: the token readers are called from here only, and their calls
+// cost more than their work on short tokens.
+[[gnu::flatten]] void THtmlParser::Next() {
   if (Done()) {
     TagName.resize(0);
     TagParams.Clear();
@@ -104,11 +191,6 @@ void THtmlParser::Next() {
   }
 }
 
-void THtmlParser::CountLines(qsizetype from, qsizetype to) {
-  const char* begin = OrgText.constData();
-  CurrLine += static_cast<int>(std::count(begin + from, begin + to, '\n'));
-}
-
 void THtmlParser::ReadComment() {
   const std::string_view text(OrgText.constData(), static_cast<size_t>(OrgText.size()));
   const size_t close = text.find("-->", static_cast<size_t>(P) + 4);
@@ -120,7 +202,7 @@ void THtmlParser::ReadComment() {
   std::memcpy(TagName.data(), OrgText.constData() + P, static_cast<size_t>(end - P));
   TagParams.Clear();
   CurrBlock = cbComment;
-  CountLines(P, end);
+  CurrLine += CountLineFeeds(OrgText.constData() + P, OrgText.constData() + end);
   P = end;
 }
 
@@ -131,6 +213,7 @@ void THtmlParser::ReadTag() {
   const char* nameStart = begin + P + 1;
   // The byte after "<" belongs to the name whatever it is: </P> gives "/P".
   const char* q = nameStart < end ? nameStart + 1 : end;
+  if (q > nameStart && *nameStart == '\n') ++CurrLine;
   while (q < end && !Is(*q, kTagNameEnd)) ++q;
   TagName.resize(q - nameStart);
   if (q > nameStart) std::memcpy(TagName.data(), nameStart, static_cast<size_t>(q - nameStart));
@@ -138,31 +221,35 @@ void THtmlParser::ReadTag() {
   if (q < end && *q == '/') ++q;
   if (q < end && *q == '>') ++q;
   CurrBlock = cbTag;
-  const qsizetype next = q - begin;
-  CountLines(P, next);
-  P = next;
+  P = q - begin;
 }
 
 const char* THtmlParser::ReadAttributes(const char* q, const char* end) {
+  // Line feeds in a tag stand in white space or in quoted values.
+  int lines = 0;
   for (;;) {
-    q = SkipSpaces(q, end);
+    q = SkipSpaces(q, end, lines);
     // A NUL ends the attributes as the end of the input does; reading on
     // would find an empty name there again and again.
-    if (q == end || *q == '>' || *q == '\0') return q;
+    if (q == end || *q == '>' || *q == '\0') {
+      CurrLine += lines;
+      return q;
+    }
     const char* name = q;
     while (q < end && !Is(*q, kAttrNameEnd)) ++q;
     const std::string_view nameText(name, static_cast<size_t>(q - name));
-    q = SkipSpaces(q, end);
+    q = SkipSpaces(q, end, lines);
     if (q == end || *q != '=') {
       TagParams.AddPair(nameText, {}, false, true);
       continue;
     }
-    q = SkipSpaces(q + 1, end);
+    q = SkipSpaces(q + 1, end, lines);
     const char* value = q;
     if (q < end && (*q == '"' || *q == '\'')) {
       value = q + 1;
       const char* close = FindByte(value, end, *q);
       q = close ? close : end;
+      lines += CountLineFeeds(value, q);
       TagParams.AddPair(nameText, std::string_view(value, static_cast<size_t>(q - value)), true,
                         true);
       if (q < end) ++q;                 // the closing quote
@@ -179,61 +266,68 @@ void THtmlParser::ReadText() {
   const char* begin = OrgText.constData();
   const char* end = begin + OrgText.size();
   const char* p = begin + P;
-  // A run ends before the next "<" or after the next line feed.
-  const char* lt = FindByte(p, end, '<');
-  if (!lt) lt = end;
-  const char* lineFeed = FindByte(p, lt, '\n');
-  const char* runEnd = lineFeed ? lineFeed + 1 : lt;
+  const char* const runEnd = FindRunEnd(p, end);
+  const char* const runStart = p;
+  const bool endsLine = runEnd[-1] == '\n';
 
-  // References never grow the text; an unclosed one adds its ";".
-  TagName.resize(runEnd - p + 1);
-  char* const out = TagName.data();
+  // Built in a buffer of our own, then copied once: cheaper than sizing
+  // TagName twice. References never grow the text; an unclosed one adds its
+  // ";"; the block copy needs 16 bytes of room besides.
+  const size_t room = static_cast<size_t>(runEnd - p) + 1 + 16;
+  if (scratch_.size() < room) scratch_.resize(room);
+  char* const out = scratch_.data();
   char* o = out;
+  const std::uint8_t special = RemoveSpaces ? (kSpace | kAmpersand) : kAmpersand;
   // After a space, the collapsed space that would start this run is dropped.
-  bool inSpaceRun = RemoveSpaces && LastWasSpace && Is(*p, kSpace);
+  bool dropSpace = RemoveSpaces && LastWasSpace && Is(*p, kSpace);
   while (p < runEnd) {
-    const char c = *p;
-    if (RemoveSpaces && Is(c, kSpace)) {
-      if (!inSpaceRun) *o++ = ' ';
-      inSpaceRun = true;
-      ++p;
+    // Ordinary bytes are copied as they are, the common case.
+    if (RemoveSpaces) CopyPlainBytes(p, runStart, runEnd, end, o);
+    while (p < runEnd && !(kClasses[static_cast<unsigned char>(*p)] & special)) *o++ = *p++;
+    if (p == runEnd) break;
+    if (*p == '&') {
+      const Decoded decoded = DecodeReference(p + 1, runEnd, o);
+      p = decoded.next;
+      o = decoded.out;
       continue;
     }
-    inSpaceRun = false;
-    if (c == '&') {
+    // A run of white space becomes one space.
+    if (!dropSpace) *o++ = ' ';
+    dropSpace = false;
+    do {
       ++p;
-      o = DecodeReference(p, runEnd, o, inSpaceRun);
-      continue;
-    }
-    *o++ = c;
-    ++p;
+    } while (p < runEnd && Is(*p, kSpace));
   }
   qsizetype size = o - out;
   if (!RemoveSpaces) size = DropLineFeedsAfterReturns(out, size);
   TagName.resize(size);
-  if (size > 0) LastWasSpace = TagName.back() == ' ';
-  if (lineFeed) ++CurrLine;
+  if (size > 0) {
+    std::memcpy(TagName.data(), out, static_cast<size_t>(size));
+    LastWasSpace = out[size - 1] == ' ';
+  }
+  if (endsLine) ++CurrLine;
   P = runEnd - begin;
   TagParams.Clear();
   CurrBlock = cbText;
 }
 
-char* THtmlParser::DecodeReference(const char*& p, const char* runEnd, char* out,
-                                   bool& inSpaceRun) const {
+THtmlParser::Decoded THtmlParser::DecodeReference(const char* p, const char* runEnd,
+                                                  char* out) const {
   // The name runs to the next ";" of the run, or to the run's end.
   const char* semicolon = FindByte(p, runEnd, ';');
   const char* nameEnd = semicolon ? semicolon : runEnd;
   const std::string_view name(p, static_cast<size_t>(nameEnd - p));
-  p = semicolon ? semicolon + 1 : runEnd;
+  const char* next = semicolon ? semicolon + 1 : runEnd;
   if (!name.empty() && name.front() == '#') {
     const int code = DecimalReference(name.substr(1));
-    return code > 0 ? PutUtf8(out, code) : out;
+    return {next, code > 0 ? PutUtf8(out, code) : out};
   }
   const int code = LookupCharRef(name);
-  if (code >= 0) return PutUtf8(out, code);
+  if (code >= 0) return {next, PutUtf8(out, code)};
   // Unknown: kept as "&", the name and ";". Its white space is collapsed
   // like the rest of the run, so no raw line break slips into normal text.
   *out++ = '&';
+  bool inSpaceRun = false;
   for (char c : name) {
     if (RemoveSpaces && Is(c, kSpace)) {
       if (!inSpaceRun) *out++ = ' ';
@@ -244,8 +338,7 @@ char* THtmlParser::DecodeReference(const char*& p, const char* runEnd, char* out
     *out++ = c;
   }
   *out++ = ';';
-  inSpaceRun = false;
-  return out;
+  return {next, out};
 }
 
 }  // namespace moxa::rt

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 namespace moxa::rt {
 
 enum TCurrBlock { cbComment, cbText, cbTag };
@@ -43,8 +45,13 @@ class THtmlParser {
   void ReadTag();
   const char* ReadAttributes(const char* q, const char* end);
   void ReadText();
-  char* DecodeReference(const char*& p, const char* runEnd, char* out, bool& inSpaceRun) const;
-  void CountLines(qsizetype from, qsizetype to);
+  struct Decoded {
+    const char* next;  // the byte after the reference
+    char* out;         // the output after its decoding
+  };
+  Decoded DecodeReference(const char* p, const char* runEnd, char* out) const;
+
+  std::vector<char> scratch_;  // where a text run is built
 };
 
 }  // namespace moxa::rt

@@ -21,7 +21,9 @@ struct ItemShape {
 
 std::vector<ItemShape> Shapes(const TCustomRtData& data) {
   std::vector<ItemShape> shapes;
-  for (const TRtItem& item : data.Items) shapes.push_back({item.StyleNo, item.ParaNo, item.ParaStart});
+  for (const TRtItem& item : data.Items) {
+    shapes.push_back({item.StyleNo, item.ParaNo, item.ParaStart});
+  }
   return shapes;
 }
 

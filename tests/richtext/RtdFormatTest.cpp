@@ -237,7 +237,8 @@ TEST(RtdFormatTest, FilesRoundTripAndFileErrorsAreFalse) {
   EXPECT_FALSE(LoadRtd(dir.filePath(QStringLiteral("absent.rtd")), document, target));
   EXPECT_EQ(document, TRtDocument());
   EXPECT_FALSE(LoadRtd(dir.path(), document, target)) << "a folder";
-  EXPECT_FALSE(SaveRtd(dir.filePath(QStringLiteral("no/such/folder/x.rtd")), RichDocument(), style));
+  const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/x.rtd"));
+  EXPECT_FALSE(SaveRtd(unwritable, RichDocument(), style));
 }
 
 }  // namespace

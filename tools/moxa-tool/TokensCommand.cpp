@@ -55,5 +55,6 @@ int RunTokens(const QStringList& args) {
 
 }  // namespace
 
-MOXA_TOOL_COMMAND("tokens", "tokens FILE             prints the HTML tokens the importer reads from FILE",
+MOXA_TOOL_COMMAND("tokens",
+                  "tokens FILE             prints the HTML tokens the importer reads from FILE",
                   RunTokens);
