@@ -279,7 +279,7 @@ void THtmlParser::ReadText() {
   char* o = out;
   const std::uint8_t special = RemoveSpaces ? (kSpace | kAmpersand) : kAmpersand;
   // After a space, the collapsed space that would start this run is dropped.
-  bool dropSpace = RemoveSpaces && LastWasSpace && Is(*p, kSpace);
+  const bool dropSpace = RemoveSpaces && LastWasSpace && Is(*p, kSpace);
   while (p < runEnd) {
     // Ordinary bytes are copied as they are, the common case.
     if (RemoveSpaces) CopyPlainBytes(p, runStart, runEnd, end, o);
@@ -291,9 +291,10 @@ void THtmlParser::ReadText() {
       o = decoded.out;
       continue;
     }
-    // A run of white space becomes one space.
-    if (!dropSpace) *o++ = ' ';
-    dropSpace = false;
+    // A run of white space becomes one space. The block copy may stop inside
+    // a run, so the byte before tells whether this one is already written.
+    const bool continuesRun = p > runStart ? Is(p[-1], kSpace) : dropSpace;
+    if (!continuesRun) *o++ = ' ';
     do {
       ++p;
     } while (p < runEnd && Is(*p, kSpace));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -166,6 +168,46 @@ TEST(TokenizerTest, EveryCallMovesOnUntilDone) {
     parser.Next();
     EXPECT_EQ(parser.P, input.size());
     EXPECT_EQ(parser.TagName, "");
+  }
+}
+
+// White-space collapsing read byte by byte, the plain way, as the oracle for
+// the tokenizer's block copies (text without references).
+std::string CollapsedReading(const std::string& run, bool& lastWasSpace) {
+  std::string out;
+  bool inSpaceRun = lastWasSpace && !run.empty() && std::strchr(" \t\r\n", run[0]);
+  for (char c : run) {
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+      if (!inSpaceRun) out += ' ';
+      inSpaceRun = true;
+    } else {
+      out += c;
+      inSpaceRun = false;
+    }
+  }
+  if (!out.empty()) lastWasSpace = out.back() == ' ';
+  return out;
+}
+
+TEST(TokenizerTest, BlockCopiesAgreeWithAPlainReading) {
+  std::mt19937 random(11);
+  const char* pieces[] = {"a", "bc", "def ", " ", "  ", "\t", "\r\n", "\n", "<b>", "\xC3\xA9",
+                          "long words of text ", "x"};
+  for (int round = 0; round < 400; ++round) {
+    QByteArray input;
+    const int count = static_cast<int>(random() % 40);
+    for (int i = 0; i < count; ++i) input += pieces[random() % std::size(pieces)];
+    THtmlParser parser(input);
+    bool lastWasSpace = parser.LastWasSpace;
+    while (!parser.Done()) {
+      const qsizetype start = parser.P;
+      parser.Next();
+      if (parser.CurrBlock != cbText) continue;
+      const std::string run = input.mid(start, parser.P - start).toStdString();
+      ASSERT_EQ(parser.TagName.toStdString(), CollapsedReading(run, lastWasSpace))
+          << "input: " << input.toStdString();
+      ASSERT_EQ(parser.LastWasSpace, lastWasSpace);
+    }
   }
 }
 
