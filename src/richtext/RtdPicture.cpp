@@ -27,6 +27,26 @@ void WritePixels(RtdWriter& w, const QImage& image) {
   }
 }
 
+bool IsIndexed(QImage::Format format) {
+  return format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
+         format == QImage::Format_Indexed8;
+}
+
+// Every pixel of an indexed image must name an entry of its colour table:
+// QImage looks colours up without checking, so a hostile index would make
+// it read outside the table when the picture is compared or drawn.
+bool IndexesFitTable(const QImage& image) {
+  const int colors = image.colorCount();
+  if (image.format() != QImage::Format_Indexed8) return colors == 2;
+  for (int y = 0; y < image.height(); ++y) {
+    const uchar* line = image.constScanLine(y);
+    for (int x = 0; x < image.width(); ++x) {
+      if (line[x] >= colors) return false;
+    }
+  }
+  return true;
+}
+
 // Sizes are checked against the rest of the file before anything is
 // allocated, so a hostile header cannot ask for gigabytes.
 bool ReadPixels(RtdReader& r, QImage& image) {
@@ -39,7 +59,7 @@ bool ReadPixels(RtdReader& r, QImage& image) {
   }
   const auto imageFormat = static_cast<QImage::Format>(format);
   const int colorCount = r.Count(4);
-  if (colorCount > 256) return false;
+  if (colorCount > 256 || (colorCount > 0) != IsIndexed(imageFormat)) return false;
   QList<QRgb> colors;
   for (int i = 0; i < colorCount; ++i) colors.append(r.U32());
   const qint64 rowBytes = RowBytes(width, QImage::toPixelFormat(imageFormat).bitsPerPixel());
@@ -50,7 +70,7 @@ bool ReadPixels(RtdReader& r, QImage& image) {
   for (int y = 0; y < height; ++y) {
     if (!r.Raw(reinterpret_cast<char*>(image.scanLine(y)), rowBytes)) return false;
   }
-  return true;
+  return !IsIndexed(imageFormat) || IndexesFitTable(image);
 }
 
 }  // namespace

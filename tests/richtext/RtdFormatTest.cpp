@@ -211,6 +211,69 @@ TEST(RtdFormatTest, RefusesForeignNewerAndHostileFiles) {
   }
 }
 
+// Found by fuzzing: QImage looks colours up by index without a check, so an
+// indexed picture whose pixels name no entry of its table made comparing
+// (or drawing) it read outside the table.
+TEST(RtdFormatTest, RefusesIndexedPicturesWhosePixelsLeaveTheirColourTable) {
+  QImage indexed(4, 2, QImage::Format_Indexed8);
+  indexed.setColorTable({qRgb(1, 2, 3), qRgb(4, 5, 6)});
+  indexed.fill(1);
+  QImage mono(9, 2, QImage::Format_Mono);
+  mono.fill(1);
+  const struct {
+    const char* name;
+    QImage image;
+    bool loads;
+  } cases[] = {
+      {"indexes inside the table", indexed, true},
+      {"mono with its two colours", mono, true},
+      {"an index past the table", [&] {
+         QImage bad = indexed;
+         bad.scanLine(1)[3] = 7;  // setPixel would refuse it
+         return bad;
+       }(), false},
+      {"no table at all", [&] {
+         QImage bad = indexed;
+         bad.setColorTable({});
+         return bad;
+       }(), false},
+      {"mono with one colour", [&] {
+         QImage bad = mono;
+         bad.setColorTable({qRgb(0, 0, 0)});
+         return bad;
+       }(), false},
+  };
+  for (const auto& c : cases) {
+    const TRtDocument picture = Items().P().Pic(TRtPicture::FromImage(c.image)).Doc();
+    const QByteArray bytes = Saved(picture, TRtStyle());
+    TRtDocument document;
+    TRtStyle style;
+    EXPECT_EQ(LoadRtdFromBytes(bytes, document, style), c.loads) << c.name;
+  }
+}
+
+// Every seed and every input that once found a fault in the fuzz corpus
+// keeps to the reader's promises.
+TEST(RtdFormatTest, TheFuzzCorpusKeepsTheReadersPromises) {
+  const QDir corpus(moxa::test::SourceDir() + QStringLiteral("/tests/fuzz/corpus/load_rtd"));
+  const QStringList files = corpus.entryList(QDir::Files);
+  ASSERT_FALSE(files.isEmpty());
+  for (const QString& file : files) {
+    const QByteArray bytes = moxa::test::ReadBytes(corpus.filePath(file));
+    TRtStyle style;
+    TRtDocument document;
+    if (!LoadRtdFromBytes(bytes, document, style)) {
+      EXPECT_EQ(document, TRtDocument()) << file.toStdString();
+      continue;
+    }
+    EXPECT_TRUE(IsConsistent(document, style)) << file.toStdString();
+    TRtStyle again;
+    TRtDocument reloaded;
+    ASSERT_TRUE(LoadRtdFromBytes(Saved(document, style), reloaded, again)) << file.toStdString();
+    EXPECT_EQ(reloaded, document) << file.toStdString();
+  }
+}
+
 TEST(RtdFormatTest, SavingRefusesADocumentThatCouldNotBeLoaded) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("temptext_.rtd"));
