@@ -172,3 +172,26 @@ TEST_F(EditorSessionTest, SwitchWaitsForAnAnswerOnlyWhenModified) {
 
 }  // namespace
 }  // namespace moxa
+
+#include "app/Animations.h"
+
+namespace moxa {
+namespace {
+
+TEST(AnimationsTest, NoticeRisesFromTheFrameBottomAndGoesAgain) {
+  QWidget window;
+  window.resize(800, 600);
+  window.show();
+  QWidget panel(&window);
+  panel.resize(260, 10);
+  const QRect frame(20, 100, 700, 400);
+  SlideNoticeIn(&panel, frame);
+  EXPECT_EQ(panel.geometry(), QRect(20, 500 - 112, 260, 112));
+  EXPECT_TRUE(panel.isVisible());
+  SlideNoticeOut(&panel, frame);
+  EXPECT_FALSE(panel.isVisible());
+  EXPECT_EQ(panel.geometry().bottom(), 499);
+}
+
+}  // namespace
+}  // namespace moxa
