@@ -51,6 +51,8 @@ StartScreen::StartScreen(const Pictures& pictures, QWidget* parent) : QWidget(pa
   grid->addWidget(forgot_, 2, 1);
   grid->addWidget(message_, 3, 1, 1, 2);
   grid->setColumnStretch(1, 1);
+  grid->setVerticalSpacing(12);
+  grid->setRowStretch(4, 1);  // the rows stay together at the top
 
   connect(newSite_, &QRadioButton::toggled, this, &StartScreen::ChoiceChanged);
   connect(go_, &SkinnedButton::clicked, this, &StartScreen::Go);

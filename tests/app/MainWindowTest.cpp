@@ -278,6 +278,16 @@ TEST_F(MainWindowTest, StoredSiteOpensOnThePageManager) {
   EXPECT_EQ(window->step(), 2);
 }
 
+TEST_F(MainWindowTest, NoBrowserViewOffersAContextMenu) {
+  CreateSite();
+  window->editorScreen()->previewButton()->clicked();
+  const auto views = window->findChildren<QWebEngineView*>();
+  ASSERT_FALSE(views.isEmpty());
+  for (QWebEngineView* view : views) {
+    EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu) << view->objectName().toStdString();
+  }
+}
+
 // The whole road of a new site in the real browser engine: the editor shows
 // the home page of template 1, and the preview shows the same page.
 TEST_F(MainWindowTest, EndToEndNewSiteIsEditedAndPreviewed) {
