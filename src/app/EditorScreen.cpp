@@ -29,6 +29,15 @@ EditorScreen::EditorScreen(const Pictures& pictures, QWidget* parent)
   thisPage_->setObjectName(QStringLiteral("thisPageLabel"));
   thisPage_->move(292, 24);
   connect(thisPage_, &QLabel::linkActivated, this, &EditorScreen::thisPageClicked);
+  connect(thisPage_, &QLabel::linkActivated, this, &EditorScreen::PopUpThisPageMenu);
+  thisPageMenu_ = new QMenu(this);
+  thisPageMenu_->setObjectName(QStringLiteral("thisPageMenu"));
+  savePageAs_ = thisPageMenu_->addAction(QStringLiteral("Save Page As..."));
+  thisPageMenu_->addSeparator();
+  pageProperties_ = thisPageMenu_->addAction(QStringLiteral("Page Properties"));
+  thisPageMenu_->addSeparator();
+  renamePage_ = thisPageMenu_->addAction(QStringLiteral("Rename Page"));
+  deletePage_ = thisPageMenu_->addAction(QStringLiteral("Delete Page"));
 
   save_ = new SkinnedButton(pictures.Skin(7), QStringLiteral("Save"), this);
   save_->setObjectName(QStringLiteral("saveButton"));
@@ -60,6 +69,10 @@ void EditorScreen::SetPages(const QStringList& fileNames, const QString& open) {
   selector_->addItems(fileNames);
   selector_->setCurrentIndex(static_cast<int>(fileNames.indexOf(open)));
   filling_ = false;
+}
+
+void EditorScreen::PopUpThisPageMenu() {
+  thisPageMenu_->popup(thisPage_->mapToGlobal(QPoint(0, thisPage_->height())));
 }
 
 void EditorScreen::ShowWorkingCopy(const QString& path) {

@@ -3,8 +3,10 @@
 #include "app/Pictures.h"
 #include "app/SkinnedButton.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMovie>
 #include <QWidget>
 
@@ -26,6 +28,14 @@ class EditorScreen : public QWidget {
   SkinnedButton* previewButton() const { return preview_; }
   SkinnedButton* publishButton() const { return publish_; }
   QLabel* thisPageLabel() const { return thisPage_; }
+  // The This Page menu, popped up under its label.
+  QMenu* thisPageMenu() const { return thisPageMenu_; }
+  QAction* savePageAsAction() const { return savePageAs_; }
+  QAction* pagePropertiesAction() const { return pageProperties_; }
+  QAction* renamePageAction() const { return renamePage_; }
+  QAction* deletePageAction() const { return deletePage_; }
+  // "Delete Page" is offered for every page but the home page.
+  void setDeletePageEnabled(bool enabled) { deletePage_->setEnabled(enabled); }
   // The area the site preview covers.
   QWidget* previewHost() const { return previewHost_; }
 
@@ -35,6 +45,7 @@ class EditorScreen : public QWidget {
   void ShowWorkingCopy(const QString& path);
   // The locked Save picture and the red animation while a save is confirmed.
   void ShowSaving(bool saving);
+  void PopUpThisPageMenu();
 
  signals:
   void pageChosen(const QString& fileName);
@@ -50,6 +61,11 @@ class EditorScreen : public QWidget {
   QWidget* previewHost_;
   QComboBox* selector_;
   QLabel* thisPage_;
+  QMenu* thisPageMenu_;
+  QAction* savePageAs_;
+  QAction* pageProperties_;
+  QAction* renamePage_;
+  QAction* deletePage_;
   SkinnedButton* save_;
   SkinnedButton* preview_;
   SkinnedButton* publish_;

@@ -10,6 +10,35 @@ LayerDialog::Placement SavePromptPlacement() {
           QPoint(319, 190), QPoint(404, 10)};
 }
 
+namespace {
+// The add, save-as and rename frames are alike but for their titles.
+LayerDialog::Placement NameDialogPlacement(const QString& framePicture) {
+  return {framePicture, QSize(450, 345), QPoint(377, 298), QPoint(330, 310), QPoint(410, 10)};
+}
+}  // namespace
+
+LayerDialog::Placement AddPagePlacement() {
+  return NameDialogPlacement(QStringLiteral("dialog_add.png"));
+}
+
+LayerDialog::Placement SavePageAsPlacement() {
+  return NameDialogPlacement(QStringLiteral("dialog_save_as.png"));
+}
+
+LayerDialog::Placement RenamePagePlacement() {
+  return NameDialogPlacement(QStringLiteral("dialog_rename.png"));
+}
+
+LayerDialog::Placement PagePropertiesPlacement() {
+  return {QStringLiteral("dialog_properties.png"), QSize(575, 518), QPoint(502, 471),
+          QPoint(455, 483), QPoint(540, 10)};
+}
+
+LayerDialog::Placement DeletePagePlacement() {
+  return {QStringLiteral("dialog_delete.png"), QSize(575, 225), QPoint(502, 178),
+          QPoint(455, 190), QPoint(540, 10)};
+}
+
 LayerDialog::LayerDialog(const Pictures& pictures, const Placement& placement, QWidget* parent)
     : QWidget(parent), frame_(pictures.Get(placement.framePicture)), cancelAt_(placement.cancel) {
   setFixedSize(placement.frameSize);

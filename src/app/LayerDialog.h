@@ -52,5 +52,11 @@ class LayerDialog : public QWidget {
 
 // The unsaved-changes prompt.
 LayerDialog::Placement SavePromptPlacement();
+// The page dialogs.
+LayerDialog::Placement AddPagePlacement();
+LayerDialog::Placement SavePageAsPlacement();
+LayerDialog::Placement RenamePagePlacement();
+LayerDialog::Placement PagePropertiesPlacement();
+LayerDialog::Placement DeletePagePlacement();
 
 }  // namespace moxa

@@ -4,7 +4,9 @@
 #include "app/EditorController.h"
 #include "app/EditorScreen.h"
 #include "app/GalleryScreen.h"
+#include "app/PageActions.h"
 #include "app/PageManagerScreen.h"
+#include "app/PageRows.h"
 #include "app/SiteCreationJob.h"
 #include "app/SkinnedButton.h"
 #include "app/StartScreen.h"
@@ -70,7 +72,7 @@ void MainWindow::CreateScreens() {
   gallery_ = new GalleryScreen(folders_, pictures_, this);
   gallery_->BuildGallery();
   editor_ = new EditorScreen(pictures_, this);
-  pageManager_ = new PageManagerScreen(pictures_, this);
+  pageManager_ = new PageManagerScreen(site_, pictures_, this);
   account_ = new PlainScreen(QStringLiteral("accountScreen"), QStringLiteral("My Account"), this);
   publish_ = new PlainScreen(QStringLiteral("publishScreen"), QStringLiteral("Publish"), this);
   layer_ = new DialogLayer(pictures_, this);
@@ -79,6 +81,12 @@ void MainWindow::CreateScreens() {
   editorController_ = new EditorController(site_, folders_, pictures_, *session_, *editor_, *layer_,
                                            [this](const QString& text) { prompts_.error(text); },
                                            this);
+  pageActions_ = new PageActions(
+      {site_, folders_, [this] { return TemplateNumber(); }, *session_, *editorController_,
+       *editor_, *pageManager_, *layer_, pictures_,
+       [this](const QString& text) { prompts_.information(text); },
+       [this](const QString& text) { prompts_.error(text); }},
+      this);
 
   connect(start_, &StartScreen::newSiteAccepted, this, &MainWindow::OnNewSiteAccepted);
   connect(startClose_, &SkinnedButton::clicked, this, &MainWindow::OnStartClose);
@@ -86,6 +94,7 @@ void MainWindow::CreateScreens() {
   connect(gallery_, &GalleryScreen::saveClicked, this, &MainWindow::OnApplyTemplate);
   connect(creation_, &SiteCreationJob::finished, this, &MainWindow::FinishSiteCreation);
   connect(pageManager_->exportButton(), &SkinnedButton::clicked, this, &MainWindow::OnExport);
+  connect(pageManager_->rows(), &PageRows::editClicked, this, &MainWindow::OnEditPage);
 }
 
 void MainWindow::CreateTabs() {
@@ -141,9 +150,8 @@ void MainWindow::ShowScreen(Screen screen) {
 }
 
 void MainWindow::SelectTab(int n) {
-  if (activeTab_ == 4 && n != 4) {
-    // The Page Manager's rows go when it is left.
-  }
+  // The Page Manager's rows go when it is left (and are made again when it is shown).
+  if (activeTab_ == 4) pageManager_->FreePageRows();
   editorController_->AskToSaveChanges(screen_ == Screen::Editor);
   if (activeTab_ >= 1 && activeTab_ <= 5) tab(activeTab_)->showNormal();
   activeTab_ = n;
@@ -160,13 +168,19 @@ void MainWindow::SelectTabAndScreen(int n) {
       gallery_->setMode(GalleryMode::ApplyTemplate);
       ShowScreen(Screen::Gallery);
       return;
-    case 4: SelectTab(4); chrome_->ShowStep(2); ShowScreen(Screen::PageManager); return;
+    case 4:
+      SelectTab(4);
+      chrome_->ShowStep(2);
+      ShowScreen(Screen::PageManager);
+      pageManager_->BuildPageRows();
+      return;
     case 5: SelectTab(5); chrome_->ShowStep(3); ShowScreen(Screen::Publish); return;
     default: return;
   }
 }
 
 void MainWindow::OnNewSiteTab() {
+  pageManager_->FreePageRows();
   editorController_->AskToSaveChanges(screen_ == Screen::Editor);
   for (SkinnedButton* t : tabs_) t->showNormal();
   activeTab_ = 0;
@@ -273,6 +287,18 @@ void MainWindow::OnExport() {
                        .arg(result.FailedFiles.isEmpty() ? folder : result.FailedFiles.join(", ")));
   }
   pageManager_->exportButton()->showNormal();
+}
+
+// Edit on a Page Manager row: the page in the editor, no tab selected.
+void MainWindow::OnEditPage(int row) {
+  if (row < 0 || row >= site_.PageCount()) return;
+  const QString fileName = site_.Page(row).FileName;
+  pageManager_->FreePageRows();
+  if (activeTab_ >= 1) tab(activeTab_)->showNormal();
+  activeTab_ = 0;
+  ShowTabs(true);
+  ShowScreen(Screen::Editor);
+  editorController_->OpenPage(fileName);
 }
 
 void MainWindow::ToggleMaximised() {

@@ -18,6 +18,7 @@ class DialogLayer;
 class EditorController;
 class EditorScreen;
 class GalleryScreen;
+class PageActions;
 class PageManagerScreen;
 class SiteCreationJob;
 class SkinnedButton;
@@ -64,6 +65,7 @@ class MainWindow : public QWidget {
   DialogLayer* dialogLayer() const { return layer_; }
   EditorSession& editorSession() { return *session_; }
   EditorController* editorController() const { return editorController_; }
+  PageActions* pageActions() const { return pageActions_; }
   WindowChrome* chrome() const { return chrome_; }
   SkinnedButton* tab(int n) const { return tabs_[static_cast<size_t>(n - 1)]; }
 
@@ -94,6 +96,7 @@ class MainWindow : public QWidget {
   void FinishSiteCreation(bool ok, const Site& created);
   void OnApplyTemplate();
   void OnExport();
+  void OnEditPage(int row);
   void ApplyWindowShape();
   int TemplateNumber() const;
 
@@ -120,6 +123,7 @@ class MainWindow : public QWidget {
   DialogLayer* layer_ = nullptr;
   EditorSession* session_ = nullptr;
   EditorController* editorController_ = nullptr;
+  PageActions* pageActions_ = nullptr;
   SiteCreationJob* creation_ = nullptr;
   std::array<SkinnedButton*, 5> tabs_{};
 };

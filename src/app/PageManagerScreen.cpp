@@ -1,16 +1,26 @@
 #include "app/PageManagerScreen.h"
 
+#include "app/PageRowDrag.h"
+#include "app/PageRows.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace moxa {
 
-PageManagerScreen::PageManagerScreen(const Pictures& pictures, QWidget* parent) : QWidget(parent) {
+PageManagerScreen::PageManagerScreen(Site& site, const Pictures& pictures, QWidget* parent)
+    : QWidget(parent) {
   setObjectName(QStringLiteral("pageManagerScreen"));
   list_ = new QScrollArea(this);
   list_->setObjectName(QStringLiteral("pageList"));
   list_->setFrameShape(QFrame::NoFrame);
   list_->setWidgetResizable(false);
+  auto* canvas = new QWidget;
+  canvas->setObjectName(QStringLiteral("pageRowsCanvas"));
+  list_->setWidget(canvas);
+  rows_ = new PageRows(site, pictures, canvas);
+  drag_ = new PageRowDrag(*rows_, *list_, pictures);
+  connect(rows_, &PageRows::handlePressed, drag_, &PageRowDrag::Start);
   export_ = new SkinnedButton(pictures.Skin(23), QStringLiteral("Export"), this);
   export_->setObjectName(QStringLiteral("exportButton"));
   export_->setToolTip(QStringLiteral("Copy the site's pages into a folder"));
@@ -18,6 +28,20 @@ PageManagerScreen::PageManagerScreen(const Pictures& pictures, QWidget* parent) 
   newPage_ = new SkinnedButton(pictures.Skin(21), QStringLiteral("New Page"), this);
   newPage_->setObjectName(QStringLiteral("newPageButton"));
   newPage_->setAfterRelease(SkinnedButton::AfterRelease::Hover);
+}
+
+void PageManagerScreen::BuildPageRows() {
+  drag_->Cancel();
+  rows_->BuildPageRows();
+}
+
+void PageManagerScreen::FreePageRows() {
+  drag_->Cancel();
+  rows_->FreePageRows();
+}
+
+void PageManagerScreen::RefreshRows() {
+  if (rows_->built()) BuildPageRows();
 }
 
 void PageManagerScreen::resizeEvent(QResizeEvent*) {

@@ -2,23 +2,36 @@
 
 #include "app/Pictures.h"
 #include "app/SkinnedButton.h"
+#include "site/Site.h"
 
 #include <QScrollArea>
 #include <QWidget>
 
 namespace moxa {
 
-// The Page Manager screen: the site's pages as rows, with the New Page and
-// Export buttons above them.
+class PageRowDrag;
+class PageRows;
+
+// The Page Manager screen: the site's pages as rows in a scrolling list,
+// with the New Page and Export buttons above them. The rows are made when
+// the screen is shown and freed when it is left.
 class PageManagerScreen : public QWidget {
   Q_OBJECT
 
  public:
-  PageManagerScreen(const Pictures& pictures, QWidget* parent = nullptr);
+  PageManagerScreen(Site& site, const Pictures& pictures, QWidget* parent = nullptr);
 
   SkinnedButton* exportButton() const { return export_; }
   SkinnedButton* newPageButton() const { return newPage_; }
   QScrollArea* pageList() const { return list_; }
+  PageRows* rows() const { return rows_; }
+  PageRowDrag* drag() const { return drag_; }
+
+  void BuildPageRows();
+  void FreePageRows();
+  // After a page operation: the rows again from the page table, when they
+  // are showing.
+  void RefreshRows();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -27,6 +40,8 @@ class PageManagerScreen : public QWidget {
   QScrollArea* list_;
   SkinnedButton* export_;
   SkinnedButton* newPage_;
+  PageRows* rows_;
+  PageRowDrag* drag_;
 };
 
 // A screen that is a plain panel until its content arrives.
