@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/SafeApplication.h"
 #include "app/Splash.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ void AllowBrowserEngineAsRoot() {
 int main(int argc, char** argv) {
   AllowBrowserEngineAsRoot();
   QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  QApplication app(argc, argv);
+  moxa::SafeApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Moxa Website Builder"));
   QApplication::setApplicationDisplayName(QStringLiteral("Moxa Website Builder"));
 
