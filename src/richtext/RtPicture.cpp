@@ -20,6 +20,23 @@ TRtPicture TRtPicture::FromImage(const QImage& image) {
   return picture;
 }
 
+TRtPicture TRtPicture::InvalidPicture() {
+  constexpr int kSide = 20;
+  QImage image(kSide, kSide, QImage::Format_RGB32);
+  image.fill(qRgb(255, 255, 255));
+  for (int i = 0; i < kSide; ++i) {
+    for (int edge : {0, kSide - 1}) {
+      image.setPixel(i, edge, qRgb(128, 128, 128));
+      image.setPixel(edge, i, qRgb(128, 128, 128));
+    }
+    if (i >= 4 && i < kSide - 4) {
+      image.setPixel(i, i, qRgb(220, 0, 0));
+      image.setPixel(kSide - 1 - i, i, qRgb(220, 0, 0));
+    }
+  }
+  return FromImage(image);
+}
+
 QImage TRtPicture::Decoded() const {
   if (!Image.isNull() || Data.isEmpty()) return Image;
   return QImage::fromData(Data, Format.isEmpty() ? nullptr : Format.constData());

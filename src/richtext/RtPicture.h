@@ -17,6 +17,8 @@ struct TRtPicture {
   // Keeps the bytes and names their format (empty when no reader knows it).
   static TRtPicture FromEncoded(const QByteArray& data);
   static TRtPicture FromImage(const QImage& image);
+  // What stands for a picture that cannot be loaded: a framed red cross.
+  static TRtPicture InvalidPicture();
 
   bool IsEmpty() const { return Data.isEmpty() && Image.isNull(); }
   // The pixels: Image, or Data decoded (null when it cannot be).

@@ -5,6 +5,8 @@
 #include "richtext/RtTable.h"
 #include "RtBuilders.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 namespace moxa::rt {
@@ -95,6 +97,25 @@ TEST(ItemContainerTest, ListMarkerInfo) {
   EXPECT_EQ(marker->Level, 2);
   EXPECT_EQ(marker->StartFrom, 5);
   EXPECT_FALSE(data.GetListMarkerInfo(1));
+}
+
+TEST(PictureTest, EncodedBytesDecideEqualityAndDecodeOnDemand) {
+  QImage image(2, 2, QImage::Format_RGB32);
+  image.fill(qRgb(0, 200, 0));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(image.save(&buffer, "PNG"));
+  const TRtPicture encoded = TRtPicture::FromEncoded(png);
+  EXPECT_EQ(encoded.Format, "png");
+  EXPECT_TRUE(encoded.Image.isNull());
+  EXPECT_EQ(encoded.Decoded().pixel(1, 1), qRgb(0, 200, 0));
+  TRtPicture withCache = encoded;
+  withCache.Image = encoded.Decoded();
+  EXPECT_EQ(withCache, encoded) << "a decoded copy does not make another picture";
+  EXPECT_NE(TRtPicture::FromImage(image), encoded);
+  EXPECT_TRUE(TRtPicture().IsEmpty());
+  EXPECT_FALSE(TRtPicture::InvalidPicture().IsEmpty());
 }
 
 TEST(TableTest, MergeSwallowsTheCoveredCellsAndKeepsTheirText) {
