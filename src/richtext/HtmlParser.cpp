@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
-
 
 namespace moxa::rt {
 
