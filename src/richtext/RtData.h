@@ -102,7 +102,7 @@ struct TRtItem {
 // table cell. The Add operations keep the paragraph rules: a paragraph
 // number of -1 continues the current paragraph, 0 or more starts a new one
 // with that style; the first item, list markers, lines and tables always
-// start one.
+// start one, and so does the item after a line or a table.
 class TCustomRtData {
  public:
   std::vector<TRtItem> Items;
