@@ -33,12 +33,12 @@ void PageRowDrag::Start(int row, QPoint cursor) {
   QWidget* canvas = rows_.canvas();
   QWidget* viewport = list_.viewport();
   const QPoint offset = canvas->mapTo(viewport, QPoint(0, 0));
-  const int rowTop = rows_.row(row).tops[PageRows::Picture];
+  const int rowTop = rows_.row(row).top;
   dragged_ = target_ = row;
   grabOffset_ = cursor.y() - rowTop;
   rowTops_.resize(static_cast<size_t>(rows_.count()));
   for (int i = 0; i < rows_.count(); ++i) {
-    rowTops_[static_cast<size_t>(i)] = rows_.row(i).tops[PageRows::Picture] + offset.y();
+    rowTops_[static_cast<size_t>(i)] = rows_.row(i).top + offset.y();
   }
   // The ghost shows the row as it looked when it was picked up.
   picture_ = canvas->grab(QRect(QPoint(0, rowTop), rows_.rowSize()));
@@ -61,7 +61,7 @@ void PageRowDrag::Follow(int y) {
   const int under = RowUnder(top);
   // Between two rows the slot stays where the ghost last was.
   if (under < 0) return;
-  slot_->move(0, rows_.row(under).tops[PageRows::Picture]);
+  slot_->move(0, rows_.row(under).top);
   if (under != target_) MakeRoom(under);
 }
 

@@ -3,6 +3,7 @@
 #include "app/SkinnedButton.h"
 #include "app/StillPicture.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,7 +12,7 @@
 namespace moxa {
 namespace {
 
-// Where the texts and buttons of a row stand, from the row's left and top.
+// Where the texts and buttons stand in their row.
 constexpr int kLabelLeft = 68;
 constexpr int kFileNameGap = 15;
 constexpr int kTextTop = 18;
@@ -106,6 +107,15 @@ void PageRows::BuildPageRows() {
 }
 
 void PageRows::FreePageRows() {
+  if (!host_) return;
+  // Hidden first, the controls go without repainting one another.
+  host_->hide();
+  // A new widget posts itself a polish request and, when shown, an update;
+  // one deleted with such events pending searches the whole event queue.
+  // Freed right after they were built, thousands of rows would take seconds.
+  // The events are due anyway and do nothing to hidden, polished rows.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
   delete host_;
   host_ = nullptr;
   rows_.clear();
@@ -113,41 +123,38 @@ void PageRows::FreePageRows() {
 
 void PageRows::MakeRow(int i, QWidget* host) {
   Row& row = rows_[static_cast<size_t>(i)];
-  const int top = rowPitch() * i;
+  row.top = rowPitch() * i;
+  row.frame = new QWidget(host);
+  row.frame->setObjectName(QStringLiteral("pageRow%1").arg(i));
+  row.frame->setGeometry(0, row.top, rowSize_.width(), rowSize_.height());
   const bool home = site_.Page(i).IsHomePage;
-  auto* picture = new StillPicture(home ? homePicture_ : pagePicture_, host);
+  auto* picture = new StillPicture(home ? homePicture_ : pagePicture_, row.frame);
   picture->setObjectName(QStringLiteral("_pm_%1").arg(i));
-  picture->move(0, top);
   row.controls[Picture] = picture;
 
-  MakeTexts(i, host, row);
-  auto* handle = new RowHandle(*this, i, host);
+  MakeTexts(i, row);
+  auto* handle = new RowHandle(*this, i, row.frame);
   handle->setObjectName(QStringLiteral("_pm2_%1").arg(i));
-  handle->setGeometry(0, top, rowSize_.width() - kButtonsWidth, rowSize_.height());
+  handle->resize(rowSize_.width() - kButtonsWidth, rowSize_.height());
   row.controls[Handle] = handle;
-
-  MakeButtons(i, host, row);
-  for (int c = 0; c < kControlCount; ++c) {
-    row.tops[static_cast<size_t>(c)] = row.controls[static_cast<size_t>(c)]->y();
-  }
+  MakeButtons(i, row);
 }
 
-void PageRows::MakeTexts(int i, QWidget* host, Row& row) {
+void PageRows::MakeTexts(int i, Row& row) {
   const TSitePage& page = site_.Page(i);
-  const int top = rowPitch() * i + kTextTop;
   const QFontMetrics metrics(canvas_->font());
 
-  auto* label = new QLabel(host);
+  auto* label = new QLabel(row.frame);
   label->setObjectName(QStringLiteral("_pml_%1").arg(i));
   label->setTextFormat(Qt::PlainText);  // a label is the user's text, never markup
   label->setPalette(labelPalette_);
   const QString labelText = metrics.elidedText(page.Label_, Qt::ElideRight, kLabelMaxWidth);
   const int labelWidth = metrics.horizontalAdvance(labelText);
   label->setText(labelText);
-  label->setGeometry(kLabelLeft, top, labelWidth + 2, metrics.height());
+  label->setGeometry(kLabelLeft, kTextTop, labelWidth + 2, metrics.height());
   row.controls[Label] = label;
 
-  auto* name = new QLabel(host);
+  auto* name = new QLabel(row.frame);
   name->setObjectName(QStringLiteral("_pml2_%1").arg(i));
   name->setTextFormat(Qt::PlainText);
   name->setPalette(namePalette_);
@@ -155,21 +162,20 @@ void PageRows::MakeTexts(int i, QWidget* host, Row& row) {
   const QString nameText = metrics.elidedText(page.FileName + QStringLiteral(".html"),
                                               Qt::ElideMiddle, kTextRight - nameLeft);
   name->setText(nameText);
-  name->setGeometry(nameLeft, top, metrics.horizontalAdvance(nameText) + 2, metrics.height());
+  name->setGeometry(nameLeft, kTextTop, metrics.horizontalAdvance(nameText) + 2, metrics.height());
   row.controls[FileName] = name;
 }
 
-void PageRows::MakeButtons(int i, QWidget* host, Row& row) {
+void PageRows::MakeButtons(int i, Row& row) {
   const TSitePage& page = site_.Page(i);
-  const int top = rowPitch() * i;
   const auto picture = [this](const char* name) {
     return pictures_.Get(QString::fromLatin1(name));
   };
   const auto button = [&](Control c, const SkinSet& skin, const QString& hint, const QString& name,
-                          int left, int buttonTop) {
-    auto* b = new SkinnedButton(skin, hint, host);
+                          QPoint at) {
+    auto* b = new SkinnedButton(skin, hint, row.frame);
     b->setObjectName(name);
-    b->move(left, top + buttonTop);
+    b->move(at);
     row.controls[static_cast<size_t>(c)] = b;
     return b;
   };
@@ -178,18 +184,18 @@ void PageRows::MakeButtons(int i, QWidget* host, Row& row) {
   SkinnedButton* shown =
       button(TickShown, {picture("16a.png"), picture("16b.png"), picture("17a.png")},
              QStringLiteral("Hide this page from the menu navigation"),
-             QStringLiteral("_tick_a%1").arg(i), kTickLeft, kButtonTop);
+             QStringLiteral("_tick_a%1").arg(i), {kTickLeft, kButtonTop});
   SkinnedButton* hidden =
       button(TickHidden, {picture("17a.png"), picture("17b.png"), picture("16a.png")},
              QStringLiteral("Show this page in the menu navigation"),
-             QStringLiteral("_tick_a%1_2").arg(i), kTickLeft, kButtonTop);
+             QStringLiteral("_tick_a%1_2").arg(i), {kTickLeft, kButtonTop});
   shown->setHidden(!page.ShowInMenu);
   hidden->setHidden(page.ShowInMenu);
   connect(shown, &SkinnedButton::clicked, this, [this, i] { Toggle(i); });
   connect(hidden, &SkinnedButton::clicked, this, [this, i] { Toggle(i); });
 
   SkinnedButton* edit = button(Edit, pictures_.Skin(18), QStringLiteral("Edit this page's content"),
-                               QStringLiteral("_edit_%1").arg(i), kEditLeft, kButtonTop);
+                               QStringLiteral("_edit_%1").arg(i), {kEditLeft, kButtonTop});
   edit->setAfterRelease(SkinnedButton::AfterRelease::Unchanged);
   // Edit frees the rows, this button among them: it must not go while its
   // own click is being delivered.
@@ -197,21 +203,21 @@ void PageRows::MakeButtons(int i, QWidget* host, Row& row) {
           Qt::QueuedConnection);
   SkinnedButton* rename =
       button(Rename, pictures_.Skin(19), QStringLiteral("Edit this page's file name and menu label"),
-             QStringLiteral("_rename_%1").arg(i), kRenameLeft, kButtonTop);
+             QStringLiteral("_rename_%1").arg(i), {kRenameLeft, kButtonTop});
   connect(rename, &SkinnedButton::clicked, this, [this, i] { emit renameClicked(i); });
 
   const QString deleteHint = QStringLiteral("Delete this page from your site");
   const QString deleteName = QStringLiteral("_delete_%1").arg(i);
   if (page.IsHomePage) {
     // The home page cannot be deleted: its icon reacts to nothing.
-    auto* inert = new StillPicture(pictures_.Get(QStringLiteral("ddelete.png")), host);
+    auto* inert = new StillPicture(picture("ddelete.png"), row.frame);
     inert->setObjectName(deleteName);
     inert->setToolTip(deleteHint);
-    inert->move(kDeleteLeft, top + kDeleteTop);
+    inert->move(kDeleteLeft, kDeleteTop);
     row.controls[Delete] = inert;
   } else {
     SkinnedButton* remove =
-        button(Delete, pictures_.Skin(20), deleteHint, deleteName, kDeleteLeft, kDeleteTop);
+        button(Delete, pictures_.Skin(20), deleteHint, deleteName, {kDeleteLeft, kDeleteTop});
     connect(remove, &SkinnedButton::clicked, this, [this, i] { emit deleteClicked(i); });
   }
 }
@@ -228,22 +234,10 @@ void PageRows::Toggle(int i) {
 
 void PageRows::PlaceRow(int i, int dy) {
   const Row& r = row(i);
-  for (int c = 0; c < kControlCount; ++c) {
-    QWidget* control = r.controls[static_cast<size_t>(c)];
-    control->move(control->x(), r.tops[static_cast<size_t>(c)] + dy);
-  }
+  r.frame->move(0, r.top + dy);
 }
 
-void PageRows::SetRowVisible(int i, bool visible) {
-  const Row& r = row(i);
-  const bool shownInMenu = site_.Page(i).ShowInMenu;
-  for (int c = 0; c < kControlCount; ++c) {
-    bool show = visible;
-    if (c == TickShown) show = visible && shownInMenu;
-    if (c == TickHidden) show = visible && !shownInMenu;
-    r.controls[static_cast<size_t>(c)]->setVisible(show);
-  }
-}
+void PageRows::SetRowVisible(int i, bool visible) { row(i).frame->setVisible(visible); }
 
 void PageRows::PressHandle(int i, QPoint cursor) { emit handlePressed(i, cursor); }
 

@@ -19,8 +19,10 @@ namespace moxa {
 // The rows of the Page Manager, one per page in page order. Each row is
 // nine controls inside the list's canvas, found again by name ("_pm_" + i,
 // "_pml_" + i, "_pml2_" + i, "_pm2_" + i, "_tick_a" + i, "_tick_a" + i +
-// "_2", "_edit_" + i, "_rename_" + i, "_delete_" + i). The rows exist only
-// while the Page Manager shows: built when it is shown, freed when it is left.
+// "_2", "_edit_" + i, "_rename_" + i, "_delete_" + i). The nine stand in a
+// frame of their own, one per row: a thousand rows then paint and go away
+// without every control weighing on every other. The rows exist only while
+// the Page Manager shows: built when it is shown, freed when it is left.
 class PageRows : public QObject {
   Q_OBJECT
 
@@ -41,10 +43,12 @@ class PageRows : public QObject {
   // Space between two rows; the pitch is the row picture's height plus this.
   static constexpr int kRowGap = 20;
 
-  // One row: its controls and the tops they were built at.
+  // One row: its frame in the canvas, the frame's top as built, and the
+  // controls inside the frame.
   struct Row {
+    QWidget* frame = nullptr;
+    int top = 0;
     std::array<QWidget*, kControlCount> controls{};
-    std::array<int, kControlCount> tops{};
   };
 
   PageRows(Site& site, const Pictures& pictures, QWidget* canvas);
@@ -61,7 +65,8 @@ class PageRows : public QObject {
   QSize rowSize() const { return rowSize_; }
   int rowPitch() const { return rowSize_.height() + kRowGap; }
 
-  // For the drag: rows moved out of the way and back, the dragged row hidden.
+  // For the drag: rows moved out of the way (dy from their place) and back,
+  // the dragged row hidden.
   void PlaceRow(int i, int dy);
   void SetRowVisible(int i, bool visible);
 
@@ -77,8 +82,8 @@ class PageRows : public QObject {
  private:
   void LoadRowPictures();
   void MakeRow(int i, QWidget* host);
-  void MakeTexts(int i, QWidget* host, Row& row);
-  void MakeButtons(int i, QWidget* host, Row& row);
+  void MakeTexts(int i, Row& row);
+  void MakeButtons(int i, Row& row);
   void Toggle(int i);
 
   Site& site_;

@@ -33,6 +33,13 @@ class PageRowsTest : public PageManagerFixture {
     return window->pictures().Get(QString::fromLatin1(name)).cacheKey();
   }
   PageRowDrag* Drag() const { return window->pageManagerScreen()->drag(); }
+  // Where a control stands in the list's scrolled content.
+  QRect InList(const QString& name) const {
+    QWidget* control = Control(name);
+    if (!control) return {};
+    QWidget* canvas = window->pageManagerScreen()->rows()->canvas();
+    return {control->mapTo(canvas, QPoint(0, 0)), control->size()};
+  }
 
   // Mouse events through the window, as the platform delivers them, so the
   // drag's hold on the mouse is what routes them.
@@ -58,17 +65,17 @@ TEST_F(PageRowsTest, FourPagesMakeFourRowsOfNineControls) {
     const auto name = [i](const char* prefix, const char* suffix = "") {
       return QString::fromLatin1(prefix) + QString::number(i) + QString::fromLatin1(suffix);
     };
-    EXPECT_EQ(Control(name("_pm_"))->geometry(), QRect(0, top, 736, 51));
+    EXPECT_EQ(InList(name("_pm_")), QRect(0, top, 736, 51));
     EXPECT_EQ(Text(name("_pml_")), pages[i].label);
     EXPECT_EQ(Text(name("_pml2_")), pages[i].file);
     QWidget* label = Control(name("_pml_"));
-    EXPECT_EQ(label->pos(), QPoint(68, top + 18));
+    EXPECT_EQ(InList(name("_pml_")).topLeft(), QPoint(68, top + 18));
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(51, 51, 51));
     const int labelWidth = label->fontMetrics().horizontalAdvance(pages[i].label);
-    EXPECT_EQ(Control(name("_pml2_"))->pos(), QPoint(83 + labelWidth, top + 18));
+    EXPECT_EQ(InList(name("_pml2_")).topLeft(), QPoint(83 + labelWidth, top + 18));
     EXPECT_EQ(Control(name("_pml2_"))->palette().color(QPalette::WindowText),
               QColor(204, 204, 204));
-    EXPECT_EQ(Control(name("_pm2_"))->geometry(), QRect(0, top, 736 - 250, 51));
+    EXPECT_EQ(InList(name("_pm2_")), QRect(0, top, 736 - 250, 51));
     EXPECT_EQ(Control(name("_pm2_"))->cursor().shape(), Qt::SizeAllCursor);
 
     const struct {
@@ -86,7 +93,7 @@ TEST_F(PageRowsTest, FourPagesMakeFourRowsOfNineControls) {
     for (const auto& b : buttons) {
       QWidget* control = Control(b.control);
       ASSERT_NE(control, nullptr) << b.control.toStdString();
-      EXPECT_EQ(control->pos(), b.at) << b.control.toStdString();
+      EXPECT_EQ(InList(b.control).topLeft(), b.at) << b.control.toStdString();
       EXPECT_EQ(control->toolTip(), b.hint) << b.control.toStdString();
       EXPECT_EQ(control->isVisible(), b.visible) << b.control.toStdString();
     }
@@ -222,9 +229,9 @@ TEST_F(PageRowsTest, DraggingRowZeroBelowRowTwoMovesThePageEverywhere) {
   EXPECT_TRUE(Drag()->dropSlot()->isVisible());
   EXPECT_EQ(Drag()->dropSlot()->y(), 142);
   EXPECT_FALSE(Control(QStringLiteral("_pm_0"))->isVisible());
-  EXPECT_EQ(Control(QStringLiteral("_pm_1"))->y(), 0);
-  EXPECT_EQ(Control(QStringLiteral("_edit_2"))->y(), 71 + 13);
-  EXPECT_EQ(Control(QStringLiteral("_pm_3"))->y(), 213);
+  EXPECT_EQ(InList(QStringLiteral("_pm_1")).y(), 0);
+  EXPECT_EQ(InList(QStringLiteral("_edit_2")).y(), 71 + 13);
+  EXPECT_EQ(InList(QStringLiteral("_pm_3")).y(), 213);
 
   // The ghost never leaves the list; below the last row the target stays.
   const int lowest = window->pageManagerScreen()->pageList()->viewport()->height() - 51;
