@@ -14,9 +14,8 @@ char32_t NextCodePoint(QStringView text, qsizetype& i) {
   return unit;
 }
 
-// Characters above 127 as the 16-bit and the 8-bit text write them.
-void AppendNonAscii(QByteArray& out, QStringView text, qsizetype& i) {
-  --i;
+// The character above 127 at `i`, which moves past it.
+void AppendNonAscii16(QByteArray& out, QStringView text, qsizetype& i) {
   const char32_t code = NextCodePoint(text, i);
   if (code == 0xA0) {
     out += "&nbsp;";
@@ -54,12 +53,13 @@ void AppendEscapedText16(QByteArray& out, QStringView text, bool htmlCode) {
   const qsizetype last = text.size() - 1;
   for (qsizetype i = 0; i < text.size();) {
     const qsizetype at = i;
-    const char16_t c = text[i++].unicode();
+    const char16_t c = text[i].unicode();
     if (c >= 128) {
-      AppendNonAscii(out, text, i);
+      AppendNonAscii16(out, text, i);
       afterSpace = false;
       continue;
     }
+    ++i;
     if (htmlCode) {
       out += static_cast<char>(c);
       continue;
@@ -77,15 +77,29 @@ void AppendEscapedText16(QByteArray& out, QStringView text, bool htmlCode) {
 
 void AppendEscapedText8(QByteArray& out, QStringView text) {
   for (qsizetype i = 0; i < text.size();) {
-    const char16_t c = text[i++].unicode();
+    const char16_t c = text[i].unicode();
+    if (c >= 128) {
+      AppendCharRef(out, NextCodePoint(text, i));
+      continue;
+    }
+    ++i;
     if (c == ' ' && i < text.size() && text[i] == u' ') {
       out += "&nbsp; ";
       ++i;
-    } else if (c >= 128) {
-      --i;
-      AppendCharRef(out, NextCodePoint(text, i));
     } else if (!AppendMarkupChar(out, c)) {
       out += static_cast<char>(c);
+    }
+  }
+}
+
+void AppendAsciiOnly(QByteArray& out, QStringView text) {
+  for (qsizetype i = 0; i < text.size();) {
+    const char16_t c = text[i].unicode();
+    if (c >= 128) {
+      AppendCharRef(out, NextCodePoint(text, i));
+    } else {
+      out += static_cast<char>(c);
+      ++i;
     }
   }
 }

@@ -26,6 +26,9 @@ void AppendEscapedText8(QByteArray& out, QStringView text);
 // references.
 void AppendEscapedAttribute(QByteArray& out, QStringView value);
 
+// Text written as it is, except that characters above 127 become references.
+void AppendAsciiOnly(QByteArray& out, QStringView text);
+
 // "&#N;".
 void AppendCharRef(QByteArray& out, char32_t code);
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace moxa::rt {
+
+// One file of a set that is written together.
+struct TRtPendingFile {
+  QString Name;  // inside the set's folder
+  QByteArray Bytes;
+};
+
+// Writes `extras` into `folder` and then `mainPath`, all or nothing: every
+// file is first written whole to a temporary file in the folder, then the
+// extras are renamed into place and the main file last (replacing an
+// existing main file). An extra may replace an existing file only with
+// `replaceExtras`. On any failure the files already renamed are removed
+// again, the temporary files too, and the result is false.
+bool CommitFiles(const QString& folder, const std::vector<TRtPendingFile>& extras,
+                 const QString& mainPath, const QByteArray& mainBytes, bool replaceExtras);
+
+}  // namespace moxa::rt
