@@ -40,8 +40,10 @@ void PageRowDrag::Start(int row, QPoint cursor) {
   for (int i = 0; i < rows_.count(); ++i) {
     rowTops_[static_cast<size_t>(i)] = rows_.row(i).top + offset.y();
   }
-  // The ghost shows the row as it looked when it was picked up.
+  // The ghost shows the row as it looked when it was picked up; the slot
+  // takes the row's place.
   picture_ = canvas->grab(QRect(QPoint(0, rowTop), rows_.rowSize()));
+  rows_.SetRowVisible(row, false);
   slot_->move(0, rowTop);
   slot_->show();
   slot_->raise();
@@ -74,7 +76,6 @@ int PageRowDrag::RowUnder(int ghostTop) const {
 }
 
 void PageRowDrag::MakeRoom(int newTarget) {
-  rows_.SetRowVisible(dragged_, false);
   // Back to their places the rows that made room for the last target ...
   for (int i = std::min(dragged_, target_); i <= std::max(dragged_, target_); ++i) {
     if (i != dragged_) rows_.PlaceRow(i, 0);

@@ -42,6 +42,13 @@ class PageDialogsTest : public PageManagerFixture {
     return window->dialogLayer()->isVisible() && dialog->isVisible();
   }
   QWidget* Focused() const { return window->focusWidget(); }
+  // The window now shows `before` at half brightness (outside the dialog).
+  bool ShowsDarkened(const QImage& before) const {
+    const QImage now = window->grab().toImage();
+    const QPoint at(window->width() / 2, window->height() - 12);
+    const QColor was = before.pixelColor(at);
+    return now.pixelColor(at) == QColor(was.red() / 2, was.green() / 2, was.blue() / 2);
+  }
   QLabel* CaptionOf(QWidget* dialog, const QString& text) const {
     for (QLabel* label : dialog->findChildren<QLabel*>(QStringLiteral("caption"))) {
       if (label->text().endsWith(text)) return label;
@@ -82,6 +89,7 @@ TEST_F(PageDialogsTest, NewPageAddsThePageShowsTheCleaningAndOpensIt) {
   CreateSite();
   ShowPageManager();
   PageNameDialog* add = Actions()->addDialog();
+  const QImage before = window->grab().toImage();
   emit window->pageManagerScreen()->newPageButton()->clicked();
   ASSERT_TRUE(Showing(add));
   EXPECT_EQ(add->fileName(), "");
@@ -89,6 +97,7 @@ TEST_F(PageDialogsTest, NewPageAddsThePageShowsTheCleaningAndOpensIt) {
   EXPECT_TRUE(add->fileNameField()->isEnabled());
   EXPECT_EQ(Focused(), add->fileNameField());
   EXPECT_EQ(add->geometry().center(), window->rect().center());
+  EXPECT_TRUE(ShowsDarkened(before));
 
   Type(add, QStringLiteral("  Our Team! "), QStringLiteral(" Team & Co "));
   // Enter in a field is OK.
@@ -213,11 +222,13 @@ TEST_F(PageDialogsTest, RenamingTheHomePageChangesOnlyItsLabel) {
 TEST_F(PageDialogsTest, RenameFromARowOpensItsPageAndRelinksEveryMenu) {
   CreateSite();
   ShowPageManager();
+  const QImage before = window->grab().toImage();
   QTest::mouseClick(window->findChild<SkinnedButton*>(QStringLiteral("_rename_1")),
                     Qt::LeftButton);
   PageNameDialog* rename = Actions()->renameDialog();
   ASSERT_TRUE(Showing(rename));
   EXPECT_EQ(window->site().OpenPageFileName, "about-us");
+  EXPECT_TRUE(ShowsDarkened(before));
   EXPECT_EQ(rename->fileName(), "about-us");
   EXPECT_EQ(rename->label(), "About Us");
   EXPECT_TRUE(rename->fileNameField()->isEnabled());

@@ -220,6 +220,9 @@ TEST_F(PageRowsTest, DraggingRowZeroBelowRowTwoMovesThePageEverywhere) {
   EXPECT_TRUE(Drag()->isVisible());
   EXPECT_EQ(Drag()->size(), QSize(736, 51));
   EXPECT_EQ(Drag()->kOpacity, 180);
+  // The slot takes the row's place.
+  EXPECT_FALSE(Control(QStringLiteral("_pm_0"))->isVisible());
+  EXPECT_EQ(Drag()->dropSlot()->y(), 0);
 
   // Down to the third row: the rows between make room, the slot shows the place.
   MoveTo(grab + QPoint(0, 75));
@@ -323,6 +326,8 @@ TEST_F(PageRowsTest, LongSitesScrollAndDragInTheScrolledList) {
   EXPECT_EQ(FileNames().at(18), "extra-15");
   EXPECT_EQ(FileNames().at(19), "extra-14");
   EXPECT_EQ(StoredFileNames(), FileNames());
+  // The rows are made again where the user was.
+  EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 }  // namespace

@@ -1,10 +1,16 @@
 // moxa-shots OUTPUT_FOLDER [--template N]
 // Starts the program's main window offscreen with an empty store in a
 // temporary home, walks through the screens of a new site and writes one
-// PNG per screen into OUTPUT_FOLDER.
+// PNG per screen into OUTPUT_FOLDER: start, gallery, editor, the Page
+// Manager of the new site, the Page Manager after two pages were added
+// (six pages, one hidden from the menu) and the rename dialog.
 #include "app/EditorScreen.h"
 #include "app/GalleryScreen.h"
 #include "app/MainWindow.h"
+#include "app/PageActions.h"
+#include "app/PageDialogs.h"
+#include "app/PageManagerScreen.h"
+#include "app/SkinnedButton.h"
 #include "app/StartScreen.h"
 
 #include <QApplication>
@@ -24,6 +30,19 @@ void Shoot(QWidget& window, const QString& folder, const QString& name) {
   const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
   window.grab().save(path);
   std::printf("%s\n", path.toLocal8Bit().constData());
+}
+
+// A page added the way a user adds one: New Page, the two fields, OK.
+void AddPage(moxa::MainWindow& window, const QString& fileName, const QString& label) {
+  emit window.pageManagerScreen()->newPageButton()->clicked();
+  moxa::PageNameDialog* dialog = window.pageActions()->addDialog();
+  dialog->fileNameField()->setText(fileName);
+  dialog->labelField()->setText(label);
+  emit dialog->accepted();
+}
+
+void ClickRowButton(moxa::MainWindow& window, const QString& name) {
+  if (auto* button = window.findChild<moxa::SkinnedButton*>(name)) emit button->clicked();
 }
 
 }  // namespace
@@ -68,5 +87,15 @@ int main(int argc, char** argv) {
 
   window.SelectTabAndScreen(4);
   Shoot(window, out, QStringLiteral("4-page-manager"));
+
+  // Tall enough for all six rows.
+  window.resize(window.width(), 680);
+  AddPage(window, QStringLiteral("our-team"), QStringLiteral("Our Team"));
+  AddPage(window, QStringLiteral("prices"), QStringLiteral("Prices"));
+  ClickRowButton(window, QStringLiteral("_tick_a4"));
+  Shoot(window, out, QStringLiteral("5-page-manager-six-pages"));
+
+  ClickRowButton(window, QStringLiteral("_rename_1"));
+  Shoot(window, out, QStringLiteral("6-rename-dialog"));
   return 0;
 }
