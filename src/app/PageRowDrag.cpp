@@ -4,6 +4,7 @@
 #include "app/StillPicture.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollArea>
@@ -132,8 +133,12 @@ void PageRowDrag::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) Drop();
 }
 
-void PageRowDrag::keyPressEvent(QKeyEvent*) {
-  // Keys do nothing while a row is being dragged.
-}
+// While a row is dragged, other buttons, keys and the wheel do nothing; a
+// scroll would leave the rows' recorded places behind.
+void PageRowDrag::mousePressEvent(QMouseEvent*) {}
+
+void PageRowDrag::keyPressEvent(QKeyEvent*) {}
+
+void PageRowDrag::wheelEvent(QWheelEvent*) {}
 
 }  // namespace moxa

@@ -13,9 +13,12 @@
 #include "platform/SettingsStore.h"
 
 #include <QLabel>
+#include <QApplication>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+#include <QWheelEvent>
 
 namespace moxa::test {
 namespace {
@@ -319,6 +322,14 @@ TEST_F(PageRowsTest, LongSitesScrollAndDragInTheScrolledList) {
   QWidget* last = Control(QStringLiteral("_pm2_19"));
   const QPoint grab = InWindow(last, QPoint(20, 10));
   Press(grab);
+  // Nothing else reacts while the row is held, not even the list to the wheel.
+  EXPECT_EQ(QWidget::keyboardGrabber(), Drag());
+  QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::LeftButton, {},
+                    Qt::NoScrollPhase, false);
+  // Delivered as the platform does, so that an ignored wheel would travel up.
+  QSpontaneKeyEvent::setSpontaneous(&wheel);
+  qApp->notify(Drag(), &wheel);
+  EXPECT_EQ(bar->value(), bar->maximum());
   MoveTo(grab - QPoint(0, 40));
   MoveTo(grab - QPoint(0, 71));
   EXPECT_EQ(Drag()->target(), 18);
