@@ -83,7 +83,8 @@ void THtmlListMarkup::CloseAll(QByteArray& out) {
 // same level; a marker on a level resets the counting of deeper levels.
 int THtmlListMarkup::NumberFor(const TRtListMarker& marker) {
   const auto key = std::make_pair(marker.ListNo, marker.Level);
-  next_.erase(next_.upper_bound(key), next_.lower_bound({marker.ListNo + 1, std::numeric_limits<int>::min()}));
+  const auto nextList = std::make_pair(marker.ListNo + 1, std::numeric_limits<int>::min());
+  next_.erase(next_.upper_bound(key), next_.lower_bound(nextList));
   int number = marker.StartFrom;
   if (!marker.UseStartFrom) {
     const auto found = next_.find(key);

@@ -313,20 +313,16 @@ TEST(HtmlExportTest, HandlerIsRaisedOncePerHyperlinkInDocumentOrder) {
 
 TEST(HtmlExportTest, AddressesAndAttributesStayAscii) {
   const TRtStyle style = EditorStyle();
-  TRtDocument document = Items()
-                             .P()
-                             .T("x", kLink, 1)
-                             .Pic(TestImage(2))
-                             .With([](TRtItem& item) {
-                               item.VAlign = rtvaAbsMiddle;
-                               item.SetExtraIntProperty(rteipImageWidth, 100);
-                               item.SetExtraIntProperty(rteipImageHeight, 25);
-                               item.SetExtraIntProperty(rteipSpacing, 3);
-                               // As the reader stores it: references as written.
-                               item.SetExtraStrProperty(rtespAltText,
-                                                        QString::fromUtf8("Caf&eacute; \"\xC3\xA9\""));
-                             })
-                             .Doc();
+  auto pictureProperties = [](TRtItem& item) {
+    item.VAlign = rtvaAbsMiddle;
+    item.SetExtraIntProperty(rteipImageWidth, 100);
+    item.SetExtraIntProperty(rteipImageHeight, 25);
+    item.SetExtraIntProperty(rteipSpacing, 3);
+    // As the reader stores it: references as written.
+    item.SetExtraStrProperty(rtespAltText, QString::fromUtf8("Caf&eacute; \"\xC3\xA9\""));
+  };
+  const TRtDocument document =
+      Items().P().T("x", kLink, 1).Pic(TestImage(2)).With(pictureProperties).Doc();
   auto handler = [](int, const TCustomRtData&, int, QString& target, QString& extras) {
     target = QString::fromUtf8("caf\xC3\xA9.html?a=1&b=\"2\"");
     extras = QString::fromUtf8("title=\"\xE2\x82\xAC\"");
