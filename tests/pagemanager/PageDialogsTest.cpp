@@ -180,6 +180,21 @@ TEST_F(PageDialogsTest, AFullSiteRefusesANewPage) {
   EXPECT_FALSE(QFile::exists(window->folders().PageFile(QStringLiteral("one-more"))));
 }
 
+// A page that cannot be made is an error, not a silent nothing; the dialog
+// stays for another try.
+TEST_F(PageDialogsTest, AnAddThatCannotBeWrittenSaysSoAndKeepsTheDialog) {
+  CreateSite();
+  window->site().SelectedTemplateIndex = 999;  // no such template: nothing to copy
+  Actions()->OpenAddDialog();
+  PageNameDialog* add = Actions()->addDialog();
+  Type(add, QStringLiteral("team"), QStringLiteral("Team"));
+  ClickOk(add);
+  EXPECT_EQ(errors, QStringList{QStringLiteral("The page could not be written.")});
+  EXPECT_TRUE(Showing(add));
+  EXPECT_EQ(FileNames().size(), 4);
+  EXPECT_FALSE(QFile::exists(window->folders().PageFile(QStringLiteral("team"))));
+}
+
 TEST_F(PageDialogsTest, SaveAsCopiesTheOpenPageWithItsUnsavedEdits) {
   CreateSite();
   EditWorkingCopy("<p>unsaved</p>");
