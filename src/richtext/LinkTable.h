@@ -57,7 +57,7 @@ inline constexpr int LinkIndexOf(std::int32_t tag) { return tag - 1; }
 
 // A link as the HTML importer meets it, handed to its read-hyperlink hook.
 struct TRtReadHyperlink {
-  QString Target;          // the href as written in the HTML (references decoded)
+  QString Target;          // the href exactly as written in the HTML (nothing decoded)
   QString ResolvedTarget;  // the same, resolved against the importer's base path
   bool NewWindow = false;  // the element had target=_blank
 };

@@ -1,0 +1,278 @@
+// One run of the HTML reader: start and end, the main loop, text,
+// paragraphs, fonts and alignment.
+#include "richtext/HtmlImportRun.h"
+
+#include <cstring>
+
+namespace moxa::rt {
+
+namespace {
+
+bool IsBlank(const QByteArray& text) {
+  for (const char c : text) {
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
+  }
+  return true;
+}
+
+void DropLeadingControls(QByteArray& text) {
+  qsizetype n = 0;
+  while (n < text.size() && static_cast<unsigned char>(text[n]) < 33) ++n;
+  if (n > 0) text.remove(0, n);
+}
+
+}  // namespace
+
+TRtHtmlRun::TRtHtmlRun(TRtHtmlImporter& owner, TRtDocument& document, TRtStyle& style)
+    : owner_(owner), document_(document), style_(style) {}
+
+void TRtHtmlRun::Run(QByteArray html) {
+  Start();
+  TRtHTMLEncoding encoding = owner_.Encoding;
+  if (html.startsWith("\xEF\xBB\xBF")) {
+    html.remove(0, 3);
+    encoding = rthtmleUTF8;
+  }
+  // Tables can grow by whole rows and columns from a few bytes of markup;
+  // this keeps their cells within reach of the input's size.
+  cellBudget_ = std::max<qint64>(qint64{1} << 16, html.size());
+  parser_ = THtmlParser(std::move(html));
+  parser_.Encoding = encoding;
+  parser_.CodePage = style_.DefaultCodePage;
+  parser_.LastWasSpace = true;
+  while (!parser_.Done()) ReadToken();
+  Finish();
+}
+
+void TRtHtmlRun::Start() {
+  const TRtHtmlImporter& o = owner_;
+  owner_.title_.clear();
+  owner_.charCount_ = 0;
+  owner_.lineCount_ = 0;
+  textClasses_.clear();
+  paraClasses_.clear();
+  if (o.ClearDocument) document_.Clear();
+  if (document_.Color == rtclNone) {
+    style_.Color = o.DefaultBGColor;
+  } else {
+    document_.Color = o.DefaultBGColor;
+  }
+  if (!(o.Options & rthtmloIgnorePictures)) {
+    document_.BackgroundPicture = TRtPicture();
+    document_.BackgroundStyle = rtbgNone;
+    document_.BackgroundFileName.clear();
+  }
+  if (o.ClearDocument) {
+    const bool unicode = style_.TextStyles.Count() > 0 ? style_.TextStyles[0].Unicode : true;
+    style_.TextStyles.Clear();
+    style_.ParaStyles.Clear();
+    style_.ListStyles.Clear();
+    TFontInfo& base = style_.TextStyles.Add();
+    base.FontName = o.DefaultFontName;
+    base.Size = o.DefaultFontSize;
+    base.Color = o.DefaultColor;
+    base.Unicode = unicode;
+  }
+  // Typing needs a style 0 of each kind, whatever the caller left.
+  if (style_.TextStyles.Count() == 0) style_.TextStyles.Add();
+  if (style_.ParaStyles.Count() == 0) style_.ParaStyles.Add();
+  nextListId_ = style_.ListStyles.NewListId();
+  fontIndex_.Build(style_.TextStyles);
+  ForgetParaStyleSearches();
+  SetCurrentStyle(0);
+  linkColor_ = o.DefaultLinkCol;
+
+  TContainerDataType& main = containers_.emplace_back();
+  main.Level = clMain;
+  main.BgColor = o.DefaultBGColor;
+  main.RtData = &document_.Data;
+  EnterAlignment(rtaLeft, -1);
+}
+
+void TRtHtmlRun::ReadToken() {
+  const int line = parser_.CurrLine;
+  parser_.Next();
+  if (parser_.CurrLine != line && owner_.OnNewLine) owner_.OnNewLine();
+  if (!skipUntil_.isEmpty()) {
+    ReadSkipped();
+    return;
+  }
+  switch (parser_.CurrBlock) {
+    case cbComment:
+      if (owner_.OnComment) owner_.OnComment(RawToText(parser_.TagName, parser_.Encoding));
+      break;
+    case cbText:
+      pending_ += parser_.TagName;
+      if (owner_.SeparateLines) FlushText();
+      break;
+    case cbTag:
+      HandleTag();
+      break;
+  }
+}
+
+void TRtHtmlRun::Finish() {
+  FlushText();
+  // Every open table is closed and added where it was made, so nothing
+  // read is lost when the markup ends early.
+  while (containers_.size() > 1) PopContainer();
+  owner_.lineCount_ = parser_.CurrLine;
+}
+
+void TRtHtmlRun::FlushText() {
+  if (!std::memchr(pending_.constData(), '\r', static_cast<size_t>(pending_.size())) &&
+      !std::memchr(pending_.constData(), '\n', static_cast<size_t>(pending_.size()))) {
+    AddTextLine(std::exchange(pending_, QByteArray()));
+    return;
+  }
+  const QByteArray text = std::exchange(pending_, QByteArray());
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    AddTextLine(text.mid(start, i - start));
+    pending_.clear();  // a blank line is not carried over a line break
+    AddEmptyLine();
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  AddTextLine(text.mid(start));
+}
+
+void TRtHtmlRun::AddTextLine(QByteArray line) {
+  TContainerDataType& c = Top();
+  if (c.CurHadLI) {
+    // Without a list there is no marker, and the text starts a paragraph
+    // of its own rather than joining the previous one.
+    if (AddListMarker()) lastParaNo_ = c.ParaStyle;
+    c.CurLIType = ltNone;
+    c.CurHadLI = false;
+  }
+  if (IsBlank(line)) {
+    // Kept for the next text, so spaces between inline elements survive.
+    pending_ = std::move(line);
+    return;
+  }
+  const int paraNo = NextParaNo();
+  if (paraNo >= 0) DropLeadingControls(line);
+  const std::int32_t tag = inLink_ ? LinkTag() : 0;
+  const TRtItem& item = TextTarget().AddText8(line, curStyle_, paraNo, tag);
+  owner_.charCount_ += item.Text.size();
+}
+
+void TRtHtmlRun::AddEmptyLine() {
+  TextTarget().AddText(QString(), curStyle_, Top().ParaStyle);
+  lastParaNo_ = Top().ParaStyle;
+}
+
+int TRtHtmlRun::NextParaNo() {
+  TContainerDataType& c = Top();
+  if (lastParaNo_ == c.ParaStyle) return -1;
+  lastParaNo_ = c.ParaStyle;
+  if (c.IndentStack.empty()) return c.ParaStyle;
+  AddListMarker();
+  return -1;
+}
+
+void TRtHtmlRun::UseFontStyle(bool push, bool isLink) {
+  if (!ItemTarget()) return;
+  TContainerDataType& c = Top();
+  if (push) {
+    c.PrevFont.push_back(curStyle_);
+  } else if (!c.PrevFont.empty()) {
+    c.PrevFont.pop_back();
+  }
+  TImportFontKey key = font_;
+  key.Jump = isLink;
+  int found = fontIndex_.Find(style_.TextStyles, key);
+  if (found < 0) {
+    const bool unicode = style_.TextStyles[0].Unicode;
+    TFontInfo& added = style_.TextStyles.Add();
+    added.FontName = key.Name;
+    added.Size = key.Size;
+    added.Color = key.Color;
+    added.Style = key.Style;
+    added.Jump = key.Jump;
+    added.VShift = key.VShift;
+    added.Unicode = unicode;
+    added.Standard = false;
+    found = style_.TextStyles.Count() - 1;
+    fontIndex_.Added(style_.TextStyles, found);
+  }
+  curStyle_ = found;
+}
+
+void TRtHtmlRun::Restore() {
+  TContainerDataType& c = Top();
+  if (c.PrevFont.empty()) return;
+  const int saved = c.PrevFont.back();
+  c.PrevFont.pop_back();
+  SetCurrentStyle(saved);
+}
+
+void TRtHtmlRun::SetCurrentStyle(int styleNo) {
+  if (!style_.TextStyles.IsValidIndex(styleNo)) styleNo = 0;
+  curStyle_ = styleNo;
+  font_ = TImportFontKey::Of(style_.TextStyles[styleNo]);
+}
+
+int TRtHtmlRun::ParaStyleForAlignment(TRtAlignment alignment) {
+  int& known = paraForAlignment_[static_cast<size_t>(alignment)];
+  if (style_.ParaStyles.IsValidIndex(known)) return known;
+  TParaInfo candidate = style_.ParaStyles[0];
+  candidate.Alignment = alignment;
+  known = style_.ParaStyles.FindSuchStyle(0, candidate);
+  if (known < 0) {
+    TParaInfo& added = style_.ParaStyles.Add();
+    added = candidate;
+    added.Standard = false;
+    known = style_.ParaStyles.Count() - 1;
+  }
+  return known;
+}
+
+void TRtHtmlRun::EnterAlignment(TRtAlignment alignment, int paraStyle) {
+  TContainerDataType& c = Top();
+  c.AlignmentStack.push_back(alignment);
+  c.ParaStyleStack.push_back(paraStyle);
+  c.ParaStyle = paraStyle >= 0 ? paraStyle : ParaStyleForAlignment(alignment);
+}
+
+void TRtHtmlRun::LeaveAlignment() {
+  TContainerDataType& c = Top();
+  if (c.AlignmentStack.size() > 1) {
+    c.AlignmentStack.pop_back();
+    c.ParaStyleStack.pop_back();
+  }
+  const int paraStyle = c.ParaStyleStack.back();
+  c.ParaStyle = paraStyle >= 0 ? paraStyle : ParaStyleForAlignment(c.AlignmentStack.back());
+}
+
+std::int32_t TRtHtmlRun::LinkTag() {
+  if (!linkTag_) {
+    std::int32_t tag = 0;
+    if (owner_.OnReadHyperlink) {
+      TRtReadHyperlink link;
+      link.Target = RawToText(linkHref_, parser_.Encoding);
+      link.ResolvedTarget = LinkTargetResolved();
+      link.NewWindow = linkNewWindow_;
+      tag = owner_.OnReadHyperlink(link);
+    }
+    linkTag_ = tag;
+  }
+  return *linkTag_;
+}
+
+QString TRtHtmlRun::LinkTargetResolved() const {
+  QString target = RawToText(linkHref_, parser_.Encoding);
+  target.remove(u'\r');
+  target.remove(u'\n');
+  target = DecodeEntitiesInText(target);
+  return owner_.Options & rthtmloBasePathLinks ? owner_.ResolvePath(target) : target;
+}
+
+TCustomRtData* TRtHtmlRun::ItemTarget() {
+  const TContainerDataType& c = Top();
+  return c.Level == clMain || c.Level == clCol ? c.RtData : nullptr;
+}
+
+}  // namespace moxa::rt

@@ -1,0 +1,202 @@
+#pragma once
+
+// The state of one run of TRtHtmlImporter::LoadHtml and the operations on
+// it. Private to the importer: its .cpp files split the work by topic
+// (HtmlImportRun: text, fonts, paragraphs; HtmlImportTags: the tag table;
+// HtmlImportLists; HtmlImportTables: containers and tables;
+// HtmlImportPictures; HtmlStyleSheet).
+
+#include "richtext/HtmlHelpers.h"
+#include "richtext/HtmlImporter.h"
+#include "richtext/HtmlParser.h"
+#include "richtext/ImportFontIndex.h"
+#include "richtext/RtTable.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QSize>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace moxa::rt {
+
+enum TContainerLevel { clMain, clTable, clRow, clCol };
+enum TIndentType { llUL, llOL, llBQ };
+
+// One open list or quotation.
+struct TContainerIndentType {
+  TIndentType IndentType = llUL;
+  TListType ListType = ltNone;
+  int ListValue = 1;  // the number the next item gets
+};
+
+// The table a clTable level fills, with the slot last opened.
+struct TRtTableItemInfoH {
+  TRtTable* Table = nullptr;  // owned by the enclosing level's RtTable
+  int CurrRow = -1;
+  int CurrCol = -1;
+};
+
+// One open level: the main text, a table, a row or a cell.
+struct TContainerDataType {
+  TContainerLevel Level = clMain;
+  int TextStyle = 0;  // the text style in force when the level was opened
+  int ParaStyle = 0;  // for new paragraphs
+  std::vector<TRtAlignment> AlignmentStack;
+  std::vector<int> ParaStyleStack;  // -1: the style for the alignment
+  std::vector<int> PrevFont;        // saved text styles
+  std::vector<TContainerIndentType> IndentStack;
+  std::array<int, 3> IndentCounts{};  // open entries by TIndentType
+  int IndentListStyle = -1;
+  TRtCellVAlign VAlign = rtcMiddle;
+  TRtColor BgColor = rtclNone;
+  TListType CurLIType = ltNone;
+  int CurLIValue = 0;
+  bool CurHadLI = false;
+  std::unique_ptr<TRtTable> RtTable;  // made at this level, added at its end
+  int RtTableParaNo = 0;
+  TCustomRtData* RtData = nullptr;  // where this level's items go
+  TRtTableItemInfoH TableInfo;      // clTable only
+  TRtTableCell* Cell = nullptr;     // clCol only
+};
+
+// A picture as the importer loaded it, with its size in pixels.
+struct TImportPicture {
+  TRtPicture Picture;
+  QSize Size;
+};
+
+struct TRtParaClass {
+  QByteArray TAlign;  // the text-align word of the rule
+  int ParaStyleNo = 0;
+};
+
+// "left", "right", "center", "justify"; any other word gives `fallback`.
+TRtAlignment AlignmentWord(QByteArrayView word, TRtAlignment fallback);
+
+class TRtHtmlRun {
+ public:
+  TRtHtmlRun(TRtHtmlImporter& owner, TRtDocument& document, TRtStyle& style);
+  void Run(QByteArray html);
+
+ private:
+  // HtmlImportRun.cpp
+  void Start();
+  void ReadToken();
+  void Finish();
+  void FlushText();
+  void AddTextLine(QByteArray line);
+  void AddEmptyLine();
+  int NextParaNo();
+  void UseFontStyle(bool push, bool isLink);
+  void Restore();
+  void SetCurrentStyle(int styleNo);
+  int ParaStyleForAlignment(TRtAlignment alignment);
+  void ForgetParaStyleSearches() { paraForAlignment_.fill(-1); }
+  void EnterAlignment(TRtAlignment alignment, int paraStyle);
+  void LeaveAlignment();
+  TRtAlignment CurrentAlignment() const { return Top().AlignmentStack.back(); }
+  std::int32_t LinkTag();
+  QString LinkTargetResolved() const;
+  TContainerDataType& Top() { return containers_.back(); }
+  const TContainerDataType& Top() const { return containers_.back(); }
+  // Items of the current item container; none between the cells of a table.
+  TCustomRtData* ItemTarget();
+  // Where text goes: the current item container, or between cells the one
+  // that holds the table.
+  TCustomRtData& TextTarget() { return *Top().RtData; }
+
+  // HtmlImportTags.cpp
+  void HandleTag();
+  void ReadSkipped();
+  void HandleBody();
+  void HandleParagraph();
+  void HandleHeading(int level);
+  void HandleFont();
+  void HandleSpan();
+  void HandleAnchor();
+  void EndAnchor();
+  void HandleListItem();
+  void SetFlag(TFontStyle flag, bool on);
+  void ChangeShift(bool start, int shift);
+
+  // HtmlImportLists.cpp
+  void EnterIndent(TIndentType type, TListType listType, int start);
+  TRtListLevel ConfigureListLevel(TListType type, int k, int n) const;
+  int ListLevelFor(TListType type);
+  void LeaveIndent(TIndentType type);
+  int ListCount() const;
+  bool AddListMarker();
+  int ContainerListStyle();
+
+  // HtmlImportTables.cpp
+  void EnterContainer(TContainerLevel level, TRtAlignment alignment);
+  void LeaveContainers(TContainerLevel level);
+  void PopContainer();
+  TRtTableItemInfoH* CurrentTable();
+  void HandleTable();
+  void HandleRow();
+  void HandleCell(bool header);
+  void EndCell(bool header);
+  void EndRow();
+  void EndTable();
+  void LeaveCell();
+  bool OpenCellSlot(TRtTableItemInfoH& info);
+  void MergeSpan(TRtTableItemInfoH& info, int colSpan, int rowSpan);
+  bool GrowTable(TRtTable& table, int rows, int cols);
+  void ReadCellAttributes(TRtTableCell& cell, TRtTable& table);
+
+  // HtmlImportPictures.cpp
+  void HandleImage();
+  std::optional<TImportPicture> LoadPicture(const QByteArray& src, int width, int height);
+  std::optional<TImportPicture> ReadPictureFile(const QString& path);
+  bool InsideBasePath(const QString& path);
+  bool LoadBackground(const QByteArray& src, TRtPicture& picture, QString& fileName);
+  QString StoredFileName(const QByteArray& src) const;
+
+  // HtmlStyleSheet.cpp
+  void ReadStyleSheet(const QByteArray& text);
+  void ReadBodyRule(const QByteArray& rule);
+  void ReadTextClassRule(const QByteArray& rule, bool link);
+  void ReadParaRule(const QByteArray& rule, TParaInfo& para) const;
+  void ReadFontRule(const QByteArray& rule, TFontInfo& font) const;
+
+  TRtHtmlImporter& owner_;
+  TRtDocument& document_;
+  TRtStyle& style_;
+  THtmlParser parser_;
+  std::vector<TContainerDataType> containers_;
+  TImportFontIndex fontIndex_;
+  std::array<int, 4> paraForAlignment_{};  // found paragraph style per alignment
+
+  // The current font; the current text style is made from it.
+  TImportFontKey font_;
+  int curStyle_ = 0;
+  QByteArray pending_;  // text gathered since the last tag
+  int lastParaNo_ = -1;
+
+  bool inLink_ = false;
+  QByteArray linkHref_;  // as written
+  bool linkNewWindow_ = false;
+  std::optional<std::int32_t> linkTag_;  // asked of the hook at the first item
+  size_t linkDepth_ = 0;
+  TRtColor linkColor_ = 0;
+
+  QByteArray skipUntil_;  // the closing tag that ends title, script, style
+  QByteArray titleText_;
+  bool backgroundFromStyleSheet_ = false;
+  std::vector<int> textClasses_;
+  std::vector<TRtParaClass> paraClasses_;
+  int nextListId_ = 0;
+
+  int ignoredTables_ = 0;  // open tables that were too deep or between cells
+  qint64 cellBudget_ = 0;  // table cells the run may still create
+  QHash<QString, std::optional<TImportPicture>> pictures_;  // by resolved path
+  std::optional<QString> canonicalBase_;  // BasePath as the file system names it
+};
+
+}  // namespace moxa::rt
