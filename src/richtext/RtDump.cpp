@@ -49,19 +49,22 @@ QString N(int value) { return QString::number(value); }
 
 const char* AlignName(TRtAlignment alignment) {
   static const char* const kNames[] = {"left", "right", "center", "justify"};
-  return kNames[alignment];
+  const int n = static_cast<int>(alignment);
+  return n >= 0 && n < kRtEnumCount<TRtAlignment> ? kNames[n] : "unknown";
 }
 
 const char* ListTypeName(TRtListType type) {
   static const char* const kNames[] = {"bullet",     "picture",    "imagelist",
                                        "decimal",    "loweralpha", "upperalpha",
                                        "lowerroman", "upperroman"};
-  return type >= 0 && type < kRtEnumCount<TRtListType> ? kNames[type] : "unknown";
+  const int n = static_cast<int>(type);
+  return n >= 0 && n < kRtEnumCount<TRtListType> ? kNames[n] : "unknown";
 }
 
 const char* VAlignName(TRtCellVAlign valign) {
   static const char* const kNames[] = {"top", "middle", "bottom"};
-  return valign >= 0 && valign < kRtEnumCount<TRtCellVAlign> ? kNames[valign] : "unknown";
+  const int n = static_cast<int>(valign);
+  return n >= 0 && n < kRtEnumCount<TRtCellVAlign> ? kNames[n] : "unknown";
 }
 
 QString Flags(TFontStyles style) {
@@ -162,7 +165,8 @@ const char* BackgroundName(TRtBackgroundStyle style) {
   static const char* const kNames[] = {"none",     "tiled",   "tiledscrolled",
                                        "centered", "topleft", "topright",
                                        "bottomleft", "bottomright", "stretched"};
-  return style >= 0 && style < kRtEnumCount<TRtBackgroundStyle> ? kNames[style] : "unknown";
+  const int n = static_cast<int>(style);
+  return n >= 0 && n < kRtEnumCount<TRtBackgroundStyle> ? kNames[n] : "unknown";
 }
 
 }  // namespace
