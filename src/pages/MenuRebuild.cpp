@@ -1,6 +1,7 @@
 #include "pages/MenuRebuild.h"
 
 #include "pages/HtmlText.h"
+#include "pages/LinkPrefix.h"
 #include "pages/TextSearch.h"
 #include "site/TextFiles.h"
 
@@ -240,16 +241,60 @@ SecondMenuType RecognizeSecondMenuType(const QByteArray& page) {
   return SecondMenuType::None;
 }
 
+namespace {
+
+// Refills both menus of page texts, sharing the template's items between pages.
+class MenuRefiller {
+ public:
+  MenuRefiller(const std::vector<TSitePage>& pages, const std::array<QByteArray, kSourceCount>& sources)
+      : pages_(pages),
+        form_(RecognizeMainMenuForm(sources[kIndexSource])),
+        mainCuts_(CutAfter(sources, kMainMarker)),
+        secondCuts_(CutAfter(sources, kSecondMarkerLowered)),
+        mainItems_(pages, mainCuts_, MarkupOf(form_)) {}
+
+  // The menus of `text` as they must stand on page `index`.
+  void Refill(QByteArray& text, int index) {
+    const qsizetype mainAt = text.indexOf(kMainMarker);
+    if (form_ != MainMenuForm::None && mainAt >= 0) {
+      RefillMenu(text, mainAt, mainItems_.markup(), mainItems_.ForPage(index));
+    }
+    const SecondMenuType type = RecognizeSecondMenuType(text);
+    if (type == SecondMenuType::None) return;
+    auto& items = secondItems_[static_cast<int>(type)];
+    if (!items) items.emplace(pages_, secondCuts_, MarkupOf(type));
+    RefillMenu(text, text.indexOf(kSecondMarker), items->markup(), items->ForPage(index));
+  }
+
+ private:
+  const std::vector<TSitePage>& pages_;
+  MainMenuForm form_;
+  std::array<QByteArray, kSourceCount> mainCuts_;
+  std::array<QByteArray, kSourceCount> secondCuts_;
+  MenuItems mainItems_;
+  std::optional<MenuItems> secondItems_[5];
+};
+
+// The open page's working copy gets the new menus too: otherwise its next
+// save would write the old menus back into the page. Its links stay disabled.
+bool RefreshWorkingCopy(const Site& site, const Folders& folders, MenuRefiller& refiller) {
+  const int open = site.IndexOfFileName(site.OpenPageFileName);
+  const QString path = folders.WorkingCopyFile();
+  if (open < 0 || !QFileInfo(path).isFile()) return true;
+  bool ok = true;
+  QByteArray text = RemoveEditorLinkPrefixes(ReadTextFile(path, &ok));
+  if (!ok) return false;
+  refiller.Refill(text, open);
+  return WriteTextFile(AddEditorLinkPrefixes(text), path);
+}
+
+}  // namespace
+
 bool RebuildMenus(Site& site, const Folders& folders, int templateNumber) {
   bool ok = true;
   const auto sources = ReadSources(folders.TemplateFolder(templateNumber), &ok);
   if (!ok) return false;
-  const MainMenuForm form = RecognizeMainMenuForm(sources[kIndexSource]);
-  const auto mainCuts = CutAfter(sources, kMainMarker);
-  const auto secondCuts = CutAfter(sources, kSecondMarkerLowered);
-
-  MenuItems mainItems(site.SitePages(), mainCuts, MarkupOf(form));
-  std::optional<MenuItems> secondItems[5];
+  MenuRefiller refiller(site.SitePages(), sources);
   for (int i = 0; i < site.PageCount(); ++i) {
     TSitePage& page = site.Page(i);
     const QString path = folders.PageFile(page.FileName);
@@ -257,22 +302,11 @@ bool RebuildMenus(Site& site, const Folders& folders, int templateNumber) {
     if (!QFileInfo(path).isFile()) continue;
     QByteArray text = ReadTextFile(path, &ok);
     if (!ok) return false;
-
-    const qsizetype mainAt = text.indexOf(kMainMarker);
-    if (form != MainMenuForm::None && mainAt >= 0) {
-      RefillMenu(text, mainAt, mainItems.markup(), mainItems.ForPage(i));
-    }
-    const SecondMenuType type = RecognizeSecondMenuType(text);
-    if (type != SecondMenuType::None) {
-      auto& items = secondItems[static_cast<int>(type)];
-      if (!items) items.emplace(site.SitePages(), secondCuts, MarkupOf(type));
-      RefillMenu(text, text.indexOf(kSecondMarker), items->markup(), items->ForPage(i));
-    }
-
+    refiller.Refill(text, i);
     if (!WriteTextFile(text, path)) return false;
     page.Changed = true;
   }
-  return true;
+  return RefreshWorkingCopy(site, folders, refiller);
 }
 
 }  // namespace moxa

@@ -26,8 +26,10 @@ SecondMenuType RecognizeSecondMenuType(const QByteArray& page);
 // Rewrites the main and second menu inside every page file of the site so
 // they list all pages in page order, each item copied from the template's
 // own markup with the page's label and a link to its file. Sets Changed on
-// every page it writes. The template files are read once. False when a page
-// file could not be read or written; pages written before keep their menus.
+// every page it writes. The template files are read once. The open page's
+// working copy gets the same menus, its links still disabled and its unsaved
+// edits kept. False when a page file could not be read or written; pages
+// written before keep their menus.
 bool RebuildMenus(Site& site, const Folders& folders, int templateNumber);
 
 }  // namespace moxa

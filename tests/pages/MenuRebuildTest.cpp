@@ -240,3 +240,26 @@ TEST(MenuFormTest, RecognisesFormsInOrderAndSecondMenuTypes) {
 
 }  // namespace
 }  // namespace moxa
+
+namespace moxa {
+namespace {
+
+TEST_F(MenuRebuildTest, TheOpenPagesWorkingCopyFollowsAndKeepsItsEdits) {
+  InstallTemplate({});
+  AddPages({{"index", "Home"}, {"b", "B"}, {"c", "C"}});
+  site.OpenPageFileName = QStringLiteral("b");
+  QByteArray copy = File("b");
+  copy.replace("Content of index", "Unsaved <a href=\"#c.html\">edit</a>");
+  copy.replace("href=\"./\"", "href=\"#./\"");
+  sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), copy);
+
+  std::swap(site.SitePages()[1], site.SitePages()[2]);
+  ASSERT_TRUE(Rebuild());
+  const QByteArray working = sandbox.WorkFile(QStringLiteral("editpage_.html"));
+  EXPECT_TRUE(working.contains("Unsaved <a href=\"#c.html\">edit</a>")) << working.toStdString();
+  EXPECT_EQ(test::MenuSignature(working, "sys_navigation", "</ul>"),
+            "c #index.html Home ; c #c.html C ; c-cur #b.html B");  // b is now the last page
+}
+
+}  // namespace
+}  // namespace moxa
