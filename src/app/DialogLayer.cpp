@@ -1,5 +1,6 @@
 #include "app/DialogLayer.h"
 
+#include <QApplication>
 #include <QPainter>
 
 namespace moxa {
@@ -40,6 +41,7 @@ void DialogLayer::ShowDialogLayer(bool evenIfBlocked) {
   if (!evenIfBlocked && blocked_ && blocked_()) return;
   QWidget* window = parentWidget();
   const bool wasVisible = isVisible();
+  if (!wasVisible) focusBefore_ = QApplication::focusWidget();
   if (wasVisible) hide();
   const QPixmap snapshot = window->grab();
   background_ = DarkenSnapshot(snapshot.toImage());
@@ -85,6 +87,7 @@ void DialogLayer::HideBusyOverlay() {
   if (movie_) movie_->stop();
   busyBox_->hide();
   hide();
+  RestoreFocus();
 }
 
 void DialogLayer::CloseDialogLayer() {
@@ -92,7 +95,16 @@ void DialogLayer::CloseDialogLayer() {
     child->hide();
   }
   hide();
+  RestoreFocus();
   if (onClose_) onClose_();
+}
+
+void DialogLayer::RestoreFocus() {
+  if (focusBefore_ && focusBefore_->isVisible()) {
+    focusBefore_->setFocus(Qt::OtherFocusReason);
+  } else {
+    parentWidget()->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void DialogLayer::CentreChildren() {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMovie>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -48,6 +49,8 @@ class DialogLayer : public QWidget {
 
  private:
   void CentreChildren();
+  // Gives the keyboard focus back to where it was before the layer opened.
+  void RestoreFocus();
 
   const Pictures& pictures_;
   QImage background_;
@@ -57,6 +60,7 @@ class DialogLayer : public QWidget {
   QMovie* movie_ = nullptr;
   std::function<bool()> blocked_;
   std::function<void()> onClose_;
+  QPointer<QWidget> focusBefore_;
 };
 
 }  // namespace moxa
