@@ -34,8 +34,9 @@ void TRtHtmlRun::Run(QByteArray html) {
     encoding = rthtmleUTF8;
   }
   // Tables can grow by whole rows and columns from a few bytes of markup;
-  // this keeps their cells within reach of the input's size.
-  cellBudget_ = std::max<qint64>(qint64{1} << 16, html.size());
+  // this keeps their cells within reach of the input's size (a real cell
+  // costs at least "<td>").
+  cellBudget_ = std::max<qint64>(qint64{1} << 16, html.size() / 4);
   parser_ = THtmlParser(std::move(html));
   parser_.Encoding = encoding;
   parser_.CodePage = style_.DefaultCodePage;
