@@ -41,22 +41,35 @@ bool THtmlListMarkup::IsNumbered(int listNo, int level) const {
          info->ListType != rtlstImageList;
 }
 
+bool THtmlListMarkup::IsQuotationLevel(int listNo, int level) const {
+  const TRtListLevel* info = Level(listNo, level);
+  return info && info->ListType == rtlstBullet && info->FormatString.isEmpty();
+}
+
+bool THtmlListMarkup::IsQuotation(const TRtListMarker& marker) const {
+  return IsQuotationLevel(marker.ListNo, marker.Level);
+}
+
 void THtmlListMarkup::OpenLevel(QByteArray& out, int listNo, int level) {
-  const bool numbered = IsNumbered(listNo, level);
-  if (!numbered) {
+  if (IsQuotationLevel(listNo, level)) {
+    out += "<blockquote>";
+    open_.push_back("</blockquote>");
+  } else if (!IsNumbered(listNo, level)) {
     out += "<ul>";
+    open_.push_back("</ul>");
   } else if (const char* type = OrderedType(Level(listNo, level)->ListType)) {
     out += "<ol type=\"";
     out += type;
     out += "\">";
+    open_.push_back("</ol>");
   } else {
     out += "<ol>";
+    open_.push_back("</ol>");
   }
-  open_.push_back(numbered);
 }
 
 void THtmlListMarkup::CloseLevel(QByteArray& out) {
-  out += open_.back() ? "</ol>" : "</ul>";
+  out += open_.back();
   open_.pop_back();
 }
 

@@ -12,8 +12,11 @@
 namespace moxa::rt {
 
 // The list elements of one item container while the HTML writer goes
-// through it: which ul and ol levels are open, of which list style, and the
-// number the next list item of each level shows.
+// through it: which ul, ol and blockquote levels are open, of which list
+// style, and the number the next list item of each level shows. A level
+// without marker text is a quotation (the reader makes one of each
+// blockquote): it is written as a blockquote, whose paragraphs are no list
+// items, so a quotation stays one and shows no bullet.
 class THtmlListMarkup {
  public:
   explicit THtmlListMarkup(const TRtStyle& style) : style_(style) {}
@@ -24,6 +27,8 @@ class THtmlListMarkup {
   void Enter(QByteArray& out, const TRtListMarker& marker);
   // Closes every open level; a line break ends the change.
   void CloseAll(QByteArray& out);
+  // True when the marker's level is a quotation.
+  bool IsQuotation(const TRtListMarker& marker) const;
   // The list item start tag for the marker: "<li value=N>" on a numbered
   // level, "<li>" on a bullet level. Call after Enter.
   void AppendItemStart(QByteArray& out, const TRtListMarker& marker);
@@ -31,13 +36,14 @@ class THtmlListMarkup {
  private:
   const TRtListLevel* Level(int listNo, int level) const;
   bool IsNumbered(int listNo, int level) const;
+  bool IsQuotationLevel(int listNo, int level) const;
   void OpenLevel(QByteArray& out, int listNo, int level);
   void CloseLevel(QByteArray& out);
   int NumberFor(const TRtListMarker& marker);
 
   const TRtStyle& style_;
   int listNo_ = -1;              // the list style of the open levels
-  std::vector<bool> open_;       // per open level: an ol (true) or a ul
+  std::vector<const char*> open_;  // per open level: its closing tag
   std::map<std::pair<int, int>, int> next_;  // (list style, level) -> next number
 };
 

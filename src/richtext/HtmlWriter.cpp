@@ -130,8 +130,9 @@ void THtmlWriter::CloseOpen(Container& container) {
   container.ParaOpen = false;
 }
 
-// A list marker opens a list item; a horizontal line opens nothing; any
-// other item ends the lists and opens a div.
+// A list marker opens a list item (a paragraph of a quotation is a div
+// inside its blockquote); a horizontal line opens nothing; any other item
+// ends the lists and opens a div.
 void THtmlWriter::StartParagraph(Container& container, const TRtItem& item) {
   if (container.ListItemOpen) out_ += "</li>\r\n";
   container.ListItemOpen = false;
@@ -139,12 +140,16 @@ void THtmlWriter::StartParagraph(Container& container, const TRtItem& item) {
   container.ParaOpen = false;
   if (item.IsListMarker()) {
     container.Lists.Enter(out_, item.Marker);
-    container.Lists.AppendItemStart(out_, item.Marker);
-    container.ListItemOpen = true;
+    if (!container.Lists.IsQuotation(item.Marker)) {
+      container.Lists.AppendItemStart(out_, item.Marker);
+      container.ListItemOpen = true;
+      return;
+    }
+  } else if (item.StyleNo == rtikBreak) {
     return;
+  } else {
+    container.Lists.CloseAll(out_);
   }
-  if (item.StyleNo == rtikBreak) return;
-  container.Lists.CloseAll(out_);
   out_ += "<div";
   out_ += AlignAttribute(style_.ParaStyles[item.ParaNo].Alignment);
   out_ += '>';

@@ -35,7 +35,7 @@ enum Text {
   kItalicUp,    // italic superscript
 };
 enum Para { kLeft, kCentred, kIndented, kRight, kJustified };
-enum List { kNumbers, kBullets, kLetters };
+enum List { kNumbers, kBullets, kLetters, kQuote };
 
 TFontInfo& AddText(TRtStyle& style) {
   TFontInfo& font = style.TextStyles.Add();
@@ -85,6 +85,8 @@ TRtStyle EditorStyle() {
 
   AddList(style, {rtlstBullet, rtlstBullet});
   AddList(style, {rtlstLowerAlpha});
+  AddList(style, {rtlstBullet});
+  style.ListStyles[kQuote].Levels[0].FormatString.clear();  // as the reader makes a blockquote
   return style;
 }
 
@@ -226,6 +228,10 @@ std::vector<MarkupCase> MarkupCases() {
            .Marker(kNumbers, 0).With(counted).T("d").Doc(),
        "<ol>\r\n<li value=5>a</li>\r\n<li value=6>b</li>\r\n<ol>\r\n<li value=1>c</li>\r\n"
        "</ol>\r\n<li value=7>d</li>\r\n</ol>\r\n"},
+      {"quotation", Items().P().T("before").P().Marker(kQuote, 0).T("quoted").P(kCentred)
+           .Marker(kQuote, 0).T("centred").P().T("after").Doc(),
+       "<div>before</div>\r\n<blockquote>\r\n<div>quoted</div>\r\n<div align=center>centred</div>"
+       "\r\n</blockquote>\r\n<div>after</div>\r\n"},
       {"named anchor", Items().P().T("x").Check("top").Check("end").Doc(),
        "<div>x\r\n<a name=\"RtCheckpoint0\"></a>\r\n\r\n<a name=\"RtCheckpoint1\"></a>\r\n"
        "</div>\r\n"},
