@@ -107,8 +107,7 @@ int TRtHtmlRun::ListLevelFor(TListType type) {
   if (owner_.EnforceListLevels) {
     return std::min(depth, static_cast<int>(levels.size())) - 1;
   }
-  const TRtListLevel wanted =
-      ConfigureListLevel(type, static_cast<int>(levels.size()), depth);
+  const TRtListLevel wanted = ConfigureListLevel(type, static_cast<int>(levels.size()), depth);
   for (size_t i = 0; i < levels.size(); ++i) {
     if (SameKind(levels[i], wanted) && levels[i].MarkerIndent == wanted.MarkerIndent) {
       return static_cast<int>(i);
@@ -140,8 +139,6 @@ void TRtHtmlRun::LeaveIndent(TIndentType type) {
   if (c.IndentStack.empty()) c.IndentListStyle = -1;
 }
 
-int TRtHtmlRun::ListCount() const {
-  return Top().IndentCounts[llUL] + Top().IndentCounts[llOL];
-}
+int TRtHtmlRun::ListCount() const { return Top().IndentCounts[llUL] + Top().IndentCounts[llOL]; }
 
 }  // namespace moxa::rt

@@ -16,8 +16,7 @@ namespace {
 // Larger files are no pictures of a web page.
 constexpr qint64 kMaxPictureFileSize = qint64{64} << 20;
 
-std::optional<int> NumberAttr(const TRtRawByteStringList& params, const char* name,
-                              int otherwise) {
+std::optional<int> NumberAttr(const TRtRawByteStringList& params, const char* name, int otherwise) {
   if (params.IndexOfName(name) < 0) return std::nullopt;
   bool ok = false;
   const int value = params.GetValue(name).trimmed().toInt(&ok);
@@ -95,7 +94,9 @@ bool TRtHtmlRun::InsideBasePath(const QString& path) {
                          : QFileInfo(owner_.BasePath).canonicalFilePath();
     if (!canonicalBase_->isEmpty() && !canonicalBase_->endsWith(u'/')) *canonicalBase_ += u'/';
   }
-  if (canonicalBase_->isEmpty() || path.contains(QLatin1String("://"))) return false;
+  if (canonicalBase_->isEmpty() || path.contains(QLatin1String("://")) || path.contains(QChar())) {
+    return false;
+  }
   const QFileInfo info(path);
   return info.isFile() && info.canonicalFilePath().startsWith(*canonicalBase_);
 }

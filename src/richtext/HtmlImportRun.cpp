@@ -8,17 +8,11 @@ namespace moxa::rt {
 
 namespace {
 
-bool IsBlank(const QByteArray& text) {
+bool IsBlank(QByteArrayView text) {
   for (const char c : text) {
     if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
   }
   return true;
-}
-
-void DropLeadingControls(QByteArray& text) {
-  qsizetype n = 0;
-  while (n < text.size() && static_cast<unsigned char>(text[n]) < 33) ++n;
-  if (n > 0) text.remove(0, n);
 }
 
 }  // namespace
@@ -103,7 +97,7 @@ void TRtHtmlRun::ReadToken() {
       if (owner_.OnComment) owner_.OnComment(RawToText(parser_.TagName, parser_.Encoding));
       break;
     case cbText:
-      pending_ += parser_.TagName;
+      pending_.append(parser_.TagName.constData(), parser_.TagName.size());
       if (owner_.SeparateLines) FlushText();
       break;
     case cbTag:
@@ -120,26 +114,30 @@ void TRtHtmlRun::Finish() {
   owner_.lineCount_ = parser_.CurrLine;
 }
 
+// The pending text keeps its buffer from one flush to the next: text
+// tokens are appended to it, never shared with the tokenizer's.
 void TRtHtmlRun::FlushText() {
-  if (!std::memchr(pending_.constData(), '\r', static_cast<size_t>(pending_.size())) &&
-      !std::memchr(pending_.constData(), '\n', static_cast<size_t>(pending_.size()))) {
-    AddTextLine(std::exchange(pending_, QByteArray()));
+  const qsizetype size = pending_.size();
+  if (!std::memchr(pending_.constData(), '\r', static_cast<size_t>(size)) &&
+      !std::memchr(pending_.constData(), '\n', static_cast<size_t>(size))) {
+    if (AddTextLine(pending_)) pending_.resize(0);
     return;
   }
-  const QByteArray text = std::exchange(pending_, QByteArray());
+  const QByteArray text(pending_.constData(), size);
+  pending_.resize(0);
   qsizetype start = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;
-    AddTextLine(text.mid(start, i - start));
-    pending_.clear();  // a blank line is not carried over a line break
+    AddTextLine(QByteArrayView(text).sliced(start, i - start));  // a blank line is dropped
     AddEmptyLine();
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  AddTextLine(text.mid(start));
+  const QByteArrayView last = QByteArrayView(text).sliced(start);
+  if (!AddTextLine(last)) pending_.append(last);
 }
 
-void TRtHtmlRun::AddTextLine(QByteArray line) {
+bool TRtHtmlRun::AddTextLine(QByteArrayView line) {
   TContainerDataType& c = Top();
   if (c.CurHadLI) {
     // Without a list there is no marker, and the text starts a paragraph
@@ -148,16 +146,17 @@ void TRtHtmlRun::AddTextLine(QByteArray line) {
     c.CurLIType = ltNone;
     c.CurHadLI = false;
   }
-  if (IsBlank(line)) {
-    // Kept for the next text, so spaces between inline elements survive.
-    pending_ = std::move(line);
-    return;
-  }
+  // White space alone waits for the next text, so spaces between inline
+  // elements survive.
+  if (IsBlank(line)) return false;
   const int paraNo = NextParaNo();
-  if (paraNo >= 0) DropLeadingControls(line);
+  if (paraNo >= 0) {
+    while (!line.isEmpty() && static_cast<unsigned char>(line.front()) < 33) line = line.sliced(1);
+  }
   const std::int32_t tag = inLink_ ? LinkTag() : 0;
-  const TRtItem& item = TextTarget().AddText8(line, curStyle_, paraNo, tag);
+  const TRtItem& item = TextTarget().AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
   owner_.charCount_ += item.Text.size();
+  return true;
 }
 
 void TRtHtmlRun::AddEmptyLine() {

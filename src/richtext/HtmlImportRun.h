@@ -89,7 +89,8 @@ class TRtHtmlRun {
   void ReadToken();
   void Finish();
   void FlushText();
-  void AddTextLine(QByteArray line);
+  // False when the line is white space only and was not added.
+  bool AddTextLine(QByteArrayView line);
   void AddEmptyLine();
   int NextParaNo();
   void UseFontStyle(bool push, bool isLink);
@@ -196,7 +197,7 @@ class TRtHtmlRun {
   int ignoredTables_ = 0;  // open tables that were too deep or between cells
   qint64 cellBudget_ = 0;  // table cells the run may still create
   QHash<QString, std::optional<TImportPicture>> pictures_;  // by resolved path
-  std::optional<QString> canonicalBase_;  // BasePath as the file system names it
+  std::optional<QString> canonicalBase_;                    // BasePath as the file system names it
 };
 
 }  // namespace moxa::rt

@@ -232,7 +232,8 @@ void TRtHtmlRun::ReadCellAttributes(TRtTableCell& cell, TRtTable& table) {
   if (params.IndexOfName("bordercolor") >= 0) {
     cell.BorderColor = ParseHtmlColor(params.GetValue("bordercolor"));
   }
-  if (params.IndexOfName("bgcolor") >= 0) level.BgColor = ParseHtmlColor(params.GetValue("bgcolor"));
+  if (params.IndexOfName("bgcolor") >= 0)
+    level.BgColor = ParseHtmlColor(params.GetValue("bgcolor"));
   cell.Color = level.BgColor;
   if (params.IndexOfName("width") >= 0) cell.BestWidth = BestWidth(params.GetValue("width"));
   if (params.IndexOfName("height") >= 0) {

@@ -12,37 +12,30 @@ namespace moxa::rt {
 namespace {
 
 enum class Tag {
-  Unknown, Title, Body, P, EndP, Div, Center, EndDiv, Br, H1, H2, H3, H4, H5, H6,
-  EndH, Bold, EndBold, Italic, EndItalic, Underline, EndUnderline, Strike, EndStrike,
-  Sup, EndSup, Sub, EndSub, Font, EndFont, Span, EndSpan, Pre, EndPre, Ul, Ol, EndUl,
-  EndOl, Blockquote, EndBlockquote, Li, Hr, Img, A, EndA, Table, Tr, Td, Th, EndTd,
-  EndTh, EndTr, EndTable, Script, Noembed, Style,
+  Unknown, Title, Body, P, EndP, Div, Center, EndDiv, Br, H1, H2, H3, H4, H5, H6, EndH, Bold,
+  EndBold, Italic, EndItalic, Underline, EndUnderline, Strike, EndStrike, Sup, EndSup, Sub, EndSub,
+  Font, EndFont, Span, EndSpan, Pre, EndPre, Ul, Ol, EndUl, EndOl, Blockquote, EndBlockquote, Li,
+  Hr, Img, A, EndA, Table, Tr, Td, Th, EndTd, EndTh, EndTr, EndTable, Script, Noembed, Style,
 };
 
 Tag LookupTag(std::string_view name) {
   static const std::unordered_map<std::string_view, Tag> kTags = {
-      {"title", Tag::Title},   {"body", Tag::Body},       {"p", Tag::P},
-      {"/p", Tag::EndP},       {"div", Tag::Div},         {"center", Tag::Center},
-      {"/div", Tag::EndDiv},   {"/center", Tag::EndDiv},  {"br", Tag::Br},
-      {"h1", Tag::H1},         {"h2", Tag::H2},           {"h3", Tag::H3},
-      {"h4", Tag::H4},         {"h5", Tag::H5},           {"h6", Tag::H6},
-      {"/h1", Tag::EndH},      {"/h2", Tag::EndH},        {"/h3", Tag::EndH},
-      {"/h4", Tag::EndH},      {"/h5", Tag::EndH},        {"/h6", Tag::EndH},
-      {"b", Tag::Bold},        {"strong", Tag::Bold},     {"/b", Tag::EndBold},
-      {"/strong", Tag::EndBold}, {"i", Tag::Italic},      {"em", Tag::Italic},
-      {"/i", Tag::EndItalic},  {"/em", Tag::EndItalic},   {"u", Tag::Underline},
-      {"/u", Tag::EndUnderline}, {"strike", Tag::Strike}, {"s", Tag::Strike},
-      {"del", Tag::Strike},    {"/strike", Tag::EndStrike}, {"/s", Tag::EndStrike},
-      {"/del", Tag::EndStrike}, {"sup", Tag::Sup},        {"/sup", Tag::EndSup},
-      {"sub", Tag::Sub},       {"/sub", Tag::EndSub},     {"font", Tag::Font},
-      {"/font", Tag::EndFont}, {"span", Tag::Span},       {"/span", Tag::EndSpan},
-      {"pre", Tag::Pre},       {"/pre", Tag::EndPre},     {"ul", Tag::Ul},
-      {"ol", Tag::Ol},         {"/ul", Tag::EndUl},       {"/ol", Tag::EndOl},
-      {"blockquote", Tag::Blockquote}, {"/blockquote", Tag::EndBlockquote},
-      {"li", Tag::Li},         {"hr", Tag::Hr},           {"img", Tag::Img},
-      {"a", Tag::A},           {"/a", Tag::EndA},         {"table", Tag::Table},
-      {"tr", Tag::Tr},         {"td", Tag::Td},           {"th", Tag::Th},
-      {"/td", Tag::EndTd},     {"/th", Tag::EndTh},       {"/tr", Tag::EndTr},
+      {"title", Tag::Title}, {"body", Tag::Body}, {"p", Tag::P}, {"/p", Tag::EndP},
+      {"div", Tag::Div}, {"center", Tag::Center}, {"/div", Tag::EndDiv}, {"/center", Tag::EndDiv},
+      {"br", Tag::Br}, {"h1", Tag::H1}, {"h2", Tag::H2}, {"h3", Tag::H3}, {"h4", Tag::H4},
+      {"h5", Tag::H5}, {"h6", Tag::H6}, {"/h1", Tag::EndH}, {"/h2", Tag::EndH}, {"/h3", Tag::EndH},
+      {"/h4", Tag::EndH}, {"/h5", Tag::EndH}, {"/h6", Tag::EndH}, {"b", Tag::Bold},
+      {"strong", Tag::Bold}, {"/b", Tag::EndBold}, {"/strong", Tag::EndBold}, {"i", Tag::Italic},
+      {"em", Tag::Italic}, {"/i", Tag::EndItalic}, {"/em", Tag::EndItalic}, {"u", Tag::Underline},
+      {"/u", Tag::EndUnderline}, {"strike", Tag::Strike}, {"s", Tag::Strike}, {"del", Tag::Strike},
+      {"/strike", Tag::EndStrike}, {"/s", Tag::EndStrike}, {"/del", Tag::EndStrike},
+      {"sup", Tag::Sup}, {"/sup", Tag::EndSup}, {"sub", Tag::Sub}, {"/sub", Tag::EndSub},
+      {"font", Tag::Font}, {"/font", Tag::EndFont}, {"span", Tag::Span}, {"/span", Tag::EndSpan},
+      {"pre", Tag::Pre}, {"/pre", Tag::EndPre}, {"ul", Tag::Ul}, {"ol", Tag::Ol},
+      {"/ul", Tag::EndUl}, {"/ol", Tag::EndOl}, {"blockquote", Tag::Blockquote},
+      {"/blockquote", Tag::EndBlockquote}, {"li", Tag::Li}, {"hr", Tag::Hr}, {"img", Tag::Img},
+      {"a", Tag::A}, {"/a", Tag::EndA}, {"table", Tag::Table}, {"tr", Tag::Tr}, {"td", Tag::Td},
+      {"th", Tag::Th}, {"/td", Tag::EndTd}, {"/th", Tag::EndTh}, {"/tr", Tag::EndTr},
       {"/table", Tag::EndTable}, {"script", Tag::Script}, {"noembed", Tag::Noembed},
       {"style", Tag::Style},
   };
@@ -89,9 +82,9 @@ std::optional<size_t> ClassNumber(const QByteArray& value, const char* prefix) {
 
 void TRtHtmlRun::ReadSkipped() {
   char buffer[kMaxNameLength];
-  if (parser_.CurrBlock == cbTag && LowerName(parser_.TagName, buffer) ==
-                                        std::string_view(skipUntil_.constData(),
-                                                         static_cast<size_t>(skipUntil_.size()))) {
+  if (parser_.CurrBlock == cbTag &&
+      LowerName(parser_.TagName, buffer) ==
+          std::string_view(skipUntil_.constData(), static_cast<size_t>(skipUntil_.size()))) {
     if (skipUntil_ == "/title") {
       owner_.title_ = RawToText(titleText_, parser_.Encoding);
       parser_.LastWasSpace = true;
@@ -237,8 +230,7 @@ void TRtHtmlRun::HandleTag() {
     case Tag::EndUl:
     case Tag::EndOl:
       FlushText();
-      LeaveIndent(parser_.TagName.size() == 3 && (parser_.TagName[1] | 0x20) == 'u' ? llUL
-                                                                                   : llOL);
+      LeaveIndent(parser_.TagName.size() == 3 && (parser_.TagName[1] | 0x20) == 'u' ? llUL : llOL);
       lastParaNo_ = -1;
       return;
     case Tag::Blockquote:
@@ -353,14 +345,11 @@ void TRtHtmlRun::HandleFont() {
 void TRtHtmlRun::HandleSpan() {
   FlushText();
   const std::optional<size_t> n = ClassNumber(parser_.TagParams.GetValue("class"), "rtts");
-  const int previous = curStyle_;
-  if (n && *n < textClasses_.size()) {
-    SetCurrentStyle(textClasses_[*n]);
-    if (!ItemTarget()) return;
-  } else if (!ItemTarget()) {
-    return;
-  }
-  Top().PrevFont.push_back(previous);
+  const bool ours = n && *n < textClasses_.size();
+  if (ours) font_ = TImportFontKey::Of(style_.TextStyles[textClasses_[*n]]);
+  if (!ItemTarget()) return;
+  Top().PrevFont.push_back(curStyle_);
+  if (ours) curStyle_ = textClasses_[*n];
 }
 
 void TRtHtmlRun::HandleAnchor() {
@@ -428,7 +417,8 @@ void TRtHtmlRun::SetFlag(TFontStyle flag, bool on) {
 void TRtHtmlRun::ChangeShift(bool start, int shift) {
   FlushText();
   font_.VShift = shift;
-  font_.Size = start ? std::max(1, HalfToEven(font_.Size)) : std::min(font_.Size * 2, kMaxFontPoints);
+  font_.Size =
+      start ? std::max(1, HalfToEven(font_.Size)) : std::min(font_.Size * 2, kMaxFontPoints);
   UseFontStyle(start, inLink_);
 }
 

@@ -7,9 +7,9 @@ namespace moxa::rt {
 namespace {
 
 bool IsUrl(const QString& address) {
-  static const char* const kSchemes[] = {"http://", "ftp://",  "file://", "gopher://",
-                                         "mailto:", "https://", "news:",  "telnet:",
-                                         "wais:",   "www.",     "ftp."};
+  static const char* const kSchemes[] = {
+      "http://", "ftp://",  "file://", "gopher://", "mailto:", "https://",
+      "news:",   "telnet:", "wais:",   "www.",      "ftp."};
   for (const char* scheme : kSchemes) {
     if (address.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) return true;
   }

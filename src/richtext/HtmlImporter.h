@@ -65,8 +65,8 @@ class TRtHtmlImporter {
   bool SeparateLines = false;  // add each text token at once
   QString DefaultFontName = QStringLiteral("Times New Roman");
   QString DefaultCFontName = QStringLiteral("Courier New");  // preformatted text
-  int DefaultFontSize = 12;   // base text style and list markers
-  int DefaultCFontSize = 10;  // preformatted text
+  int DefaultFontSize = 12;                                  // base text style and list markers
+  int DefaultCFontSize = 10;                                 // preformatted text
   TRtColor DefaultColor = rtclWindowText;
   TRtColor DefaultLinkCol = RtRgb(0, 0, 255);
   TFontStyles DefaultLinkStyle = fsUnderline;

@@ -31,7 +31,7 @@ size_t qHash(const TImportFontKey& key, size_t seed = 0);
 class TImportFontIndex {
  public:
   void Build(const TFontInfos& styles);
-  void Added(const TFontInfos& styles, int styleNo);  // after an append
+  void Added(const TFontInfos& styles, int styleNo);                    // after an append
   int Find(const TFontInfos& styles, const TImportFontKey& key) const;  // -1: none
 
  private:

@@ -24,7 +24,7 @@ struct TEditorHyperLink {
   QString Url;  // the address exactly as it is to be written into the page
   std::int32_t SelStart = 0;
   std::int32_t SelLength = 0;
-  bool NewWindow = false;  // written with target=_blank
+  bool NewWindow = false;              // written with target=_blank
   std::int32_t RadioButton = elkPage;  // a TEditorLinkKind
   TRtColor OriginalColor = rtclNone;
   bool OriginalUnderline = false;

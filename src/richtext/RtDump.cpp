@@ -54,9 +54,8 @@ const char* AlignName(TRtAlignment alignment) {
 }
 
 const char* ListTypeName(TRtListType type) {
-  static const char* const kNames[] = {"bullet",     "picture",    "imagelist",
-                                       "decimal",    "loweralpha", "upperalpha",
-                                       "lowerroman", "upperroman"};
+  static const char* const kNames[] = {"bullet",     "picture",    "imagelist",  "decimal",
+                                       "loweralpha", "upperalpha", "lowerroman", "upperroman"};
   const int n = static_cast<int>(type);
   return n >= 0 && n < kRtEnumCount<TRtListType> ? kNames[n] : "unknown";
 }
@@ -98,8 +97,8 @@ QString KindText(const TRtItem& item) {
     case rtikHotPicture: {
       const TRtExtraProps& extras = item.Extras();
       return QLatin1String(item.StyleNo == rtikPicture ? "picture " : "hotpicture ") +
-             PictureSize(item.Picture ? *item.Picture : TRtPicture()) + " w=" +
-             N(extras.ImageWidth) + " h=" + N(extras.ImageHeight) +
+             PictureSize(item.Picture ? *item.Picture : TRtPicture()) +
+             " w=" + N(extras.ImageWidth) + " h=" + N(extras.ImageHeight) +
              " alt=" + DumpQuoted(extras.AltText) + " file=" + DumpQuoted(extras.ImageFileName);
     }
     case rtikBreak:
@@ -111,8 +110,8 @@ QString KindText(const TRtItem& item) {
              (item.Marker.UseStartFrom ? N(item.Marker.StartFrom) : QStringLiteral("-"));
     case rtikTable: {
       const TRtTable& t = *item.Table;
-      return "table " + N(t.RowCount()) + u'x' + N(t.ColCount()) + " border=" +
-             N(t.BorderWidth) + u'/' + N(t.CellBorderWidth) + " spacing=" + N(t.CellHSpacing) +
+      return "table " + N(t.RowCount()) + u'x' + N(t.ColCount()) + " border=" + N(t.BorderWidth) +
+             u'/' + N(t.CellBorderWidth) + " spacing=" + N(t.CellHSpacing) +
              " padding=" + N(t.CellPadding) + " width=" + N(t.BestWidth) +
              " color=" + DumpColor(t.Color);
     }
@@ -157,13 +156,13 @@ void DumpInto(const TCustomRtData& data, const QString& path, QStringList& lines
 QString LevelText(int k, const TRtListLevel& level) {
   return u'[' + N(k) + u' ' + QLatin1String(ListTypeName(level.ListType)) + u' ' +
          DumpQuoted(level.FormatString) + u' ' + DumpQuoted(level.Font.FontName) + u' ' +
-         N(level.Font.Size) + "pt " + N(level.FirstIndent) + u'/' + N(level.MarkerIndent) +
-         u'/' + N(level.LeftIndent) + u']';
+         N(level.Font.Size) + "pt " + N(level.FirstIndent) + u'/' + N(level.MarkerIndent) + u'/' +
+         N(level.LeftIndent) + u']';
 }
 
 const char* BackgroundName(TRtBackgroundStyle style) {
-  static const char* const kNames[] = {"none",     "tiled",   "tiledscrolled",
-                                       "centered", "topleft", "topright",
+  static const char* const kNames[] = {"none",       "tiled",       "tiledscrolled",
+                                       "centered",   "topleft",     "topright",
                                        "bottomleft", "bottomright", "stretched"};
   const int n = static_cast<int>(style);
   return n >= 0 && n < kRtEnumCount<TRtBackgroundStyle> ? kNames[n] : "unknown";

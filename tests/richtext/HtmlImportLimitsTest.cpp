@@ -2,7 +2,6 @@
 // keep their text, and give documents the model accepts. No timing is
 // asserted; bench/ measures speed.
 #include "HtmlImportSupport.h"
-
 #include "richtext/RtTable.h"
 
 #include <gtest/gtest.h>
@@ -102,12 +101,12 @@ TEST(HtmlImportLimitsTest, HugeSpansStayWithinTheInput) {
   ASSERT_TRUE(IsConsistent(imported.Document, imported.Style));
   // Cells that found no room gave their text to the main text, ahead of the table.
   const auto& items = imported.Document.Data.Items;
-  const auto withTable = std::find_if(items.begin(), items.end(), [](const TRtItem& item) {
-    return item.Table.get() != nullptr;
-  });
+  const auto withTable = std::find_if(
+      items.begin(), items.end(), [](const TRtItem& item) { return item.Table.get() != nullptr; });
   ASSERT_NE(withTable, items.end());
   const TRtTable& table = *withTable->Table;
-  EXPECT_LE(qint64{table.RowCount()} * table.ColCount(), std::max<qint64>(1 << 16, html.size() / 4));
+  EXPECT_LE(qint64{table.RowCount()} * table.ColCount(),
+            std::max<qint64>(1 << 16, html.size() / 4));
   EXPECT_EQ(AllText(imported.Document.Data).count(u'c'), 2000);
   EXPECT_TRUE(AllText(imported.Document.Data).contains(u'd'));
 }

@@ -49,17 +49,16 @@ class HtmlImportPicturesTest : public ::testing::Test {
 };
 
 TEST_F(HtmlImportPicturesTest, WidthGivesTheHeightByTheAspect) {
-  const test::Imported imported =
-      Import("<img src=moxa_img1.jpg width=100 alt=\"A room\"><img src=moxa_img1.jpg height=10>"
-             "<img src=moxa_img1.jpg width=x>");
+  const test::Imported imported = Import(
+      "<img src=moxa_img1.jpg width=100 alt=\"A room\"><img src=moxa_img1.jpg height=10>"
+      "<img src=moxa_img1.jpg width=x>");
   EXPECT_EQ(Lines(imported),
-            (QStringList{
-                QStringLiteral("main P p0 picture 200x50 jpeg w=100 h=25 alt=\"A room\" "
-                               "file=\"SITE/moxa_img1.jpg\" tag=0 \"\""),
-                QStringLiteral("main - p0 picture 200x50 jpeg w=40 h=10 alt=\"\" "
-                               "file=\"SITE/moxa_img1.jpg\" tag=0 \"\""),
-                QStringLiteral("main - p0 picture 200x50 jpeg w=200 h=50 alt=\"\" "
-                               "file=\"SITE/moxa_img1.jpg\" tag=0 \"\"")}));
+            (QStringList{QStringLiteral("main P p0 picture 200x50 jpeg w=100 h=25 alt=\"A room\" "
+                                        "file=\"SITE/moxa_img1.jpg\" tag=0 \"\""),
+                         QStringLiteral("main - p0 picture 200x50 jpeg w=40 h=10 alt=\"\" "
+                                        "file=\"SITE/moxa_img1.jpg\" tag=0 \"\""),
+                         QStringLiteral("main - p0 picture 200x50 jpeg w=200 h=50 alt=\"\" "
+                                        "file=\"SITE/moxa_img1.jpg\" tag=0 \"\"")}));
   // The file's bytes are kept, so a JPEG is written out unchanged.
   const TRtItem& item = imported.Document.Data.GetItem(0);
   EXPECT_EQ(item.Picture->Data, moxa::test::ReadBytes(Site() + QStringLiteral("moxa_img1.jpg")));
@@ -67,8 +66,7 @@ TEST_F(HtmlImportPicturesTest, WidthGivesTheHeightByTheAspect) {
 }
 
 TEST_F(HtmlImportPicturesTest, UnloadablePicturesBecomeThePlaceholder) {
-  const test::Imported imported =
-      Import("<img src=missing.jpg><img src=broken.png><img src=\"\">");
+  const test::Imported imported = Import("<img src=missing.jpg><img src=broken.png><img src=\"\">");
   for (const QString& line : Lines(imported)) {
     EXPECT_TRUE(line.contains(QStringLiteral(" picture invalid w=0 h=0 "))) << line.toStdString();
   }
@@ -78,10 +76,11 @@ TEST_F(HtmlImportPicturesTest, UnloadablePicturesBecomeThePlaceholder) {
 TEST_F(HtmlImportPicturesTest, NothingIsReadFromOutsideTheBasePath) {
   ASSERT_TRUE(QFile::link(Outside(), Site() + QStringLiteral("link.png")));
   const QByteArray outside = Outside().toUtf8();
-  const test::Imported imported = Import(
-      "<img src=\"../outside/secret.png\"><img src=\"" + outside + "\"><img src=\"file://" +
-      outside + "\"><img src=\"link.png\"><img src=\"bin/../../outside/secret.png\">"
-      "<img src=\"http://example.com/moxa_img1.jpg\">");
+  const test::Imported imported =
+      Import("<img src=\"../outside/secret.png\"><img src=\"" + outside + "\"><img src=\"file://" +
+             outside +
+             "\"><img src=\"link.png\"><img src=\"bin/../../outside/secret.png\">"
+             "<img src=\"http://example.com/moxa_img1.jpg\">");
   ASSERT_EQ(imported.Document.Data.LineCount(), 6);
   for (const QString& line : Lines(imported)) {
     EXPECT_TRUE(line.contains(QStringLiteral(" picture invalid "))) << line.toStdString();
@@ -113,25 +112,25 @@ TEST_F(HtmlImportPicturesTest, LinkedPictureIsHot) {
   const test::Imported imported =
       Import("<a href=\"about-us.html\"><img src=moxa_img1.jpg></a><img src=moxa_img1.jpg>",
              [](TRtHtmlImporter& i) { i.Options |= rthtmloImgSrcToImageName; });
-  EXPECT_EQ(Lines(imported),
-            (QStringList{QStringLiteral("main P p0 hotpicture 200x50 jpeg w=0 h=0 alt=\"\" "
-                                        "file=\"SITE/moxa_img1.jpg\" tag=1 \"SITE/moxa_img1.jpg\""),
-                         QStringLiteral("main - p0 picture 200x50 jpeg w=0 h=0 alt=\"\" "
-                                        "file=\"SITE/moxa_img1.jpg\" tag=0 \"SITE/moxa_img1.jpg\"")}));
+  EXPECT_EQ(
+      Lines(imported),
+      (QStringList{QStringLiteral("main P p0 hotpicture 200x50 jpeg w=0 h=0 alt=\"\" "
+                                  "file=\"SITE/moxa_img1.jpg\" tag=1 \"SITE/moxa_img1.jpg\""),
+                   QStringLiteral("main - p0 picture 200x50 jpeg w=0 h=0 alt=\"\" "
+                                  "file=\"SITE/moxa_img1.jpg\" tag=0 \"SITE/moxa_img1.jpg\"")}));
   EXPECT_EQ(imported.LinkLines(), QStringList{QStringLiteral("link 1: \"about-us.html\" page")});
 }
 
 TEST_F(HtmlImportPicturesTest, IgnorePicturesAndRelativeNames) {
-  const test::Imported ignored =
-      Import("a<img src=moxa_img1.jpg>b",
-             [](TRtHtmlImporter& i) { i.Options |= rthtmloIgnorePictures; });
+  const test::Imported ignored = Import(
+      "a<img src=moxa_img1.jpg>b", [](TRtHtmlImporter& i) { i.Options |= rthtmloIgnorePictures; });
   EXPECT_EQ(Lines(ignored), (QStringList{QStringLiteral("main P p0 text s0 tag=0 \"a\""),
                                          QStringLiteral("main - p0 text s0 tag=0 \"b\"")}));
   const test::Imported relative = Import(
       "<img src=moxa_img1.jpg>", [](TRtHtmlImporter& i) { i.Options &= ~rthtmloBasePathLinks; });
-  EXPECT_EQ(Lines(relative), QStringList{QStringLiteral(
-                                 "main P p0 picture 200x50 jpeg w=0 h=0 alt=\"\" "
-                                 "file=\"moxa_img1.jpg\" tag=0 \"\"")});
+  EXPECT_EQ(Lines(relative),
+            QStringList{QStringLiteral("main P p0 picture 200x50 jpeg w=0 h=0 alt=\"\" "
+                                       "file=\"moxa_img1.jpg\" tag=0 \"\"")});
 }
 
 TEST_F(HtmlImportPicturesTest, BackgroundPictures) {
@@ -148,9 +147,9 @@ TEST_F(HtmlImportPicturesTest, BackgroundPictures) {
   EXPECT_TRUE(table.Cell(0, 0)->BackgroundPicture.IsEmpty());
   EXPECT_EQ(table.Cell(0, 1)->BackgroundFileName, Site() + QStringLiteral("bin/bg.png"));
   // A style sheet's background wins over the body's attribute.
-  const test::Imported styled =
-      Import("<style>body { background-image: url(\"bin/bg.png\"); background-position: "
-             "top right }</style><body background=moxa_img1.jpg>x");
+  const test::Imported styled = Import(
+      "<style>body { background-image: url(\"bin/bg.png\"); background-position: "
+      "top right }</style><body background=moxa_img1.jpg>x");
   EXPECT_EQ(styled.Document.BackgroundStyle, rtbgTopRight);
   EXPECT_EQ(styled.Document.BackgroundPicture.Decoded().size(), QSize(8, 4));
 }

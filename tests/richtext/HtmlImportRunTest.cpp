@@ -20,13 +20,15 @@ TEST(HtmlImportRunTest, ClearDocumentRebuildsTheStyleSheet) {
   importer.DefaultFontName = QStringLiteral("Verdana");
   importer.DefaultFontSize = 11;
   importer.LoadHtml("<p align=center><b>new</b></p>");
-  EXPECT_EQ(DumpItems(document.Data), QStringList{QStringLiteral("main P p1 text s1 tag=0 \"new\"")});
-  EXPECT_EQ(DumpStyleSheet(style), (QStringList{
-                                       QStringLiteral("text 0: \"Verdana\" 11pt sys08 - shift=0 jump=0"),
-                                       QStringLiteral("text 1: \"Verdana\" 11pt sys08 b shift=0 jump=0"),
-                                       QStringLiteral("para 0: left indent=0"),
-                                       QStringLiteral("para 1: center indent=0"),
-                                   }));
+  EXPECT_EQ(DumpItems(document.Data),
+            QStringList{QStringLiteral("main P p1 text s1 tag=0 \"new\"")});
+  EXPECT_EQ(DumpStyleSheet(style),
+            (QStringList{
+                QStringLiteral("text 0: \"Verdana\" 11pt sys08 - shift=0 jump=0"),
+                QStringLiteral("text 1: \"Verdana\" 11pt sys08 b shift=0 jump=0"),
+                QStringLiteral("para 0: left indent=0"),
+                QStringLiteral("para 1: center indent=0"),
+            }));
   EXPECT_TRUE(style.TextStyles[0].Unicode);  // kept from the old style 0
   EXPECT_FALSE(style.TextStyles[1].Standard);
   EXPECT_FALSE(style.ParaStyles[1].Standard);
@@ -48,8 +50,9 @@ TEST(HtmlImportRunTest, WithoutClearDocumentAppends) {
   importer.View = {&document, &style};
   importer.ClearDocument = false;
   importer.LoadHtml("<p>new</p>");
-  EXPECT_EQ(DumpItems(document.Data), (QStringList{QStringLiteral("main P p0 text s0 tag=0 \"old\""),
-                                                   QStringLiteral("main P p0 text s0 tag=0 \"new\"")}));
+  EXPECT_EQ(DumpItems(document.Data),
+            (QStringList{QStringLiteral("main P p0 text s0 tag=0 \"old\""),
+                         QStringLiteral("main P p0 text s0 tag=0 \"new\"")}));
   EXPECT_EQ(style.ListStyles.Count(), 1);
 }
 
@@ -70,24 +73,29 @@ TEST(HtmlImportRunTest, EventsAndCounters) {
   importer.OnNewLine = [&] { ++newLines; };
   importer.LoadHtml("<title>Caf\xC3\xA9 &amp; co</title>\n<!-- one -->ab\n<b>cd</b>\n<!--\ntwo-->");
   EXPECT_EQ(importer.Title(), QString::fromUtf8("Caf\xC3\xA9 & co"));
-  EXPECT_EQ(comments, (QStringList{QStringLiteral("<!-- one -->"), QStringLiteral("<!--\ntwo-->")}));
+  EXPECT_EQ(comments,
+            (QStringList{QStringLiteral("<!-- one -->"), QStringLiteral("<!--\ntwo-->")}));
   EXPECT_EQ(newLines, 4);
   EXPECT_EQ(importer.LineCount(), 5);
   EXPECT_EQ(importer.CharCount(), 5);  // "ab ", "cd" and no title
 }
 
 TEST(HtmlImportRunTest, ByteOrderMarkDropped) {
-  const test::Imported imported = ImportHtml("\xEF\xBB\xBF" "caf\xC3\xA9");
-  EXPECT_EQ(imported.ItemLines(), QStringList{QStringLiteral("main P p0 text s0 tag=0 \"caf\\u00e9\"")});
+  const test::Imported imported = ImportHtml(
+      "\xEF\xBB\xBF"
+      "caf\xC3\xA9");
+  EXPECT_EQ(imported.ItemLines(),
+            QStringList{QStringLiteral("main P p0 text s0 tag=0 \"caf\\u00e9\"")});
 }
 
 TEST(HtmlImportRunTest, BodyAttributes) {
   const test::Imported imported =
       ImportHtml("<body bgcolor=#102030 text=green link=red>a<a href=x.html>l</a></body>");
   EXPECT_EQ(imported.Document.Color, RtRgb(0x10, 0x20, 0x30));
-  EXPECT_EQ(imported.StyleLines().mid(0, 2),
-            (QStringList{QStringLiteral("text 0: \"Times New Roman\" 12pt #008000 - shift=0 jump=0"),
-                         QStringLiteral("text 1: \"Times New Roman\" 12pt #ff0000 u shift=0 jump=1")}));
+  EXPECT_EQ(
+      imported.StyleLines().mid(0, 2),
+      (QStringList{QStringLiteral("text 0: \"Times New Roman\" 12pt #008000 - shift=0 jump=0"),
+                   QStringLiteral("text 1: \"Times New Roman\" 12pt #ff0000 u shift=0 jump=1")}));
 }
 
 TEST(HtmlImportRunTest, ResolvePath) {

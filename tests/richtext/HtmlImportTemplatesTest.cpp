@@ -1,7 +1,6 @@
 // Every region of every shipped template imports into a consistent
 // document that holds all of the region's text and loads all its pictures.
 #include "HtmlImportSupport.h"
-
 #include "richtext/HtmlParser.h"
 
 #include <QDir>
@@ -23,8 +22,7 @@ struct Region {
 std::vector<Region> TemplateRegions() {
   std::vector<Region> regions;
   const QString root = moxa::test::SourceDir() + QStringLiteral("/data/templates");
-  QDirIterator pages(root, {QStringLiteral("*.html")}, QDir::Files,
-                     QDirIterator::Subdirectories);
+  QDirIterator pages(root, {QStringLiteral("*.html")}, QDir::Files, QDirIterator::Subdirectories);
   while (pages.hasNext()) {
     const QString path = pages.next();
     const QByteArray page = moxa::test::ReadBytes(path);
@@ -105,8 +103,7 @@ TEST(HtmlImportTemplatesTest, EveryRegionImportsWithAllItsText) {
     QString text;
     CollectText(imported.Document.Data, text);
     EXPECT_EQ(WithoutSpaces(text), TokenText(region.html));
-    EXPECT_EQ(ExpectPicturesLoaded(imported.Document.Data, region.page),
-              region.html.count("<img"));
+    EXPECT_EQ(ExpectPicturesLoaded(imported.Document.Data, region.page), region.html.count("<img"));
     EXPECT_EQ(imported.CharCount, text.size());
   }
 }

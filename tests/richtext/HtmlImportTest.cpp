@@ -11,7 +11,7 @@ using test::ImportHtml;
 struct ImportCase {
   const char* name;
   const char* html;
-  std::vector<const char*> items;   // every item line, in order
+  std::vector<const char*> items;        // every item line, in order
   std::vector<const char*> styles = {};  // style sheet lines that must be there
 };
 
@@ -56,9 +56,7 @@ const ImportCase kTextCases[] = {
     {"WhiteSpaceCollapsedAndLeadingSpaceDropped",
      "  a  \t\r\n b ",
      {"main P p0 text s0 tag=0 \"a b \""}},
-    {"UnknownTagsJoinTheirText",
-     "a<foo>b</foo><!-- c -->d",
-     {"main P p0 text s0 tag=0 \"abd\""}},
+    {"UnknownTagsJoinTheirText", "a<foo>b</foo><!-- c -->d", {"main P p0 text s0 tag=0 \"abd\""}},
     {"CharacterReferences",
      "caf&eacute; &lt;x&gt;&nbsp;&#8212;&bogus;",
      {"main P p0 text s0 tag=0 \"caf\\u00e9 <x> \\u2014&bogus;\""}},

@@ -1,7 +1,6 @@
 // moxa-tool dump FILE [--base DIR]: imports FILE as the editor does and
 // prints the document in the dump format (moxa-tool dump --help).
 #include "ToolCommand.h"
-
 #include "richtext/HtmlImporter.h"
 #include "richtext/LinkTable.h"
 #include "richtext/RtDump.h"
