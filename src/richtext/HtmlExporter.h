@@ -56,7 +56,8 @@ struct TRtSaveHTMLParams {
 // Everything is built in memory and in temporary files first: on any
 // failure (an unwritable folder, a picture that cannot be encoded, an
 // inconsistent document, a handler that throws) the result is false and
-// no file has been written or changed.
+// no file has been added or changed (with rtsoOverrideImages, a picture
+// file that appeared while the export ran may have been replaced).
 bool SaveHTML(const QString& fileName, const TRtDocument& document, const TRtStyle& style,
               const TRtSaveHTMLParams& params);
 

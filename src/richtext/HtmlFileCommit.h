@@ -17,8 +17,9 @@ struct TRtPendingFile {
 // file is first written whole to a temporary file in the folder, then the
 // extras are renamed into place and the main file last (replacing an
 // existing main file). An extra may replace an existing file only with
-// `replaceExtras`. On any failure the files already renamed are removed
-// again, the temporary files too, and the result is false.
+// `replaceExtras`. On any failure the result is false, the temporary files
+// are removed, and so are the extras already renamed into place where no
+// file stood before (a file an extra replaced cannot be brought back).
 bool CommitFiles(const QString& folder, const std::vector<TRtPendingFile>& extras,
                  const QString& mainPath, const QByteArray& mainBytes, bool replaceExtras);
 
