@@ -19,7 +19,7 @@ constexpr qint64 kMaxPictureFileSize = qint64{64} << 20;
 std::optional<int> NumberAttr(const TRtRawByteStringList& params, const char* name, int otherwise) {
   if (params.IndexOfName(name) < 0) return std::nullopt;
   bool ok = false;
-  const int value = params.GetValue(name).trimmed().toInt(&ok);
+  const int value = Attr(params, name).trimmed().toInt(&ok);
   return ok ? std::clamp(value, -1'000'000, 1'000'000) : otherwise;
 }
 
@@ -32,9 +32,10 @@ int Scaled(int value, int numerator, int denominator) {
 
 void TRtHtmlRun::HandleImage() {
   const TRtRawByteStringList& params = parser_.TagParams;
-  const QByteArray src = params.GetValue("src");
+  const QString src = RawToText(Attr(params, "src").toByteArray(), parser_.Encoding);
+  const QString path = owner_.ResolvePath(src.trimmed());
   const std::optional<TImportPicture> loaded =
-      LoadPicture(src, NumberAttr(params, "width", -1).value_or(-1),
+      LoadPicture(src, path, NumberAttr(params, "width", -1).value_or(-1),
                   NumberAttr(params, "height", -1).value_or(-1));
   static const TRtPicture invalid = TRtPicture::InvalidPicture();
   const TRtPicture& picture = loaded ? loaded->Picture : invalid;
@@ -49,7 +50,7 @@ void TRtHtmlRun::HandleImage() {
 
   TCustomRtData* target = ItemTarget();
   if (!target) return;
-  const QString fileName = StoredFileName(src);
+  const QString fileName = owner_.Options & rthtmloBasePathLinks ? path : src.trimmed();
   const QString name = owner_.Options & rthtmloImgSrcToImageName ? fileName : QString();
   // Tags are numbers here, never text, so inside a link the read-hyperlink
   // hook decides; without one the picture stays a plain picture.
@@ -61,13 +62,13 @@ void TRtHtmlRun::HandleImage() {
   if (width > 0) item.SetExtraIntProperty(rteipImageWidth, width);
   if (height > 0) item.SetExtraIntProperty(rteipImageHeight, height);
   item.SetExtraIntProperty(rteipSpacing, 0);
-  item.SetExtraStrProperty(rtespAltText, RawToText(params.GetValue("alt"), parser_.Encoding));
+  item.SetExtraStrProperty(rtespAltText,
+                           RawToText(Attr(params, "alt").toByteArray(), parser_.Encoding));
   item.SetExtraStrProperty(rtespImageFileName, fileName);
 }
 
-std::optional<TImportPicture> TRtHtmlRun::LoadPicture(const QByteArray& src, int width,
-                                                      int height) {
-  const QString address = RawToText(src, parser_.Encoding);
+std::optional<TImportPicture> TRtHtmlRun::LoadPicture(const QString& address, const QString& path,
+                                                      int width, int height) {
   if (owner_.OnImageRequired2) {
     TRtPicture supplied;
     owner_.OnImageRequired2(address, width, height, supplied);
@@ -76,7 +77,6 @@ std::optional<TImportPicture> TRtHtmlRun::LoadPicture(const QByteArray& src, int
       if (!image.isNull()) return TImportPicture{supplied, image.size()};
     }
   }
-  const QString path = owner_.ResolvePath(address.trimmed());
   const auto known = pictures_.constFind(path);
   if (known != pictures_.constEnd()) return *known;
   std::optional<TImportPicture> read = ReadPictureFile(path);
@@ -119,16 +119,13 @@ std::optional<TImportPicture> TRtHtmlRun::ReadPictureFile(const QString& path) {
 }
 
 bool TRtHtmlRun::LoadBackground(const QByteArray& src, TRtPicture& picture, QString& fileName) {
-  const std::optional<TImportPicture> loaded = LoadPicture(src, -1, -1);
+  const QString address = RawToText(src, parser_.Encoding);
+  const QString path = owner_.ResolvePath(address.trimmed());
+  const std::optional<TImportPicture> loaded = LoadPicture(address, path, -1, -1);
   if (!loaded) return false;
   picture = loaded->Picture;
-  fileName = StoredFileName(src);
+  fileName = owner_.Options & rthtmloBasePathLinks ? path : address.trimmed();
   return true;
-}
-
-QString TRtHtmlRun::StoredFileName(const QByteArray& src) const {
-  const QString name = RawToText(src, parser_.Encoding).trimmed();
-  return owner_.Options & rthtmloBasePathLinks ? owner_.ResolvePath(name) : name;
 }
 
 }  // namespace moxa::rt

@@ -3,6 +3,8 @@
 #include "richtext/HtmlImportRun.h"
 
 #include <cstring>
+#include <string>
+#include <utility>
 
 namespace moxa::rt {
 
@@ -15,7 +17,42 @@ bool IsBlank(QByteArrayView text) {
   return true;
 }
 
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 }  // namespace
+
+QByteArrayView Attr(const TRtRawByteStringList& params, std::string_view name) {
+  const int index = params.IndexOfName(name);
+  if (index < 0) return {};
+  return QByteArrayView(params[index]).sliced(static_cast<qsizetype>(name.size()) + 1);
+}
+
+TRtAlignment AlignAttr(const TRtRawByteStringList& params, TRtAlignment fallback) {
+  const QByteArrayView value = Attr(params, "align");
+  for (const auto& [word, alignment] : {std::pair{"left", rtaLeft}, {"right", rtaRight},
+                                        {"center", rtaCenter}, {"justify", rtaJustify}}) {
+    if (value.compare(word, Qt::CaseInsensitive) == 0) return alignment;
+  }
+  return fallback;
+}
+
+TRtColor ColorOf(QByteArrayView text) {
+  if (text.size() == 7 && text[0] == '#') {
+    int digits[6];
+    bool hex = true;
+    for (int i = 0; i < 6; ++i) hex = hex && (digits[i] = HexDigit(text[i + 1])) >= 0;
+    if (hex) {
+      return RtRgb(digits[0] * 16 + digits[1], digits[2] * 16 + digits[3],
+                   digits[4] * 16 + digits[5]);
+    }
+  }
+  return ParseHtmlColor(text);
+}
 
 TRtHtmlRun::TRtHtmlRun(TRtHtmlImporter& owner, TRtDocument& document, TRtStyle& style)
     : owner_(owner), document_(document), style_(style) {}
@@ -31,6 +68,9 @@ void TRtHtmlRun::Run(QByteArray html) {
   // this keeps their cells within reach of the input's size (a real cell
   // costs at least "<td>").
   cellBudget_ = std::max<qint64>(qint64{1} << 16, html.size() / 4);
+  // Page markup holds about an item per 64 bytes or more; room for them at
+  // once saves moving every item each time the list outgrows its space.
+  document_.Data.Items.reserve(document_.Data.Items.size() + static_cast<size_t>(html.size() / 64));
   parser_ = THtmlParser(std::move(html));
   parser_.Encoding = encoding;
   parser_.CodePage = style_.DefaultCodePage;
@@ -97,7 +137,7 @@ void TRtHtmlRun::ReadToken() {
       if (owner_.OnComment) owner_.OnComment(RawToText(parser_.TagName, parser_.Encoding));
       break;
     case cbText:
-      pending_.append(parser_.TagName.constData(), parser_.TagName.size());
+      pending_.append(parser_.TagName.constData(), static_cast<size_t>(parser_.TagName.size()));
       if (owner_.SeparateLines) FlushText();
       break;
     case cbTag:
@@ -114,27 +154,25 @@ void TRtHtmlRun::Finish() {
   owner_.lineCount_ = parser_.CurrLine;
 }
 
-// The pending text keeps its buffer from one flush to the next: text
-// tokens are appended to it, never shared with the tokenizer's.
 void TRtHtmlRun::FlushText() {
-  const qsizetype size = pending_.size();
-  if (!std::memchr(pending_.constData(), '\r', static_cast<size_t>(size)) &&
-      !std::memchr(pending_.constData(), '\n', static_cast<size_t>(size))) {
-    if (AddTextLine(pending_)) pending_.resize(0);
+  const QByteArrayView pending(pending_.data(), static_cast<qsizetype>(pending_.size()));
+  if (!std::memchr(pending_.data(), '\r', pending_.size()) &&
+      !std::memchr(pending_.data(), '\n', pending_.size())) {
+    if (AddTextLine(pending)) pending_.clear();
     return;
   }
-  const QByteArray text(pending_.constData(), size);
-  pending_.resize(0);
+  const std::string text = std::exchange(pending_, std::string());
+  const QByteArrayView all(text.data(), static_cast<qsizetype>(text.size()));
   qsizetype start = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    AddTextLine(QByteArrayView(text).sliced(start, i - start));  // a blank line is dropped
+  for (qsizetype i = 0; i < all.size(); ++i) {
+    if (all[i] != '\r' && all[i] != '\n') continue;
+    AddTextLine(all.sliced(start, i - start));  // a blank line is dropped
     AddEmptyLine();
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  const QByteArrayView last = QByteArrayView(text).sliced(start);
-  if (!AddTextLine(last)) pending_.append(last);
+  const QByteArrayView last = all.sliced(start);
+  if (!AddTextLine(last)) pending_.assign(last.data(), static_cast<size_t>(last.size()));
 }
 
 bool TRtHtmlRun::AddTextLine(QByteArrayView line) {

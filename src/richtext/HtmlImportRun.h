@@ -18,8 +18,10 @@
 #include <QString>
 
 #include <array>
+#include <string_view>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace moxa::rt {
@@ -77,6 +79,14 @@ struct TRtParaClass {
 
 // "left", "right", "center", "justify"; any other word gives `fallback`.
 TRtAlignment AlignmentWord(QByteArrayView word, TRtAlignment fallback);
+
+// Attribute values read in place, without a copy: valid until the next
+// token. Attr is empty for a missing attribute.
+QByteArrayView Attr(const TRtRawByteStringList& params, std::string_view name);
+// ParseAlign of the "align" attribute, and ParseHtmlColor with the common
+// "#rrggbb" read directly.
+TRtAlignment AlignAttr(const TRtRawByteStringList& params, TRtAlignment fallback);
+TRtColor ColorOf(QByteArrayView text);
 
 class TRtHtmlRun {
  public:
@@ -153,11 +163,13 @@ class TRtHtmlRun {
 
   // HtmlImportPictures.cpp
   void HandleImage();
-  std::optional<TImportPicture> LoadPicture(const QByteArray& src, int width, int height);
+  // The picture at `address` (`path` once resolved): from OnImageRequired2,
+  // else read from inside the base path; nothing when it cannot be had.
+  std::optional<TImportPicture> LoadPicture(const QString& address, const QString& path,
+                                            int width, int height);
   std::optional<TImportPicture> ReadPictureFile(const QString& path);
   bool InsideBasePath(const QString& path);
   bool LoadBackground(const QByteArray& src, TRtPicture& picture, QString& fileName);
-  QString StoredFileName(const QByteArray& src) const;
 
   // HtmlStyleSheet.cpp
   void ReadStyleSheet(const QByteArray& text);
@@ -177,7 +189,9 @@ class TRtHtmlRun {
   // The current font; the current text style is made from it.
   TImportFontKey font_;
   int curStyle_ = 0;
-  QByteArray pending_;  // text gathered since the last tag
+  // Text gathered since the last tag; keeps its buffer from one flush to
+  // the next.
+  std::string pending_;
   int lastParaNo_ = -1;
 
   bool inLink_ = false;

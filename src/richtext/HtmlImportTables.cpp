@@ -8,32 +8,32 @@ namespace moxa::rt {
 
 namespace {
 
-int NumberOr(const QByteArray& text, int fallback) {
+int NumberOr(QByteArrayView text, int fallback) {
   bool ok = false;
   const int value = text.trimmed().toInt(&ok);
   return ok ? std::clamp(value, -1'000'000, 1'000'000) : fallback;
 }
 
 // "120" is pixels; "50%" a percentage, stored negative ("%" alone: 100).
-int BestWidth(const QByteArray& value) {
+int BestWidth(QByteArrayView value) {
   const qsizetype percent = value.indexOf('%');
   if (percent < 0) return std::max(0, NumberOr(value, 0));
-  const QByteArray number = value.left(percent).trimmed();
+  const QByteArrayView number = value.first(percent).trimmed();
   return -std::clamp(number.isEmpty() ? 100 : NumberOr(number, 100), 0, 100);
 }
 
-void ReadVAlign(const QByteArray& value, TRtCellVAlign& valign) {
-  const QByteArray word = value.trimmed().toLower();
-  if (word == "top") valign = rtcTop;
-  if (word == "middle") valign = rtcMiddle;
-  if (word == "bottom") valign = rtcBottom;
+void ReadVAlign(QByteArrayView value, TRtCellVAlign& valign) {
+  const QByteArrayView word = value.trimmed();
+  if (word.compare("top", Qt::CaseInsensitive) == 0) valign = rtcTop;
+  if (word.compare("middle", Qt::CaseInsensitive) == 0) valign = rtcMiddle;
+  if (word.compare("bottom", Qt::CaseInsensitive) == 0) valign = rtcBottom;
 }
 
 // The colour of "bgcolor", else of the "background-color" in "style".
 std::optional<TRtColor> BackgroundColor(const TRtRawByteStringList& params) {
-  if (params.IndexOfName("bgcolor") >= 0) return ParseHtmlColor(params.GetValue("bgcolor"));
-  const QByteArray css = GetCssValue(params.GetValue("style"), "background-color");
-  if (!css.isEmpty()) return ParseHtmlColor(css.trimmed());
+  if (params.IndexOfName("bgcolor") >= 0) return ColorOf(Attr(params, "bgcolor"));
+  const QByteArray css = GetCssValue(Attr(params, "style"), "background-color");
+  if (!css.isEmpty()) return ColorOf(css.trimmed());
   return std::nullopt;
 }
 
@@ -130,18 +130,18 @@ void TRtHtmlRun::HandleTable() {
   TContainerDataType& maker = Top();
   maker.RtTable = std::make_unique<TRtTable>();
   TRtTable& table = *maker.RtTable;
-  table.BorderWidth = std::max(0, NumberOr(params.GetValue("border"), 0));
+  table.BorderWidth = std::max(0, NumberOr(Attr(params, "border"), 0));
   table.CellBorderWidth = table.BorderWidth > 0 ? 1 : 0;
-  const int spacing = std::max(0, NumberOr(params.GetValue("cellspacing"), 2));
+  const int spacing = std::max(0, NumberOr(Attr(params, "cellspacing"), 2));
   table.BorderHSpacing = table.BorderVSpacing = spacing;
   table.CellHSpacing = table.CellVSpacing = spacing;
   table.BorderStyle = rttbRaised;
   table.CellBorderStyle = rttbLowered;
-  table.CellPadding = std::max(0, NumberOr(params.GetValue("cellpadding"), 1));
-  QByteArray borderColor = params.GetValue("bordercolor");
-  if (borderColor.isEmpty()) borderColor = GetCssValue(params.GetValue("style"), "border-color");
+  table.CellPadding = std::max(0, NumberOr(Attr(params, "cellpadding"), 1));
+  QByteArray borderColor = Attr(params, "bordercolor").toByteArray();
+  if (borderColor.isEmpty()) borderColor = GetCssValue(Attr(params, "style"), "border-color");
   if (!borderColor.isEmpty()) {
-    table.BorderColor = ParseHtmlColor(borderColor.trimmed());
+    table.BorderColor = ColorOf(borderColor.trimmed());
     table.BorderStyle = table.CellBorderStyle = rttbColor;
   } else {
     table.BorderColor = rtclBtnShadow;
@@ -150,23 +150,23 @@ void TRtHtmlRun::HandleTable() {
   const std::optional<TRtColor> color = BackgroundColor(params);
   table.Color = color.value_or(rtclNone);
   if (params.IndexOfName("bordercolorlight") >= 0) {
-    table.BorderLightColor = ParseHtmlColor(params.GetValue("bordercolorlight"));
+    table.BorderLightColor = ColorOf(Attr(params, "bordercolorlight"));
   } else {
     table.BorderLightColor = table.Color == rtclBtnHighlight ? rtclBtnFace : rtclBtnHighlight;
   }
   table.CellBorderLightColor = table.BorderLightColor;
   if (params.IndexOfName("background") >= 0 && !(owner_.Options & rthtmloIgnorePictures) &&
-      LoadBackground(params.GetValue("background"), table.BackgroundPicture,
+      LoadBackground(Attr(params, "background").toByteArray(), table.BackgroundPicture,
                      table.BackgroundFileName)) {
     table.BackgroundStyle = rtbgTiled;
   }
-  if (params.IndexOfName("width") >= 0) table.BestWidth = BestWidth(params.GetValue("width"));
-  maker.RtTableParaNo = ParaStyleForAlignment(ParseAlign(params, CurrentAlignment()));
+  if (params.IndexOfName("width") >= 0) table.BestWidth = BestWidth(Attr(params, "width"));
+  maker.RtTableParaNo = ParaStyleForAlignment(AlignAttr(params, CurrentAlignment()));
 
   EnterContainer(clTable, rtaLeft);
   TContainerDataType& level = Top();
   level.TableInfo = {&table, -1, -1};
-  ReadVAlign(params.GetValue("valign"), level.VAlign);
+  ReadVAlign(Attr(params, "valign"), level.VAlign);
   level.BgColor = table.Color;
 }
 
@@ -185,8 +185,8 @@ void TRtHtmlRun::HandleRow() {
   }
   info.CurrCol = -1;
   const TRtRawByteStringList& params = parser_.TagParams;
-  EnterContainer(clRow, ParseAlign(params, rtaLeft));
-  ReadVAlign(params.GetValue("valign"), Top().VAlign);
+  EnterContainer(clRow, AlignAttr(params, rtaLeft));
+  ReadVAlign(Attr(params, "valign"), Top().VAlign);
   if (const std::optional<TRtColor> color = BackgroundColor(params)) Top().BgColor = *color;
 }
 
@@ -207,7 +207,7 @@ void TRtHtmlRun::HandleCell(bool header) {
   if (!OpenCellSlot(info)) return;  // no room: its text goes beside the table
   TRtTable& table = *info.Table;
   TRtTableCell& cell = *table.Cell(info.CurrRow, info.CurrCol);
-  EnterContainer(clCol, ParseAlign(parser_.TagParams, CurrentAlignment()));
+  EnterContainer(clCol, AlignAttr(parser_.TagParams, CurrentAlignment()));
   Top().Cell = &cell;
   Top().RtData = &cell.Data;
   if (header) {
@@ -220,26 +220,26 @@ void TRtHtmlRun::HandleCell(bool header) {
 void TRtHtmlRun::ReadCellAttributes(TRtTableCell& cell, TRtTable& table) {
   const TRtRawByteStringList& params = parser_.TagParams;
   TContainerDataType& level = Top();
-  ReadVAlign(params.GetValue("valign"), level.VAlign);
+  ReadVAlign(Attr(params, "valign"), level.VAlign);
   cell.VAlign = level.VAlign;
   if (params.IndexOfName("background") >= 0 && !(owner_.Options & rthtmloIgnorePictures) &&
-      LoadBackground(params.GetValue("background"), cell.BackgroundPicture,
+      LoadBackground(Attr(params, "background").toByteArray(), cell.BackgroundPicture,
                      cell.BackgroundFileName)) {
     cell.BackgroundStyle = rtbgTiled;
   }
-  MergeSpan(*CurrentTable(), NumberOr(params.GetValue("colspan"), 1),
-            NumberOr(params.GetValue("rowspan"), 1));
+  MergeSpan(*CurrentTable(), NumberOr(Attr(params, "colspan"), 1),
+            NumberOr(Attr(params, "rowspan"), 1));
   if (params.IndexOfName("bordercolor") >= 0) {
-    cell.BorderColor = ParseHtmlColor(params.GetValue("bordercolor"));
+    cell.BorderColor = ColorOf(Attr(params, "bordercolor"));
   }
   if (params.IndexOfName("bgcolor") >= 0)
-    level.BgColor = ParseHtmlColor(params.GetValue("bgcolor"));
+    level.BgColor = ColorOf(Attr(params, "bgcolor"));
   cell.Color = level.BgColor;
-  if (params.IndexOfName("width") >= 0) cell.BestWidth = BestWidth(params.GetValue("width"));
+  if (params.IndexOfName("width") >= 0) cell.BestWidth = BestWidth(Attr(params, "width"));
   if (params.IndexOfName("height") >= 0) {
-    cell.BestHeight = std::max(0, NumberOr(params.GetValue("height"), 0));
+    cell.BestHeight = std::max(0, NumberOr(Attr(params, "height"), 0));
   }
-  const QByteArray border = GetCssValue(params.GetValue("style"), "border-width");
+  const QByteArray border = GetCssValue(Attr(params, "style"), "border-width");
   const qsizetype px = border.indexOf("px");
   if (px > 0) table.CellBorderWidth = std::max(0, NumberOr(border.left(px), table.CellBorderWidth));
 }

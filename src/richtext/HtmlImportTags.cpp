@@ -59,7 +59,7 @@ std::string_view LowerName(const QByteArray& name, char (&buffer)[kMaxNameLength
 // Kept far from the int limits, so that counting on from it cannot overflow.
 int NumberAttr(const TRtRawByteStringList& params, const char* name, int fallback) {
   bool ok = false;
-  const int value = params.GetValue(name).trimmed().toInt(&ok);
+  const int value = Attr(params, name).trimmed().toInt(&ok);
   return ok ? std::clamp(value, -1'000'000'000, 1'000'000'000) : fallback;
 }
 
@@ -69,11 +69,13 @@ constexpr int kHeadingPoints[] = {36, 24, 18, 14, 12, 10};
 constexpr int kMaxFontPoints = 1000;
 
 // "class" of the form prefix + N (prefix in any case); the number N.
-std::optional<size_t> ClassNumber(const QByteArray& value, const char* prefix) {
+std::optional<size_t> ClassNumber(QByteArrayView value, const char* prefix) {
   const qsizetype n = static_cast<qsizetype>(std::strlen(prefix));
-  if (value.size() <= n || !value.first(n).toLower().startsWith(prefix)) return std::nullopt;
+  if (value.size() <= n || value.first(n).compare(prefix, Qt::CaseInsensitive) != 0) {
+    return std::nullopt;
+  }
   bool ok = false;
-  const int number = value.mid(n).toInt(&ok);
+  const int number = value.sliced(n).toInt(&ok);
   if (!ok || number < 0) return std::nullopt;
   return static_cast<size_t>(number);
 }
@@ -134,7 +136,7 @@ void TRtHtmlRun::HandleTag() {
       return;
     case Tag::Div:
       FlushText();
-      EnterAlignment(ParseAlign(params, CurrentAlignment()), -1);
+      EnterAlignment(AlignAttr(params, CurrentAlignment()), -1);
       lastParaNo_ = -1;
       return;
     case Tag::Center:
@@ -216,14 +218,14 @@ void TRtHtmlRun::HandleTag() {
       FlushText();
       const int open = ListCount();
       const TListType fallback = open == 0 ? ltDisc : open == 1 ? ltCircle : ltSquare;
-      EnterIndent(llUL, ParseListType(params.GetValue("type"), fallback),
+      EnterIndent(llUL, ParseListType(Attr(params, "type"), fallback),
                   NumberAttr(params, "start", 1));
       lastParaNo_ = -1;
       return;
     }
     case Tag::Ol:
       FlushText();
-      EnterIndent(llOL, ParseListType(params.GetValue("type"), ltNumber),
+      EnterIndent(llOL, ParseListType(Attr(params, "type"), ltNumber),
                   NumberAttr(params, "start", 1));
       lastParaNo_ = -1;
       return;
@@ -279,16 +281,16 @@ void TRtHtmlRun::HandleTag() {
 void TRtHtmlRun::HandleBody() {
   const TRtRawByteStringList& params = parser_.TagParams;
   if (params.IndexOfName("bgcolor") >= 0) {
-    document_.Color = ParseHtmlColor(params.GetValue("bgcolor"));
+    document_.Color = ColorOf(Attr(params, "bgcolor"));
   }
   if (params.IndexOfName("text") >= 0) {
-    style_.TextStyles[0].Color = ParseHtmlColor(params.GetValue("text"));
+    style_.TextStyles[0].Color = ColorOf(Attr(params, "text"));
     if (curStyle_ == 0) SetCurrentStyle(0);
   }
-  if (params.IndexOfName("link") >= 0) linkColor_ = ParseHtmlColor(params.GetValue("link"));
+  if (params.IndexOfName("link") >= 0) linkColor_ = ColorOf(Attr(params, "link"));
   if (params.IndexOfName("background") >= 0 && !(owner_.Options & rthtmloIgnorePictures) &&
       !backgroundFromStyleSheet_) {
-    if (LoadBackground(params.GetValue("background"), document_.BackgroundPicture,
+    if (LoadBackground(Attr(params, "background").toByteArray(), document_.BackgroundPicture,
                        document_.BackgroundFileName)) {
       document_.BackgroundStyle = rtbgTiled;
     }
@@ -297,13 +299,13 @@ void TRtHtmlRun::HandleBody() {
 
 void TRtHtmlRun::HandleParagraph() {
   const TRtRawByteStringList& params = parser_.TagParams;
-  const std::optional<size_t> n = ClassNumber(params.GetValue("class"), "rtps");
+  const std::optional<size_t> n = ClassNumber(Attr(params, "class"), "rtps");
   if (n && *n < paraClasses_.size()) {
     const TRtParaClass& entry = paraClasses_[*n];
     EnterAlignment(AlignmentWord(entry.TAlign, CurrentAlignment()), entry.ParaStyleNo);
     return;
   }
-  EnterAlignment(ParseAlign(params, CurrentAlignment()), -1);
+  EnterAlignment(AlignAttr(params, CurrentAlignment()), -1);
 }
 
 // A heading enters an alignment level of its own (from its "align"), which
@@ -311,7 +313,7 @@ void TRtHtmlRun::HandleParagraph() {
 void TRtHtmlRun::HandleHeading(int level) {
   FlushText();
   AddEmptyLine();
-  EnterAlignment(ParseAlign(parser_.TagParams, CurrentAlignment()), -1);
+  EnterAlignment(AlignAttr(parser_.TagParams, CurrentAlignment()), -1);
   font_.Size = kHeadingPoints[std::clamp(level, 1, 6) - 1];
   font_.Style = fsBold;
   UseFontStyle(true, inLink_);
@@ -321,13 +323,15 @@ void TRtHtmlRun::HandleHeading(int level) {
 void TRtHtmlRun::HandleFont() {
   FlushText();
   const TRtRawByteStringList& params = parser_.TagParams;
-  const QByteArray face = params.GetValue("face").split(',').first().trimmed();
-  if (!face.isEmpty()) font_.Name = RawToText(face, parser_.Encoding);
+  QByteArrayView face = Attr(params, "face");
+  if (const qsizetype comma = face.indexOf(','); comma >= 0) face = face.first(comma);
+  face = face.trimmed();
+  if (!face.isEmpty()) font_.Name = RawToText(face.toByteArray(), parser_.Encoding);
   if (params.IndexOfName("size") >= 0) {
-    const QByteArray size = params.GetValue("size").trimmed();
+    const QByteArrayView size = Attr(params, "size").trimmed();
     bool ok = false;
     if (size.startsWith('+') || size.startsWith('-')) {
-      const int step = std::clamp(size.mid(1).toInt(&ok), -7, 7);
+      const int step = std::clamp(size.sliced(1).toInt(&ok), -7, 7);
       const int current = PointsToHtmlSize(font_.Size);
       font_.Size = HtmlSizeToPoints(ok ? (size[0] == '+' ? current + step : current - step) : 3);
     } else {
@@ -335,7 +339,7 @@ void TRtHtmlRun::HandleFont() {
       font_.Size = HtmlSizeToPoints(ok ? n : 3);
     }
   }
-  if (params.IndexOfName("color") >= 0) font_.Color = ParseHtmlColor(params.GetValue("color"));
+  if (params.IndexOfName("color") >= 0) font_.Color = ColorOf(Attr(params, "color"));
   UseFontStyle(true, inLink_);
 }
 
@@ -344,7 +348,7 @@ void TRtHtmlRun::HandleFont() {
 // style an enclosing element saved.
 void TRtHtmlRun::HandleSpan() {
   FlushText();
-  const std::optional<size_t> n = ClassNumber(parser_.TagParams.GetValue("class"), "rtts");
+  const std::optional<size_t> n = ClassNumber(Attr(parser_.TagParams, "class"), "rtts");
   const bool ours = n && *n < textClasses_.size();
   if (ours) font_ = TImportFontKey::Of(style_.TextStyles[textClasses_[*n]]);
   if (!ItemTarget()) return;
@@ -356,7 +360,7 @@ void TRtHtmlRun::HandleAnchor() {
   FlushText();
   const TRtRawByteStringList& params = parser_.TagParams;
   if (params.IndexOfName("href") < 0) {
-    QString name = RawToText(params.GetValue("name"), parser_.Encoding);
+    QString name = RawToText(Attr(params, "name").toByteArray(), parser_.Encoding);
     name.remove(u'\r');
     name.remove(u'\n');
     TextTarget().AddCheckpoint(name);
@@ -364,8 +368,8 @@ void TRtHtmlRun::HandleAnchor() {
   }
   if (inLink_) return;
   inLink_ = true;
-  linkHref_ = params.GetValue("href");
-  linkNewWindow_ = params.GetValue("target").compare("_blank", Qt::CaseInsensitive) == 0;
+  linkHref_ = Attr(params, "href").toByteArray();
+  linkNewWindow_ = Attr(params, "target").compare("_blank", Qt::CaseInsensitive) == 0;
   linkTag_.reset();
   linkDepth_ = Top().PrevFont.size();
   font_.Color = linkColor_;
@@ -402,7 +406,7 @@ void TRtHtmlRun::HandleListItem() {
     number = list.ListValue;
     list.ListValue = std::min(list.ListValue, 1'000'000'000) + 1;
   }
-  c.CurLIType = ParseListType(params.GetValue("type"), fallback);
+  c.CurLIType = ParseListType(Attr(params, "type"), fallback);
   c.CurLIValue = number;
   c.CurHadLI = true;
   lastParaNo_ = -1;
