@@ -188,7 +188,13 @@ bool TRtHtmlRun::AddTextLine(QByteArrayView line) {
   // elements survive.
   if (IsBlank(line)) return false;
   const int paraNo = NextParaNo();
-  if (paraNo >= 0) {
+  // The first text of a paragraph, or of a list item (after its marker),
+  // loses its leading white space: otherwise the line break after a marker
+  // came back as a space, and each edit of the region added one more.
+  const TCustomRtData& target = TextTarget();
+  const bool afterMarker =
+      !target.IsEmpty() && target.Items.back().StyleNo == rtikListMarker;
+  if (paraNo >= 0 || afterMarker) {
     while (!line.isEmpty() && static_cast<unsigned char>(line.front()) < 33) line = line.sliced(1);
   }
   const std::int32_t tag = inLink_ ? LinkTag() : 0;
