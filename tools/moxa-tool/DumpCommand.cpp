@@ -15,8 +15,8 @@ constexpr char kUsage[] = "usage: moxa-tool dump FILE [--base DIR]";
 
 int PrintFormat() {
   moxa::tool::Print(QByteArray(kUsage) +
-                    "\n\nImports FILE into a fresh document, with DIR (default: the folder "
-                    "of FILE) as the base path\nof links and pictures, and prints it.\n\n" +
+                    "\n\nImports FILE into a fresh document, with DIR (default: the folder\n"
+                    "of FILE) as the base path of links and pictures, and prints it.\n\n" +
                     moxa::rt::kDumpFormatHelp);
   return 0;
 }
