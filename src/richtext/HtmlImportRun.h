@@ -132,6 +132,7 @@ class TRtHtmlRun {
   void HandleAnchor();
   void EndAnchor();
   void HandleListItem();
+  void EndIndent(TIndentType type);
   void SetFlag(TFontStyle flag, bool on);
   void ChangeShift(bool start, int shift);
 

@@ -230,21 +230,16 @@ void TRtHtmlRun::HandleTag() {
       lastParaNo_ = -1;
       return;
     case Tag::EndUl:
+      return EndIndent(llUL);
     case Tag::EndOl:
-      FlushText();
-      LeaveIndent(parser_.TagName.size() == 3 && (parser_.TagName[1] | 0x20) == 'u' ? llUL : llOL);
-      lastParaNo_ = -1;
-      return;
+      return EndIndent(llOL);
     case Tag::Blockquote:
       FlushText();
       EnterIndent(llBQ, ltNone, 1);
       lastParaNo_ = -1;
       return;
     case Tag::EndBlockquote:
-      FlushText();
-      LeaveIndent(llBQ);
-      lastParaNo_ = -1;
-      return;
+      return EndIndent(llBQ);
     case Tag::Li:
       return HandleListItem();
     case Tag::Hr:
@@ -409,6 +404,12 @@ void TRtHtmlRun::HandleListItem() {
   c.CurLIType = ParseListType(Attr(params, "type"), fallback);
   c.CurLIValue = number;
   c.CurHadLI = true;
+  lastParaNo_ = -1;
+}
+
+void TRtHtmlRun::EndIndent(TIndentType type) {
+  FlushText();
+  LeaveIndent(type);
   lastParaNo_ = -1;
 }
 
