@@ -80,6 +80,26 @@ TEST(HtmlImportRunTest, EventsAndCounters) {
   EXPECT_EQ(importer.CharCount(), 5);  // "ab ", "cd" and no title
 }
 
+TEST(HtmlImportRunTest, SeparateLinesAndFreeListLevels) {
+  const test::Imported separate =
+      ImportHtml("a\nb<ul><li type=square>c</ul>", QStringLiteral("/w/"), [](TRtHtmlImporter& i) {
+        i.SeparateLines = true;
+        i.EnforceListLevels = false;
+      });
+  EXPECT_EQ(separate.ItemLines(),
+            (QStringList{QStringLiteral("main P p0 text s0 tag=0 \"a \""),
+                         QStringLiteral("main - p0 text s0 tag=0 \"b\""),
+                         QStringLiteral("main P p0 marker l0.0 start=1 tag=0"),
+                         QStringLiteral("main - p0 text s0 tag=0 \"c\"")}));
+  // The level follows the item's own type, not the list's.
+  EXPECT_EQ(separate.StyleLines().last(),
+            QStringLiteral("list 0: [0 bullet \"\\u00a7\" \"Wingdings\" 12pt 0/24/48]"));
+  const test::Imported joined = ImportHtml("a\nb<ul><li type=square>c</ul>");
+  EXPECT_EQ(joined.ItemLines().first(), QStringLiteral("main P p0 text s0 tag=0 \"a b\""));
+  EXPECT_EQ(joined.StyleLines().last(),
+            QStringLiteral("list 0: [0 bullet \"\\u00b7\" \"Symbol\" 12pt 0/24/48]"));
+}
+
 TEST(HtmlImportRunTest, ByteOrderMarkDropped) {
   const test::Imported imported = ImportHtml(
       "\xEF\xBB\xBF"
