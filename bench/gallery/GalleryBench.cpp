@@ -2,6 +2,7 @@
 // screenshots, beside plain decoding of the same 150 files in the same run.
 // The build should stay within 1.3 times the plain decoding.
 // Run: build/bin/bench_gallery
+#include "BenchMain.h"
 #include "app/GalleryScreen.h"
 #include "app/Pictures.h"
 #include "site/Folders.h"
@@ -103,10 +104,5 @@ BENCHMARK(BM_BuildGallery)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return moxa::bench::RunBenchmarks<QApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // building them when the screen is shown and freeing them when it is left
 // should feel immediate; the target is under 300 ms for the pair.
 // Run: build/bin/bench_page_rows
+#include "BenchMain.h"
 #include "app/PageManagerScreen.h"
 #include "app/PageRows.h"
 #include "app/Pictures.h"
@@ -64,10 +65,5 @@ BENCHMARK(BM_BuildPaintAndFreePageRows)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return moxa::bench::RunBenchmarks<QApplication>(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The HTML export beside QTextDocument::toHtml, on the documents of the
 // import benchmark's page-like inputs. Both rates are given in bytes of
 // that input per second, so they compare directly.
+#include "BenchMain.h"
 #include "PageLikeHtml.h"
 #include "richtext/HtmlExporter.h"
 #include "richtext/HtmlImporter.h"
@@ -8,7 +9,6 @@
 #include "richtext/LinkTableExport.h"
 
 #include <QGuiApplication>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -20,19 +20,6 @@
 namespace {
 
 using namespace moxa::rt;
-
-// The site folder the page's pictures come from, as for the import
-// benchmark: the documents hold the same JPEG for every img.
-const QString& SiteFolder() {
-  static QTemporaryDir folder;
-  static const bool ready = [] {
-    QImage picture(120, 80, QImage::Format_RGB32);
-    picture.fill(qRgb(200, 160, 90));
-    return picture.save(folder.filePath(QStringLiteral("moxa_img1.jpg")), "JPEG");
-  }();
-  static const QString path = ready ? folder.path() + u'/' : QString();
-  return path;
-}
 
 struct Input {
   qsizetype size = 0;
@@ -51,7 +38,7 @@ const Input& InputOf(qsizetype size) {
   input->size = size;
   TRtHtmlImporter importer;
   importer.View = {&input->document, &input->style};
-  importer.BasePath = SiteFolder();
+  importer.BasePath = bench::SiteFolder();
   importer.OnReadHyperlink = MakeReadHyperlinkHook(input->links);
   importer.LoadHtml(html);
   input->text.setHtml(QString::fromUtf8(html));
@@ -124,11 +111,5 @@ BENCHMARK(BM_QTextDocumentToHtml)->Apply(Sizes);
 }  // namespace
 
 int main(int argc, char** argv) {
-  // QTextDocument needs fonts, which need a GUI application; no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return moxa::bench::RunBenchmarks<QGuiApplication>(argc, argv);
 }

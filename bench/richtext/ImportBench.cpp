@@ -1,13 +1,12 @@
 // The HTML importer beside QTextDocument::setHtml on the same page-like
 // bytes, with the peak memory of one import (allocation high-water mark
 // above what was held before, as a multiple of the input size).
+#include "BenchMain.h"
 #include "AllocationCounter.h"
 #include "PageLikeHtml.h"
 #include "richtext/HtmlImporter.h"
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
@@ -17,24 +16,13 @@
 namespace {
 
 using moxa::rt::bench::PageLikeHtml;
+using moxa::rt::bench::SiteFolder;
 
 const QByteArray& Input(qsizetype size) {
   static QByteArray inputs[3];
   const int slot = size <= 100'000 ? 0 : size <= 1'000'000 ? 1 : 2;
   if (inputs[slot].size() != size) inputs[slot] = PageLikeHtml(size);
   return inputs[slot];
-}
-
-// The site folder the page's pictures come from.
-const QString& SiteFolder() {
-  static QTemporaryDir folder;
-  static const bool ready = [] {
-    QImage picture(120, 80, QImage::Format_RGB32);
-    picture.fill(qRgb(200, 160, 90));
-    return picture.save(folder.filePath(QStringLiteral("moxa_img1.jpg")), "JPEG");
-  }();
-  static const QString path = ready ? folder.path() + u'/' : QString();
-  return path;
 }
 
 struct ImportResult {
@@ -112,12 +100,5 @@ BENCHMARK(BM_SetHtml)->Apply(Sizes);
 }  // namespace
 
 int main(int argc, char** argv) {
-  // QTextDocument needs a GUI application for its fonts; no window is shown.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return moxa::bench::RunBenchmarks<QGuiApplication>(argc, argv);
 }

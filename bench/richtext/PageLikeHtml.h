@@ -6,6 +6,9 @@
 // same bytes for the same size on every run.
 
 #include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
 
 #include <cstdint>
 
@@ -63,6 +66,19 @@ inline QByteArray PageLikeHtml(qsizetype size) {
   }
   html.truncate(size);
   return html;
+}
+
+// A folder with the one picture every generated page's img names, so the
+// documents of the import and export benchmarks hold real pictures.
+inline const QString& SiteFolder() {
+  static QTemporaryDir folder;
+  static const bool ready = [] {
+    QImage picture(120, 80, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 160, 90));
+    return picture.save(folder.filePath(QStringLiteral("moxa_img1.jpg")), "JPEG");
+  }();
+  static const QString path = ready ? folder.path() + u'/' : QString();
+  return path;
 }
 
 }  // namespace moxa::rt::bench

@@ -57,10 +57,19 @@ bool EditorController::OpenPage(const QString& fileName) {
     RefreshPageList();
     return false;
   }
+  ShowWorkingCopy();
+  return true;
+}
+
+void EditorController::ShowOpenedPage() {
+  session_.AdoptOpenedPage();
+  ShowWorkingCopy();
+}
+
+void EditorController::ShowWorkingCopy() {
   RefreshPageList();
   screen_.ShowWorkingCopy(folders_.WorkingCopyFile());
-  emit pageOpened(fileName);
-  return true;
+  emit pageOpened(site_.OpenPageFileName);
 }
 
 void EditorController::RefreshPageList() {

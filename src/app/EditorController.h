@@ -29,6 +29,8 @@ class EditorController : public QObject {
 
   // Opens the page and shows it; the selector follows.
   bool OpenPage(const QString& fileName);
+  // Shows the page the page logic has just opened (no second copy).
+  void ShowOpenedPage();
   // Refills the selector from the page table.
   void RefreshPageList();
   // Before leaving the page (a tab, New Site): the prompt when there are
@@ -45,6 +47,7 @@ class EditorController : public QObject {
   void pageOpened(const QString& fileName);
 
  private:
+  void ShowWorkingCopy();
   void OnPageChosen(const QString& fileName);
   void ShowPrompt();
   void OnPromptSave();

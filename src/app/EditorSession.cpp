@@ -18,6 +18,11 @@ bool EditorSession::Open(const QString& fileName) {
   return true;
 }
 
+void EditorSession::AdoptOpenedPage() {
+  pageModified_ = false;
+  emit pageOpened(site_.OpenPageFileName);
+}
+
 EditorSession::SaveResult EditorSession::Save(bool evenIfBusy) {
   if (SaveBusy() && !evenIfBusy) return SaveResult::Ignored;
   if (!SavePage(site_, folders_)) return SaveResult::Failed;

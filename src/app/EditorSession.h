@@ -26,6 +26,9 @@ class EditorSession : public QObject {
   void MarkModified() { pageModified_ = true; }
   // Opens the page in the working copy; clears the modified mark.
   bool Open(const QString& fileName);
+  // The page logic (site creation, a template change, a page operation)
+  // has already put the site's open page into the working copy.
+  void AdoptOpenedPage();
 
   enum class SaveResult { Saved, Ignored, Failed };
   // Saves the working copy into the page file. During the confirmation

@@ -2,6 +2,7 @@
 
 #include "app/PreviewPanel.h"
 #include "app/SkinnedButton.h"
+#include "app/SlimScrollBar.h"
 #include "templates/Thumbnails.h"
 
 #include <QKeyEvent>
@@ -10,7 +11,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -25,17 +25,6 @@ const char* const kNumberProperty = "templateNumber";
 const QColor kFrameColour(0xD9, 0xD9, 0xD9);
 const QColor kCheckGreen(0x3C, 0xA5, 0x4A);
 const QColor kTitleColour(0x33, 0x33, 0x33);
-
-// Slim enough that the check of the third column stays whole beside it at
-// the window's minimum width (the check's circle ends 47 pixels into it).
-const char* const kSlimScrollBar =
-    "QScrollBar:vertical { width: 7px; margin: 0; background: #F2F2F2; border: none; }"
-    "QScrollBar::handle:vertical { background: #C4C4C4; border-radius: 3px; min-height: 40px; }"
-    "QScrollBar::handle:vertical:hover, QScrollBar::handle:vertical:pressed {"
-    " background: #9A9A9A; }"
-    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical {"
-    " height: 0; border: none; background: none; }"
-    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
 
 // A picture drawn at its top-left and cut off at the widget's size, never
 // stretched. The gallery watches its mouse events.
@@ -118,7 +107,7 @@ GalleryScreen::GalleryScreen(const Folders& folders, const Pictures& pictures, Q
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll_->setFocusPolicy(Qt::NoFocus);
   scroll_->setWidgetResizable(true);
-  scroll_->verticalScrollBar()->setStyleSheet(kSlimScrollBar);
+  UseSlimScrollBar(scroll_);
   content_ = new QWidget;
   content_->setObjectName(QStringLiteral("galleryContent"));
   scroll_->setWidget(content_);

@@ -257,7 +257,7 @@ void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
   ShowTabs(true);
   for (SkinnedButton* t : tabs_) t->showNormal();
   activeTab_ = 0;
-  editorController_->OpenPage(site_.Page(0).FileName);
+  editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
   emit siteCreationFinished(true);
 }
@@ -272,7 +272,7 @@ void MainWindow::OnApplyTemplate() {
   ShowTabs(true);
   if (activeTab_ >= 1) tab(activeTab_)->showNormal();
   activeTab_ = 0;
-  editorController_->OpenPage(site_.Page(0).FileName);
+  editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
 }
 

@@ -153,12 +153,12 @@ void PageActions::OnRenameOk() {
 void PageActions::Finish(PageNameDialog& dialog, const PageOutcome& outcome, bool siteChanged) {
   if (outcome.Message != PageMessage::FileError) dialog.ShowCleaned(outcome.Names);
   if (outcome.ok()) {
-    AfterPageChange(p_.site.OpenPageFileName);
+    AfterPageChange();
     return;
   }
   if (outcome.Message == PageMessage::FileError) {
     // Whatever was done stays done and is shown; nothing done keeps the dialog.
-    if (siteChanged) AfterPageChange(p_.site.OpenPageFileName);
+    if (siteChanged) AfterPageChange(p_.site.OpenPageFileName);  // opens it again
     p_.error(MessageText(outcome.Message));
     return;
   }
@@ -184,16 +184,22 @@ void PageActions::OnDeleteOk() {
   const int index = OpenPageIndex();
   const int count = p_.site.PageCount();
   const bool ok = DeletePage(p_.site, Context(), index);
-  if (ok || p_.site.PageCount() != count) AfterPageChange(p_.site.Page(0).FileName);
+  if (ok) AfterPageChange();
+  else if (p_.site.PageCount() != count) AfterPageChange(p_.site.Page(0).FileName);
   else p_.layer.CloseDialogLayer();
   if (!ok) p_.error(MessageText(PageMessage::FileError));
 }
 
-void PageActions::AfterPageChange(const QString& openPage) {
+void PageActions::AfterPageChange(const QString& reopen) {
   p_.layer.CloseDialogLayer();
-  // The operation opened the page already; the editor catches up with it:
-  // its session, page selector, browser and This Page menu.
-  p_.editor.OpenPage(openPage);
+  // A finished operation opened its page already: the editor catches up
+  // (session, page selector, browser, This Page menu). One that stopped
+  // half-way has the editor open the page itself.
+  if (reopen.isEmpty()) {
+    p_.editor.ShowOpenedPage();
+  } else {
+    p_.editor.OpenPage(reopen);
+  }
   p_.pageManager.RefreshRows();
 }
 

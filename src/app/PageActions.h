@@ -75,7 +75,9 @@ class PageActions : public QObject {
   void OnPropertiesOk();
   void OnDeleteOk();
   void Finish(PageNameDialog& dialog, const PageOutcome& outcome, bool siteChanged);
-  void AfterPageChange(const QString& openPage);
+  // With `reopen`, the editor opens that page itself (the operation stopped
+  // before it could).
+  void AfterPageChange(const QString& reopen = QString());
   void UpdateDeleteItem();
 
   Parts p_;

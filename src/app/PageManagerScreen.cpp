@@ -2,25 +2,12 @@
 
 #include "app/PageRowDrag.h"
 #include "app/PageRows.h"
+#include "app/SlimScrollBar.h"
 
 #include <QLabel>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace moxa {
-namespace {
-
-// A thin scroll bar like the gallery's, so the rows stay the eye's business.
-const char* const kListScrollBar =
-    "QScrollBar:vertical { width: 7px; margin: 0; background: #F2F2F2; border: none; }"
-    "QScrollBar::handle:vertical { background: #C4C4C4; border-radius: 3px; min-height: 40px; }"
-    "QScrollBar::handle:vertical:hover, QScrollBar::handle:vertical:pressed {"
-    " background: #9A9A9A; }"
-    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical {"
-    " height: 0; border: none; background: none; }"
-    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
-
-}  // namespace
 
 PageManagerScreen::PageManagerScreen(Site& site, const Pictures& pictures, QWidget* parent)
     : QWidget(parent) {
@@ -29,7 +16,7 @@ PageManagerScreen::PageManagerScreen(Site& site, const Pictures& pictures, QWidg
   list_->setObjectName(QStringLiteral("pageList"));
   list_->setFrameShape(QFrame::NoFrame);
   list_->setWidgetResizable(false);
-  list_->verticalScrollBar()->setStyleSheet(QString::fromLatin1(kListScrollBar));
+  UseSlimScrollBar(list_);
   auto* canvas = new QWidget;
   canvas->setObjectName(QStringLiteral("pageRowsCanvas"));
   list_->setWidget(canvas);

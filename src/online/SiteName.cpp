@@ -1,13 +1,12 @@
 #include "online/SiteName.h"
 
+#include "site/NameCharacters.h"
+
 namespace moxa {
-namespace {
-constexpr char16_t kForbidden[] = u"~!@#$%^&*()_,./{}\\|+=[];':\"<>?";
-}  // namespace
 
 QString SanitizeSiteName(const QString& text) {
   QString name = text;
-  for (const char16_t c : std::u16string_view(kForbidden)) name.remove(QChar(c));
+  for (const char16_t c : kForbiddenNameCharacters) name.remove(QChar(c));
   name.replace(QLatin1Char(' '), QLatin1Char('-'));
   return name;
 }

@@ -1,10 +1,9 @@
 #include "pages/FileNameRules.h"
 
+#include "site/NameCharacters.h"
+
 namespace moxa {
 namespace {
-
-// Removed from file names one after the other, in this order.
-constexpr char16_t kForbidden[] = u"~!@#$%^&*()_,./{}\\|+=[];':\"<>?";
 
 QString TrimBlanks(const QString& text) {
   qsizetype begin = 0;
@@ -33,7 +32,7 @@ CleanedNames SanitizeFileName(const QString& fileName, const QString& label) {
   CleanedNames cleaned;
   cleaned.FileName = TrimBlanks(fileName);
   cleaned.Label = TrimBlanks(label);
-  for (const char16_t c : std::u16string_view(kForbidden)) {
+  for (const char16_t c : kForbiddenNameCharacters) {
     if (!cleaned.FileName.contains(QChar(c))) continue;
     cleaned.FileName.remove(QChar(c));
     cleaned.FileNameSteps << cleaned.FileName;

@@ -1,5 +1,7 @@
 #include "richtext/RtDescribe.h"
 
+#include "richtext/RtDump.h"
+
 #include <QStringList>
 
 #include <ostream>
@@ -8,17 +10,7 @@ namespace moxa::rt {
 
 namespace {
 
-QString Quoted(const QString& text) {
-  QString out = QStringLiteral("\"");
-  for (const QChar c : text) {
-    if (c.unicode() < 32 || c.unicode() > 126 || c == u'"' || c == u'\\') {
-      out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    } else {
-      out += c;
-    }
-  }
-  return out + u'"';
-}
+QString Quoted(const QString& text) { return DumpQuoted(text); }
 
 QString Hex(TRtColor color) { return QStringLiteral("0x%1").arg(color, 8, 16, QLatin1Char('0')); }
 
