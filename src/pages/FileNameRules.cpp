@@ -5,6 +5,13 @@
 namespace moxa {
 namespace {
 
+// A name typed or pasted with a tab, NUL or line break in it would name a
+// file no page can reach and put the character into menu links.
+QString WithoutControlCharacters(QString text) {
+  text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+  return text;
+}
+
 QString TrimBlanks(const QString& text) {
   qsizetype begin = 0;
   qsizetype end = text.size();
@@ -23,6 +30,10 @@ QString MessageText(PageMessage message) {
     case PageMessage::SiteFull:
       return QStringLiteral("Your site has reached the maximum number of pages.");
     case PageMessage::FileError: return QStringLiteral("The page could not be written.");
+    case PageMessage::SettingsError:
+      return QStringLiteral("Your site's settings could not be saved. Nothing was changed.");
+    case PageMessage::TemplateError:
+      return QStringLiteral("The template of your site could not be read. Nothing was changed.");
     case PageMessage::None: break;
   }
   return QString();
@@ -30,8 +41,8 @@ QString MessageText(PageMessage message) {
 
 CleanedNames SanitizeFileName(const QString& fileName, const QString& label) {
   CleanedNames cleaned;
-  cleaned.FileName = TrimBlanks(fileName);
-  cleaned.Label = TrimBlanks(label);
+  cleaned.FileName = TrimBlanks(WithoutControlCharacters(fileName));
+  cleaned.Label = TrimBlanks(WithoutControlCharacters(label));
   for (const char16_t c : kForbiddenNameCharacters) {
     if (!cleaned.FileName.contains(QChar(c))) continue;
     cleaned.FileName.remove(QChar(c));

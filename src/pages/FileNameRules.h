@@ -13,6 +13,8 @@ enum class PageMessage {
   NameTaken,      // "A page with this file name already exists."
   SiteFull,       // "Your site has reached the maximum number of pages."
   FileError,      // a page file could not be read or written
+  SettingsError,  // the page table could not be stored: nothing changed
+  TemplateError,  // the site's template could not be read: nothing changed
 };
 
 // The message box text for a refusal; "" for None.
@@ -27,7 +29,8 @@ struct CleanedNames {
   PageMessage Message = PageMessage::None;  // EmptyFileName, EmptyLabel or None
 };
 
-// Cleans the typed file name and label of the add, rename and save-as dialogs.
+// Cleans the typed file name and label of the add, rename and save-as
+// dialogs. Control characters (a pasted tab or NUL) are removed from both.
 CleanedNames SanitizeFileName(const QString& fileName, const QString& label);
 
 // True when the two names are the same file on this platform's file system.

@@ -3,6 +3,7 @@
 #include "pages/HtmlText.h"
 #include "pages/LinkPrefix.h"
 #include "pages/TextSearch.h"
+#include "site/FileBatch.h"
 #include "site/TextFiles.h"
 
 #include <QFileInfo>
@@ -125,18 +126,21 @@ class MenuItems {
     for (auto& row : rendered_) row.resize(pages.size());
   }
 
-  // All items of the menu on page `current`, in page order.
+  // All items of the menu on page `current`, in page order. A page hidden
+  // from the menu has no item; the home page's item always stays.
   QByteArray ForPage(int current) {
     const int count = static_cast<int>(pages_.size());
     const Source source = SourceFor(current, count);
     QByteArray out;
     for (int r = 0; r < count; ++r) {
+      const TSitePage& page = pages_[static_cast<size_t>(r)];
+      if (!page.ShowInMenu && !page.IsHomePage && r != 0) continue;
       const QByteArray item = LabelFor(r, current, count) == kAboutUs
                                   ? Render(source, r, kAboutUs)
                                   : Shared(source, r);
       if (item.isEmpty()) continue;
+      if (!out.isEmpty()) out += markup_.separator;
       out += item;
-      if (r != count - 1) out += markup_.separator;
     }
     return out;
   }
@@ -186,14 +190,16 @@ void RefillMenu(QByteArray& text, qsizetype markerAt, const MenuMarkup& markup,
 }
 
 // Reads a template file lowered; a missing about-us or contact-us file
-// falls back to index.html so such a site still gets complete menus.
+// falls back to index.html so such a site still gets complete menus. The
+// template's index.html must be there: without it every menu would be
+// emptied.
 std::array<QByteArray, kSourceCount> ReadSources(const QString& templateFolder, bool* ok) {
   const QString names[kSourceCount] = {QStringLiteral("index.html"),
                                        QStringLiteral("about-us.html"),
                                        QStringLiteral("contact-us.html")};
   std::array<QByteArray, kSourceCount> sources;
-  *ok = true;
-  for (int s = 0; s < kSourceCount; ++s) {
+  *ok = QFileInfo(templateFolder + names[kIndexSource]).isFile();
+  for (int s = 0; s < kSourceCount && *ok; ++s) {
     const QString path = templateFolder + names[s];
     if (s != kIndexSource && !QFileInfo::exists(path)) {
       sources[s] = sources[kIndexSource];
@@ -201,7 +207,7 @@ std::array<QByteArray, kSourceCount> ReadSources(const QString& templateFolder, 
     }
     bool read = true;
     sources[s] = AsciiLower(ReadTextFile(path, &read));
-    *ok = *ok && read;
+    *ok = read && !sources[s].isEmpty();
   }
   return sources;
 }
@@ -275,22 +281,33 @@ class MenuRefiller {
   std::optional<MenuItems> secondItems_[5];
 };
 
+// The text a page has in the batch: what is staged for it, else its file.
+std::optional<QByteArray> CurrentText(const QString& path, const FileBatch& batch) {
+  if (const QByteArray* staged = batch.Staged(path)) return *staged;
+  bool ok = true;
+  QByteArray text = ReadTextFile(path, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
+
 // The open page's working copy gets the new menus too: otherwise its next
 // save would write the old menus back into the page. Its links stay disabled.
-bool RefreshWorkingCopy(const Site& site, const Folders& folders, MenuRefiller& refiller) {
+bool StageWorkingCopy(const Site& site, const Folders& folders, MenuRefiller& refiller,
+                      FileBatch& batch) {
   const int open = site.IndexOfFileName(site.OpenPageFileName);
   const QString path = folders.WorkingCopyFile();
-  if (open < 0 || !QFileInfo(path).isFile()) return true;
-  bool ok = true;
-  QByteArray text = RemoveEditorLinkPrefixes(ReadTextFile(path, &ok));
-  if (!ok) return false;
+  if (open < 0 || (!batch.Staged(path) && !QFileInfo(path).isFile())) return true;
+  const auto copy = CurrentText(path, batch);
+  if (!copy) return false;
+  QByteArray text = RemoveEditorLinkPrefixes(*copy);
   refiller.Refill(text, open);
-  return WriteTextFile(AddEditorLinkPrefixes(text), path);
+  batch.Write(path, TextFileBytes(AddEditorLinkPrefixes(text)));
+  return true;
 }
 
 }  // namespace
 
-bool RebuildMenus(Site& site, const Folders& folders, int templateNumber) {
+bool StageMenuRebuild(Site& site, const Folders& folders, int templateNumber, FileBatch& batch) {
   bool ok = true;
   const auto sources = ReadSources(folders.TemplateFolder(templateNumber), &ok);
   if (!ok) return false;
@@ -299,14 +316,22 @@ bool RebuildMenus(Site& site, const Folders& folders, int templateNumber) {
     TSitePage& page = site.Page(i);
     const QString path = folders.PageFile(page.FileName);
     // A page whose file is gone gets no new file made of menus alone.
-    if (!QFileInfo(path).isFile()) continue;
-    QByteArray text = ReadTextFile(path, &ok);
-    if (!ok) return false;
+    if (!batch.Staged(path) && !QFileInfo(path).isFile()) continue;
+    const auto current = CurrentText(path, batch);
+    if (!current) return false;
+    QByteArray text = *current;
     refiller.Refill(text, i);
-    if (!WriteTextFile(text, path)) return false;
+    text = TextFileBytes(text);
+    if (text == *current) continue;
+    batch.Write(path, text);
     page.Changed = true;
   }
-  return RefreshWorkingCopy(site, folders, refiller);
+  return StageWorkingCopy(site, folders, refiller, batch);
+}
+
+bool RebuildMenus(Site& site, const Folders& folders, int templateNumber) {
+  FileBatch batch;
+  return StageMenuRebuild(site, folders, templateNumber, batch) && batch.Commit();
 }
 
 }  // namespace moxa

@@ -2,6 +2,7 @@
 
 #include "pages/LinkPrefix.h"
 #include "site/FolderOps.h"
+#include "site/PageNames.h"
 #include "site/TextFiles.h"
 
 #include <QDir>
@@ -17,7 +18,10 @@ constexpr int kMaxEditorPictures = 1000;
 bool OpenPageInEditor(Site& site, const Folders& folders, const QString& fileName) {
   if (fileName.isEmpty()) return false;
   const QString path = folders.PageFile(fileName);
-  if (!QFileInfo(path).isFile()) return false;
+  if (!IsUsablePageFileName(fileName) || !QFileInfo(path).isFile() ||
+      !PathStaysInside(folders.WorkFolder(), path)) {
+    return false;
+  }
   bool ok = true;
   const QByteArray page = ReadTextFile(path, &ok);
   if (!ok || !WriteTextFile(AddEditorLinkPrefixes(page), folders.WorkingCopyFile())) return false;
@@ -37,7 +41,9 @@ bool SavePage(const Site& site, const Folders& folders) {
   // An empty working copy means it is missing or unreadable: writing it
   // would wipe the page.
   if (page.isEmpty()) return false;
-  return WriteTextFile(page, folders.PageFile(site.OpenPageFileName));
+  const QString path = folders.PageFile(site.OpenPageFileName);
+  if (!PathStaysInside(folders.WorkFolder(), path)) return false;
+  return WriteTextFile(page, path);
 }
 
 QStringList EditorPictureNames(const Folders& folders) {
@@ -53,21 +59,25 @@ QStringList EditorPictureNames(const Folders& folders) {
 QString RefreshPreview(const Site& site, const Folders& folders) {
   const QString preview = folders.PreviewFolder();
   if (!QDir().mkpath(preview)) return QString();
+  // Every copy counts: a preview that shows stale pages is no preview.
+  bool ok = true;
   for (const TSitePage& page : site.SitePages()) {
-    CopyFileReplacing(folders.PageFile(page.FileName), folders.PreviewPageFile(page.FileName));
+    ok = CopyFileReplacing(folders.PageFile(page.FileName), folders.PreviewPageFile(page.FileName)) &&
+         ok;
   }
   for (const QString& picture : EditorPictureNames(folders)) {
-    CopyFileReplacing(folders.WorkFolder() + picture, preview + picture);
+    ok = CopyFileReplacing(folders.WorkFolder() + picture, preview + picture) && ok;
   }
   // Assets the pages link; normally already there since site creation.
-  CopyFolder(folders.WorkFolder() + QStringLiteral("bin"), preview + QStringLiteral("bin"));
+  ok = CopyFolder(folders.WorkFolder() + QStringLiteral("bin"), preview + QStringLiteral("bin")) &&
+       ok;
   const QString sitePicture = QStringLiteral("img.jpg");
-  if (!QFileInfo::exists(preview + sitePicture)) {
-    CopyFileReplacing(folders.WorkFolder() + sitePicture, preview + sitePicture);
+  if (!QFileInfo::exists(preview + sitePicture) && QFileInfo::exists(folders.WorkFolder() + sitePicture)) {
+    ok = CopyFileReplacing(folders.WorkFolder() + sitePicture, preview + sitePicture) && ok;
   }
 
   const QByteArray openPage = ReadWorkingCopyCleaned(folders);
-  if (site.OpenPageFileName.isEmpty() || openPage.isEmpty()) return QString();
+  if (!ok || site.OpenPageFileName.isEmpty() || openPage.isEmpty()) return QString();
   const QString target = folders.PreviewPageFile(site.OpenPageFileName);
   return WriteTextFile(openPage, target) ? target : QString();
 }
@@ -75,13 +85,18 @@ QString RefreshPreview(const Site& site, const Folders& folders) {
 ExportResult ExportSite(const Site& site, const Folders& folders, const QString& folder) {
   ExportResult result;
   const QString target = WithTrailingSlash(folder);
-  auto copy = [&](const QString& from, const QString& name) {
-    if (!CopyFileReplacing(from, target + name)) {
-      result.Ok = false;
-      result.FailedFiles << name;
-    }
+  auto fail = [&result](const QString& name) {
+    result.Ok = false;
+    result.FailedFiles << name;
   };
-  if (!QDir(target).exists()) {
+  auto copy = [&](const QString& from, const QString& name) {
+    if (!CopyFileReplacing(from, target + name)) fail(name);
+  };
+  // Exporting into the working folder would copy the site into itself.
+  const QString work = QFileInfo(folders.WorkFolder()).canonicalFilePath();
+  const QString chosen = QFileInfo(target).canonicalFilePath();
+  if (!QFileInfo(target).isDir() || chosen.isEmpty() ||
+      (!work.isEmpty() && (chosen == work || chosen.startsWith(work + QLatin1Char('/'))))) {
     result.Ok = false;
     return result;
   }
@@ -97,7 +112,11 @@ ExportResult ExportSite(const Site& site, const Folders& folders, const QString&
   for (const QString& picture : EditorPictureNames(folders)) {
     copy(folders.WorkFolder() + picture, picture);
   }
-  CopyFolder(folders.WorkFolder() + QStringLiteral("bin"), target + QStringLiteral("bin"));
+  // The template's assets replace those an earlier export left there.
+  if (!CopyFolder(folders.WorkFolder() + QStringLiteral("bin"), target + QStringLiteral("bin"),
+                  true)) {
+    fail(QStringLiteral("bin"));
+  }
   return result;
 }
 

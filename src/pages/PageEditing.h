@@ -34,8 +34,8 @@ struct ExportResult {
 };
 
 // Copies the saved pages, the template assets and the site's pictures into
-// `folder`. Files of the same names are replaced, except under bin/, where
-// files already there are kept.
+// `folder`, replacing files of the same names. Refused (nothing written)
+// when `folder` is no folder or lies inside the working folder.
 ExportResult ExportSite(const Site& site, const Folders& folders, const QString& folder);
 
 // W + "moxa_img1.jpg", "moxa_img2.jpg", ... up to the first that is missing.

@@ -7,23 +7,30 @@
 
 namespace moxa {
 
-// What the page operations work on besides the site: the folders and the
-// folder number of the site's template.
+class SettingsStore;
+
+// What the page operations work on besides the site: the folders, the
+// folder number of the site's template and the store the page table is
+// saved in.
 struct PageContext {
   Folders folders;
   int templateNumber = 1;
+  SettingsStore* store = nullptr;
 };
 
-// The outcome of a dialog operation: the cleaned field texts (for the
-// interface to show) and the refusal, if any. On a refusal nothing changed.
+// The outcome of a page operation. Every operation is all or nothing: the
+// page files, the menus of the other pages, the working copy and the stored
+// page table change together, or (on a refusal or a failure) nothing does.
 struct PageOutcome {
   PageMessage Message = PageMessage::None;
-  CleanedNames Names;
+  CleanedNames Names;  // the cleaned field texts, for the interface to show
+  // The open page's unsaved edits went into the page file with the change.
+  bool SavedOpenPageEdits = false;
   bool ok() const { return Message == PageMessage::None; }
 };
 
-// Adds a page made from the template's home page at the end of the site,
-// saves the table, rebuilds the menus and opens the new page.
+// Adds a page made from the template's home page at the end of the site and
+// opens it.
 PageOutcome AddPage(Site& site, const PageContext& context, const QString& fileName,
                     const QString& label);
 
@@ -32,10 +39,14 @@ PageOutcome AddPage(Site& site, const PageContext& context, const QString& fileN
 PageOutcome SavePageAs(Site& site, const PageContext& context, const QString& fileName,
                        const QString& label);
 
-// Renames page `index` (its file and label). The home page keeps its file
-// name whatever is typed: only its label changes.
+// Renames page `index` (its file and label) and opens it. The home page
+// keeps its file name whatever is typed: only its label changes. With
+// `withUnsavedEdits` (page `index` is open with unsaved edits) the page is
+// written from the working copy, so renaming never loses those edits; a
+// refused rename saves nothing.
 PageOutcome RenamePage(Site& site, const PageContext& context, int index,
-                       const QString& fileName, const QString& label);
+                       const QString& fileName, const QString& label,
+                       bool withUnsavedEdits = false);
 
 // Writes new head values into the open page: into the record, the page file
 // (links enabled) and the working copy (links kept disabled). The table is
@@ -46,12 +57,15 @@ bool SetPageProperties(Site& site, const Folders& folders, int index,
 // The head values shown by the page-properties dialog for page `index`.
 PageProperties ReadPagePropertiesOf(const Site& site, const Folders& folders, int index);
 
-// Deletes page `index` (never the home page), its file and preview copy;
-// saves the table, rebuilds the menus and opens the first page.
-bool DeletePage(Site& site, const PageContext& context, int index);
+// Deletes page `index` (never the home page), its file and preview copy,
+// and opens the first page.
+PageOutcome DeletePage(Site& site, const PageContext& context, int index);
 
-// Moves the page at `from` to `to` in the page order; saves the table and
-// rebuilds the menus.
-bool MovePage(Site& site, const PageContext& context, int from, int to);
+// Moves the page at `from` to `to` in the page order.
+PageOutcome MovePage(Site& site, const PageContext& context, int from, int to);
+
+// Shows or hides page `index` in the site's menus (the home page always
+// stays in them).
+PageOutcome SetShowInMenu(Site& site, const PageContext& context, int index, bool show);
 
 }  // namespace moxa

@@ -1,39 +1,79 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/IniText.h"
+#include "platform/SaveFileCommit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 
 namespace moxa {
 
-SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QString::fromLatin1(kKeyName))) {
-  // The platform writes the whole store to a temporary file and renames it.
-  settings_->setAtomicSyncRequired(true);
+SettingsStore::SettingsStore() {
+  const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromLatin1(kKeyName));
+  fileName_ = settings.fileName();
+  Load();
 }
 
-SettingsStore::~SettingsStore() = default;
+SettingsStore::SettingsStore(const QString& fileName) : fileName_(fileName) { Load(); }
+
+// The platform's reader parses the file; the platform's writer is not used,
+// because its atomic write renames a short file into place when the disk
+// fills up and still reports success.
+void SettingsStore::Load() {
+  const QFileInfo file(fileName_);
+  const QSettings settings(fileName_, QSettings::IniFormat);
+  readable_ = settings.status() == QSettings::NoError && (!file.exists() || file.isReadable());
+  committed_.clear();
+  if (readable_) {
+    for (const QString& key : settings.allKeys()) {
+      const QVariant value = settings.value(key);
+      // Only string values are ours; anything else (a list, a hand-edited
+      // entry) reads as empty rather than as a guess.
+      committed_[key] = value.typeId() == QMetaType::QString ? value.toString() : QString();
+    }
+  }
+  values_ = committed_;
+}
 
 QString SettingsStore::ReadSetting(const QString& name) const {
-  const QVariant value = settings_->value(name);
-  // Only string values are ours; anything else (a list, a hand-edited entry)
-  // reads as empty rather than as a guess.
-  if (!value.isValid() || value.typeId() == QMetaType::QStringList) return QString();
-  return value.toString();
+  const auto found = values_.find(name);
+  return found == values_.end() ? QString() : found->second;
 }
 
 void SettingsStore::WriteSetting(const QString& name, const QString& value) {
-  settings_->setValue(name, value);
+  values_[name] = value;
 }
 
-void SettingsStore::RemoveSetting(const QString& name) { settings_->remove(name); }
+void SettingsStore::RemoveSetting(const QString& name) { values_.erase(name); }
 
-bool SettingsStore::Contains(const QString& name) const { return settings_->contains(name); }
+bool SettingsStore::Contains(const QString& name) const { return values_.count(name) != 0; }
+
+void SettingsStore::Clear() { values_.clear(); }
+
+void SettingsStore::Discard() { values_ = committed_; }
 
 bool SettingsStore::Commit() {
-  settings_->sync();
-  return settings_->status() == QSettings::NoError;
+  if (values_ == committed_) return true;
+  // A store that could not be read is never overwritten: that would replace
+  // the user's site with whatever this run holds.
+  if (!readable_) {
+    Discard();
+    return false;
+  }
+  QDir().mkpath(QFileInfo(fileName_).absolutePath());
+  QSaveFile file(fileName_);
+  const QByteArray text = EncodeIniSettings(values_);
+  const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
+                       CommitSaveFile(file);
+  if (!written) {
+    Discard();
+    return false;
+  }
+  committed_ = values_;
+  return true;
 }
-
-void SettingsStore::Clear() { settings_->clear(); }
 
 }  // namespace moxa

@@ -2,41 +2,55 @@
 
 #include <QString>
 
-#include <memory>
-
-class QSettings;
+#include <map>
 
 namespace moxa {
 
 // The per-user key-value store that holds the site record. Every value is a
-// string. A store is opened for one operation (a load, an account save, a
-// page-table save) and written to disk once, when `Commit` runs, so saving
-// a large page table costs one file write rather than one per value.
+// string. The store is read once when opened; changes are kept in memory and
+// written to disk together when `Commit` runs, so saving a large page table
+// costs one file write rather than one per value. Whoever owns the site opens
+// the store and hands it to the operations that load and save.
 class SettingsStore {
  public:
   // The key every value lives under.
   static constexpr char kKeyName[] = "Davodozid I9 Vere";
 
+  // The user's store.
   SettingsStore();
-  ~SettingsStore();
+  // A store in the given file (same format), for tools and tests.
+  explicit SettingsStore(const QString& fileName);
   SettingsStore(const SettingsStore&) = delete;
   SettingsStore& operator=(const SettingsStore&) = delete;
+
+  // False when the stored file exists but could not be read or understood.
+  // Its values then read as "", which must never be taken for "no site".
+  bool Readable() const { return readable_; }
+  const QString& FileName() const { return fileName_; }
 
   // The named value, or "" when it is absent or cannot be read.
   QString ReadSetting(const QString& name) const;
   void WriteSetting(const QString& name, const QString& value);
   void RemoveSetting(const QString& name);
   bool Contains(const QString& name) const;
-
-  // Writes pending changes to disk (atomically: a temporary file is renamed
-  // over the store). False when the store could not be written.
-  bool Commit();
-
-  // Removes every value of the key (used by tests and by "start over").
+  // Removes every value.
   void Clear();
 
+  // Writes the changes since the last commit to disk, all together: the
+  // whole store goes to a temporary file that replaces the old one only once
+  // it is completely written. False when it could not be written: the file
+  // on disk is then as it was, and so is this store (the changes are dropped).
+  [[nodiscard]] bool Commit();
+  // Drops the changes since the last commit.
+  void Discard();
+
  private:
-  std::unique_ptr<QSettings> settings_;
+  void Load();
+
+  QString fileName_;
+  std::map<QString, QString> committed_;  // what the file on disk holds
+  std::map<QString, QString> values_;     // with the changes not yet committed
+  bool readable_ = true;
 };
 
 }  // namespace moxa

@@ -1,5 +1,7 @@
 #include "richtext/HtmlFileCommit.h"
 
+#include "platform/SaveFileCommit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,7 +64,7 @@ bool CommitFiles(const QString& folder, const std::vector<TRtPendingFile>& extra
     }
     if (!existed) created << target;
   }
-  if (!main.commit()) {
+  if (!CommitSaveFile(main)) {
     RemoveAll(created);
     return false;
   }

@@ -1,5 +1,6 @@
 #include "richtext/RtdFormat.h"
 
+#include "platform/SaveFileCommit.h"
 #include "richtext/RtdParts.h"
 
 #include <QFile>
@@ -252,7 +253,7 @@ bool SaveRtd(const QString& fileName, const TRtDocument& document, const TRtStyl
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return CommitSaveFile(file);
 }
 
 bool LoadRtdFromBytes(const QByteArray& bytes, TRtDocument& document, TRtStyle& style) {

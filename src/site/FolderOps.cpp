@@ -14,20 +14,38 @@ constexpr QDir::Filters kEveryEntry =
 
 }  // namespace
 
-void CopyFolder(const QString& source, const QString& destination) {
-  QDir sourceDir(source);
-  if (!sourceDir.exists()) return;
-  QDir().mkdir(destination);
+bool CopyFolder(const QString& source, const QString& destination, bool replace) {
+  const QFileInfo sourceInfo(source);
+  if (!sourceInfo.isDir() || sourceInfo.isSymLink()) return false;
+  const QFileInfo destinationInfo(destination);
+  // A link in the destination's place would lead the copy out of its folder.
+  if (destinationInfo.isSymLink() || (destinationInfo.exists() && !destinationInfo.isDir())) {
+    return false;
+  }
+  if (!destinationInfo.exists() && !QDir().mkdir(destination)) return false;
+  bool ok = true;
   const QDir destinationDir(destination);
-  for (const QFileInfo& entry : sourceDir.entryInfoList(kEveryEntry)) {
+  for (const QFileInfo& entry : QDir(source).entryInfoList(kEveryEntry)) {
+    if (entry.isSymLink()) continue;  // could lead back into the tree or out of it
     const QString target = destinationDir.filePath(entry.fileName());
     if (entry.isDir()) {
-      // A link to a folder could lead back into the tree: do not follow it.
-      if (!entry.isSymLink()) CopyFolder(entry.filePath(), target);
-    } else if (!QFileInfo::exists(target)) {
-      QFile::copy(entry.filePath(), target);
+      ok = CopyFolder(entry.filePath(), target, replace) && ok;
+    } else if (replace) {
+      ok = CopyFileReplacing(entry.filePath(), target) && ok;
+    } else if (!QFileInfo::exists(target) && !QFileInfo(target).isSymLink()) {
+      ok = QFile::copy(entry.filePath(), target) && ok;
     }
   }
+  return ok;
+}
+
+bool RemoveTree(const QString& path) {
+  const QFileInfo info(path);
+  if (info.isSymLink() || (info.exists() && !info.isDir())) return QFile::remove(path);
+  if (!info.exists()) return true;
+  // Qt's recursive removal deletes links inside the folder without
+  // following them; only a link at the top would be followed, handled above.
+  return QDir(path).removeRecursively();
 }
 
 void ClearFolderFiles(const QString& folder) {

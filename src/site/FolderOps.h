@@ -4,10 +4,16 @@
 
 namespace moxa {
 
-// Copies every entry of `source` into `destination` (created when missing,
-// one level), recursing into sub-folders. A file already present in the
-// destination is kept as it is. Files that cannot be copied are skipped.
-void CopyFolder(const QString& source, const QString& destination);
+// Copies every entry of `source` into `destination` (created when missing),
+// recursing into sub-folders; links are never followed. A file already
+// present in the destination is kept unless `replace`. False when anything
+// could not be copied (the rest is still copied).
+bool CopyFolder(const QString& source, const QString& destination, bool replace = false);
+
+// Removes `path` whatever it is: a folder with everything in it, a file, or
+// a symbolic link (only the link itself: what it points to is never touched).
+// True when nothing is left at `path`.
+bool RemoveTree(const QString& path);
 
 // Deletes every file directly inside `folder`; sub-folders stay.
 void ClearFolderFiles(const QString& folder);

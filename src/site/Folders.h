@@ -4,6 +4,9 @@
 
 namespace moxa {
 
+// Appends "/" unless the path already ends with one.
+QString WithTrailingSlash(const QString& path);
+
 // The folders the program works in, each with a trailing "/". Passed by
 // value to whatever needs them, so every operation can run against
 // temporary folders in a test.
@@ -37,6 +40,13 @@ struct Folders {
   // W + "editpage_.html": the page open in the editor, its links disabled.
   QString WorkingCopyFile() const { return WorkFolder() + QStringLiteral("editpage_.html"); }
 
+  // The same folders with the working folder at `workFolder`.
+  Folders WithWorkFolder(const QString& workFolder) const {
+    Folders moved = *this;
+    moved.WorkFolderOverride = WithTrailingSlash(workFolder);
+    return moved;
+  }
+
   // The folders of the running program. Needs the application object.
   static Folders ForApplication();
   // Folders rooted at the given places (a trailing "/" is ensured).
@@ -44,9 +54,6 @@ struct Folders {
   // A data folder and a working folder given directly (developer tools).
   static Folders WithDataAndWork(const QString& dataFolder, const QString& workFolder);
 };
-
-// Appends "/" unless the path already ends with one.
-QString WithTrailingSlash(const QString& path);
 
 // T: the per-user folder for the working folder. Persistent, unlike the
 // system's temporary folder, because the working folder holds the only copy

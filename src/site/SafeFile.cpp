@@ -1,5 +1,7 @@
 #include "site/SafeFile.h"
 
+#include "platform/SaveFileCommit.h"
+
 #include <QSaveFile>
 
 namespace moxa {
@@ -11,7 +13,7 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes) {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return CommitSaveFile(file);
 }
 
 }  // namespace moxa

@@ -1,6 +1,7 @@
 #include "site/SiteStore.h"
 
 #include "platform/SettingsStore.h"
+#include "site/PageNames.h"
 
 #include <algorithm>
 
@@ -47,7 +48,7 @@ std::optional<qint32> ParseDecimal(const QString& text) {
   return static_cast<qint32>(value);
 }
 
-bool SaveAccount(const Site& site, SettingsStore& store) {
+void WriteAccount(const Site& site, SettingsStore& store) {
   const TAccount& a = site.SiteAccount;
   store.WriteSetting(QStringLiteral("FirstName"), a.FirstName);
   store.WriteSetting(QStringLiteral("LastName"), a.LastName);
@@ -65,15 +66,9 @@ bool SaveAccount(const Site& site, SettingsStore& store) {
                      QString::number(site.SelectedTemplateIndex));
   store.WriteSetting(QStringLiteral("MoxaSiteStatus"), EncodeBool(a.MoxaSiteStatus));
   store.WriteSetting(QStringLiteral("UnixCreated"), EncodeBool(a.UnixCreated));
-  return store.Commit();
 }
 
-bool SaveAccount(const Site& site) {
-  SettingsStore store;
-  return SaveAccount(site, store);
-}
-
-bool SavePageTable(const Site& site, SettingsStore& store) {
+void WritePageTable(const Site& site, SettingsStore& store) {
   // Remove the text values of the previous table. Flags are overwritten or
   // left unread. A table never held more than the capacity, so a hand-edited
   // huge count cannot make this loop run for ever.
@@ -93,17 +88,37 @@ bool SavePageTable(const Site& site, SettingsStore& store) {
     store.WriteSetting(PageValueName("IsHomePage", n), EncodeBool(page.IsHomePage));
     store.WriteSetting(PageValueName("Changed", n), EncodeBool(page.Changed));
   }
+}
+
+bool SaveAccount(const Site& site, SettingsStore& store) {
+  WriteAccount(site, store);
   return store.Commit();
 }
 
-bool SavePageTable(const Site& site) {
-  SettingsStore store;
-  return SavePageTable(site, store);
+bool SavePageTable(const Site& site, SettingsStore& store) {
+  WritePageTable(site, store);
+  return store.Commit();
 }
 
-LoadSiteResult LoadSite(const SettingsStore& store, Site& site) {
+bool SaveSite(const Site& site, SettingsStore& store) {
+  WriteAccount(site, store);
+  WritePageTable(site, store);
+  return store.Commit();
+}
+
+QString UnreadableSettingsMessage() {
+  return QStringLiteral("Your site's settings could not be read.");
+}
+
+SiteLoad LoadSite(const SettingsStore& store, Site& site) {
+  SiteLoad load;
+  // An unreadable store reads as empty: that must not pass for "no site".
+  if (!store.Readable()) {
+    load.Result = LoadSiteResult::Unreadable;
+    return load;
+  }
   auto read = [&store](const char* name) { return store.ReadSetting(QLatin1String(name)); };
-  if (read("UnixName").isEmpty()) return LoadSiteResult::NoSite;
+  if (read("UnixName").isEmpty()) return load;
 
   TAccount& a = site.SiteAccount;
   a.FirstName = read("FirstName");
@@ -125,11 +140,12 @@ LoadSiteResult LoadSite(const SettingsStore& store, Site& site) {
   a.UnixCreated = DecodeBool(read("UnixCreated"));
 
   const auto templateIndex = ParseDecimal(read("SelectedTemplateIndex"));
-  if (!templateIndex) return LoadSiteResult::Stopped;
-  site.SelectedTemplateIndex = *templateIndex;
-
   const auto pageCount = ParseDecimal(read("PageCount"));
-  if (!pageCount) return LoadSiteResult::Stopped;
+  if (!templateIndex || !pageCount) {
+    load.Result = LoadSiteResult::Unreadable;
+    return load;
+  }
+  site.SelectedTemplateIndex = *templateIndex;
   site.ClearPages();
   const int last = std::min(*pageCount, Site::kPageCapacity - 1);
   for (int n = 0; n <= last; ++n) {
@@ -140,14 +156,16 @@ LoadSiteResult LoadSite(const SettingsStore& store, Site& site) {
     page.ShowInMenu = DecodeBool(store.ReadSetting(PageValueName("ShowInMenu", n)));
     page.IsHomePage = DecodeBool(store.ReadSetting(PageValueName("IsHomePage", n)));
     page.Changed = DecodeBool(store.ReadSetting(PageValueName("Changed", n)));
+    // A stored name is used as a path: one that is no plain page name
+    // ("../outside", a control character) is left out and reported.
+    if (!IsUsablePageFileName(page.FileName) || site.IndexOfFileName(page.FileName) >= 0) {
+      load.SkippedPages << page.FileName;
+      continue;
+    }
     site.AppendPage(page);
   }
-  return LoadSiteResult::Loaded;
-}
-
-LoadSiteResult LoadSite(Site& site) {
-  const SettingsStore store;
-  return LoadSite(store, site);
+  load.Result = LoadSiteResult::Loaded;
+  return load;
 }
 
 }  // namespace moxa

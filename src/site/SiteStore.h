@@ -3,6 +3,7 @@
 #include "site/Site.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,24 +17,37 @@ bool DecodeBool(const QString& text);
 // A decimal integer with an optional minus sign and nothing else, in 32-bit range.
 std::optional<qint32> ParseDecimal(const QString& text);
 
-// Writes the fifteen account values (and the template choice) and commits.
-// False when the store could not be written.
-bool SaveAccount(const Site& site, SettingsStore& store);
-bool SaveAccount(const Site& site);
+// Put the fifteen account values (with the template choice), or the page
+// values (PageCount and fifteen values per page; the text values of pages
+// beyond the new count are removed, their flags stay unread), into the store
+// without committing, so several can be written as one change.
+void WriteAccount(const Site& site, SettingsStore& store);
+void WritePageTable(const Site& site, SettingsStore& store);
 
-// Rewrites the page values: PageCount and fifteen values per page. The text
-// values of pages beyond the new count are removed; their flags stay unread.
-bool SavePageTable(const Site& site, SettingsStore& store);
-bool SavePageTable(const Site& site);
+// Write and commit. False when the store could not be written; it then
+// holds what it held before.
+[[nodiscard]] bool SaveAccount(const Site& site, SettingsStore& store);
+[[nodiscard]] bool SavePageTable(const Site& site, SettingsStore& store);
+// The account and the page table as one change.
+[[nodiscard]] bool SaveSite(const Site& site, SettingsStore& store);
 
 enum class LoadSiteResult {
-  NoSite,   // no UnixName stored: first start
-  Loaded,   // account and pages read
-  Stopped,  // a stored number was not a number; what came before it is kept
+  NoSite,      // no UnixName stored: first start
+  Loaded,      // account and pages read
+  Unreadable,  // the store could not be read, or a stored number is missing or
+               // not a number: there may well be a site, so never a first start
 };
 
+struct SiteLoad {
+  LoadSiteResult Result = LoadSiteResult::NoSite;
+  // Stored pages left out because their file name cannot name a page file.
+  QStringList SkippedPages;
+};
+
+// The message for a store that could not be read.
+QString UnreadableSettingsMessage();
+
 // The start-up load: fills `site` from the store. `site` should be fresh.
-LoadSiteResult LoadSite(const SettingsStore& store, Site& site);
-LoadSiteResult LoadSite(Site& site);
+SiteLoad LoadSite(const SettingsStore& store, Site& site);
 
 }  // namespace moxa

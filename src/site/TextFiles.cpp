@@ -47,9 +47,12 @@ QByteArray ReadTextFile(const QString& path, bool* ok) {
   return NormalizeLineEnds(bytes);
 }
 
+QByteArray TextFileBytes(const QByteArray& text) {
+  return text.endsWith("\r\n") ? text : text + "\r\n";
+}
+
 bool WriteTextFile(const QByteArray& text, const QString& path) {
-  if (text.endsWith("\r\n")) return WriteFileSafely(path, text);
-  return WriteFileSafely(path, text + "\r\n");
+  return WriteFileSafely(path, TextFileBytes(text));
 }
 
 }  // namespace moxa

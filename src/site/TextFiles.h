@@ -18,6 +18,9 @@ QByteArray ReadTextFile(const QString& path, bool* ok = nullptr);
 // with any previous file left intact.
 bool WriteTextFile(const QByteArray& text, const QString& path);
 
+// `text` as WriteTextFile puts it on disk: ending with exactly one CR LF.
+QByteArray TextFileBytes(const QByteArray& text);
+
 // Line ends normalised to CR LF, each line followed by one (as ReadTextFile).
 QByteArray NormalizeLineEnds(const QByteArray& bytes);
 

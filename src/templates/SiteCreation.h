@@ -7,25 +7,28 @@
 
 namespace moxa {
 
-// Makes a new site of four pages (Home, About Us, Picture Gallery, Contact
-// Us) from template folder `templateNumber` in the working folder: fills the
-// page table, copies the assets and the site picture, titles every page
-// "Window Title", links the menus to the site's own pages, and opens the home
-// page. Nothing is stored. False when the working folder or a page could
-// not be written.
-bool CreateSiteFiles(Site& site, const Folders& folders, int templateNumber);
+class SettingsStore;
 
-// CreateSiteFiles, then the account and the page table stored. This is the
-// whole work of the new-site flow; the interface runs it off the UI thread.
-bool CreateSite(Site& site, const Folders& folders, int templateNumber);
+// Makes a new site of four pages (Home, About Us, Picture Gallery, Contact
+// Us) from template folder `templateNumber`: fills the page table, copies
+// the assets and the site picture, titles every page with its label, links
+// the menus to the site's own pages and opens the home page. The new site is
+// built beside the working folder and replaces it whole only once every
+// file (and, with a store, the account and page table) is written: nothing
+// of the old site is kept, and on any failure the old site is left exactly
+// as it was, `site` included. The account of `site` is the new site's.
+[[nodiscard]] bool CreateSite(Site& site, const Folders& folders, int templateNumber,
+                              SettingsStore* store);
 
 // Appends one page to the table and seeds its file and preview copy from
-// the template's index.html.
-bool AddDefaultPage(Site& site, const Folders& folders, int templateNumber, const QString& label,
-                    const QString& fileName);
+// the template's index.html. False when the table is full or a file could
+// not be written.
+[[nodiscard]] bool AddDefaultPage(Site& site, const Folders& folders, int templateNumber,
+                                  const QString& label, const QString& fileName);
 
 // Replaces the folder's "bin" with a fresh copy of the template's, so no
-// asset of an earlier template lingers in a sub-folder.
-void ReplaceTemplateAssets(const QString& templateFolder, const QString& siteFolder);
+// asset of an earlier template lingers in a sub-folder. A "bin" that is a
+// link is replaced, never followed.
+[[nodiscard]] bool ReplaceTemplateAssets(const QString& templateFolder, const QString& siteFolder);
 
 }  // namespace moxa

@@ -3,34 +3,107 @@
 #include "pages/MenuRebuild.h"
 #include "pages/PageEditing.h"
 #include "pages/PageHead.h"
+#include "pages/Regions.h"
+#include "platform/SettingsStore.h"
 #include "site/FolderOps.h"
 #include "site/SiteStore.h"
+#include "site/StagedWorkFolder.h"
 #include "site/TextFiles.h"
 #include "templates/SiteCreation.h"
 
 #include <QFileInfo>
 
-namespace moxa {
+#include <optional>
 
-bool ApplyTemplate(Site& site, const Folders& folders, int templateNumber) {
+namespace moxa {
+namespace {
+
+// The template's page of the same name, or its home page.
+std::optional<QByteArray> TemplatePageFor(const QString& templateFolder, const QString& fileName) {
+  const QString own = templateFolder + fileName + QStringLiteral(".html");
+  bool ok = true;
+  const QByteArray text = ReadTextFile(
+      QFileInfo(own).isFile() ? own : templateFolder + QStringLiteral("index.html"), &ok);
+  if (!ok || text.isEmpty()) return std::nullopt;
+  return text;
+}
+
+// The page in the new template's look with the old page's words.
+std::optional<QByteArray> RebuiltPage(const QString& templateFolder, const TSitePage& page,
+                                      const QByteArray& oldText) {
+  auto text = TemplatePageFor(templateFolder, page.FileName);
+  if (!text) return std::nullopt;
+  (void)PutRegionContents(*text, RegionContents(oldText));
+  SetPageProperties(*text, {page.WindowTitle, page.Description, page.Keywords});
+  return text;
+}
+
+// Rewrites every page of the staged working folder in the new template.
+bool RebuildPages(Site& site, const Folders& staged, const QString& templateFolder) {
+  for (TSitePage& page : site.SitePages()) {
+    const QString path = staged.PageFile(page.FileName);
+    if (!QFileInfo(path).isFile()) continue;  // a page whose file is gone stays gone
+    bool ok = true;
+    const QByteArray old = ReadTextFile(path, &ok);
+    if (!ok) return false;
+    const auto rebuilt = RebuiltPage(templateFolder, page, old);
+    if (!rebuilt || !WriteTextFile(*rebuilt, path)) return false;
+    page.Changed = true;
+  }
+  return true;
+}
+
+QString HomePageName(const Site& site) {
+  for (const TSitePage& page : site.SitePages()) {
+    if (page.IsHomePage) return page.FileName;
+  }
+  return site.Page(0).FileName;
+}
+
+}  // namespace
+
+QStringList PagesLosingText(const Site& site, const Folders& folders, int templateNumber) {
+  QStringList labels;
+  const QString templateFolder = folders.TemplateFolder(templateNumber);
+  for (const TSitePage& page : site.SitePages()) {
+    auto text = TemplatePageFor(templateFolder, page.FileName);
+    if (!text) return {};
+    const QByteArray old = ReadTextFile(folders.PageFile(page.FileName));
+    if (!PutRegionContents(*text, RegionContents(old)).empty()) labels << page.Label_;
+  }
+  return labels;
+}
+
+bool ApplyTemplate(Site& site, const Folders& folders, int templateNumber, int templateIndex,
+                   SettingsStore& store) {
   const QString templateFolder = folders.TemplateFolder(templateNumber);
   if (site.PageCount() == 0) return false;
   if (!QFileInfo(templateFolder + QStringLiteral("index.html")).isFile()) return false;
-  ReplaceTemplateAssets(templateFolder, folders.WorkFolder());
-  ReplaceTemplateAssets(templateFolder, folders.PreviewFolder());
 
-  for (const TSitePage& page : site.SitePages()) {
-    const QString target = folders.PageFile(page.FileName);
-    const QString source = templateFolder + page.FileName + QStringLiteral(".html");
-    bool ok = true;
-    QByteArray text = ReadTextFile(QFileInfo(source).isFile() ? source : target, &ok);
-    if (!ok || text.isEmpty()) return false;
-    SetPageProperties(text, {page.WindowTitle, page.Description, page.Keywords});
-    if (!WriteTextFile(text, target)) return false;
+  StagedWorkFolder staging(folders);
+  if (!staging.Create()) return false;
+  const Folders& staged = staging.Staged();
+  // Everything of the site comes along (pictures, pages, the working copy);
+  // the assets come fresh from the template.
+  if (!CopyFolder(folders.WorkFolder(), staged.WorkFolder()) ||
+      !ReplaceTemplateAssets(templateFolder, staged.WorkFolder()) ||
+      !ReplaceTemplateAssets(templateFolder, staged.PreviewFolder())) {
+    return false;
   }
-  if (!RebuildMenus(site, folders, templateNumber)) return false;
-  const bool opened = OpenPageInEditor(site, folders, site.Page(0).FileName);
-  return SaveAccount(site) && opened;
+  Site changed = site;
+  changed.SelectedTemplateIndex = templateIndex;
+  if (!RebuildPages(changed, staged, templateFolder) ||
+      !RebuildMenus(changed, staged, templateNumber) ||
+      !OpenPageInEditor(changed, staged, HomePageName(changed))) {
+    return false;
+  }
+  if (!SaveSite(changed, store)) return false;
+  if (!staging.SwapIn()) {
+    (void)SaveSite(site, store);
+    return false;
+  }
+  site = std::move(changed);
+  return true;
 }
 
 }  // namespace moxa

@@ -1,6 +1,7 @@
 #include "pages/MenuRebuild.h"
 
 #include "MenuTemplates.h"
+#include "support/FileSizeLimit.h"
 #include "support/Sandbox.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,7 @@ class MenuRebuildTest : public ::testing::Test {
       TSitePage page;
       page.FileName = QString::fromUtf8(fileName);
       page.Label_ = QString::fromUtf8(label);
+      page.ShowInMenu = true;
       site.AppendPage(page);
       sandbox.WriteWorkFile(page.FileName + QStringLiteral(".html"), Page(TemplateFile::Index));
     }
@@ -223,6 +225,29 @@ TEST_F(MenuRebuildTest, MissingPageFileIsNotCreated) {
   ASSERT_TRUE(Rebuild());
   EXPECT_FALSE(sandbox.WorkFileExists(QStringLiteral("gone.html")));
   EXPECT_EQ(MainMenuOf("index"), "i-cur index.html Home ; i gone.html Gone");
+}
+
+// Without the template's home page there is nothing to copy items from:
+// every menu would be emptied. Nothing is rewritten then, and on a full disk
+// no page gets its new menus unless every page does.
+TEST_F(MenuRebuildTest, AMissingTemplateOrAFullDiskRewritesNoPage) {
+  InstallTemplate({});
+  AddPages({{"index", "Home"}, {"b", "B"}, {"c", "C"}});
+  ASSERT_TRUE(Rebuild());
+  site.Page(1).Label_ = QStringLiteral("Renamed");
+  const QByteArray index = File("index");
+  const QByteArray b = File("b");
+  {
+    const test::FileSizeLimit full(static_cast<rlim_t>(index.size()) - 10);
+    EXPECT_FALSE(Rebuild());
+  }
+  EXPECT_EQ(File("index"), index);
+  EXPECT_EQ(File("b"), b);
+
+  QFile::remove(sandbox.folders().TemplateFolder(kTemplate) + QStringLiteral("index.html"));
+  EXPECT_FALSE(Rebuild());
+  EXPECT_EQ(File("index"), index);
+  EXPECT_EQ(File("b"), b);
 }
 
 TEST(MenuFormTest, RecognisesFormsInOrderAndSecondMenuTypes) {

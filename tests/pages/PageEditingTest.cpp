@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -94,7 +95,8 @@ TEST_F(PageEditingTest, ExportCopiesSavedPagesAssetsAndPictures) {
             (QStringList{"about-us.html", "img.jpg", "index.html", "moxa_img1.jpg", "moxa_img2.jpg"}));
   EXPECT_EQ(test::ReadBytes(target + QStringLiteral("/index.html")),
             sandbox.WorkFile(QStringLiteral("index.html")));
-  EXPECT_EQ(test::ReadBytes(target + QStringLiteral("/bin/style.css")), "older style");
+  // An earlier export's asset would style the site as it no longer is.
+  EXPECT_EQ(test::ReadBytes(target + QStringLiteral("/bin/style.css")), "new style");
 }
 
 TEST_F(PageEditingTest, ExportReportsWhatItCouldNotWrite) {
@@ -106,6 +108,24 @@ TEST_F(PageEditingTest, ExportReportsWhatItCouldNotWrite) {
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.FailedFiles, QStringList{QStringLiteral("about-us.html")});
   EXPECT_TRUE(QFile::exists(target + QStringLiteral("/index.html")));
+
+  // Assets that cannot be written are a failure too, not "Done".
+  const QString blocked = sandbox.Root() + QStringLiteral("/blocked");
+  test::WriteBytes(blocked + QStringLiteral("/bin"), "a file where the folder goes");
+  const ExportResult assets = ExportSite(site, sandbox.folders(), blocked);
+  EXPECT_FALSE(assets.Ok);
+  EXPECT_EQ(assets.FailedFiles, QStringList{QStringLiteral("bin")});
+}
+
+TEST_F(PageEditingTest, ExportIntoTheWorkingFolderIsRefused) {
+  for (const QString& inside : {sandbox.folders().WorkFolder(),
+                                sandbox.folders().WorkFolder() + QStringLiteral("bin")}) {
+    const auto before = QDir(sandbox.folders().WorkFolder()).entryList();
+    const ExportResult result = ExportSite(site, sandbox.folders(), inside);
+    EXPECT_FALSE(result.Ok) << inside.toStdString();
+    EXPECT_EQ(QDir(sandbox.folders().WorkFolder()).entryList(), before);
+    EXPECT_FALSE(QFileInfo::exists(sandbox.folders().WorkFolder() + QStringLiteral("bin/bin")));
+  }
 }
 
 }  // namespace

@@ -1,12 +1,20 @@
 #include "pages/PageOperations.h"
+#include "support/StoreHelpers.h"
 
 #include "MenuTemplates.h"
 #include "pages/PageEditing.h"
 #include "platform/SettingsStore.h"
 #include "site/SiteStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/Sandbox.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <functional>
+#include <map>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -23,9 +31,11 @@ constexpr int kTemplate = 2;
 class PageOperationsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SettingsStore store;
-    store.Clear();
-    store.Commit();
+    {
+      SettingsStore cleared;
+      cleared.Clear();
+      ASSERT_TRUE(cleared.Commit());
+    }
     for (auto [file, name] : {std::pair{TemplateFile::Index, "index.html"},
                               std::pair{TemplateFile::AboutUs, "about-us.html"},
                               std::pair{TemplateFile::ContactUs, "contact-us.html"}}) {
@@ -39,6 +49,7 @@ class PageOperationsTest : public ::testing::Test {
       page.FileName = QString::fromUtf8(file);
       page.Label_ = QString::fromUtf8(label);
       page.IsHomePage = site.PageCount() == 0;
+      page.ShowInMenu = true;
       site.AppendPage(page);
       sandbox.WriteWorkFile(page.FileName + QStringLiteral(".html"),
                             TemplatePage(MainMenuForm::List, SecondMenuType::None,
@@ -46,9 +57,11 @@ class PageOperationsTest : public ::testing::Test {
                                                                : TemplateFile::AboutUs));
     }
     site.SiteAccount.UnixName = QStringLiteral("mysite");
-    ASSERT_TRUE(SaveAccount(site));
-    ASSERT_TRUE(SavePageTable(site));
+    ASSERT_TRUE(test::SaveAccountNow(site));
+    ASSERT_TRUE(test::SavePageTableNow(site));
     ASSERT_TRUE(OpenPageInEditor(site, context.folders, QStringLiteral("index")));
+    store = std::make_unique<SettingsStore>();
+    context.store = store.get();
   }
 
   QStringList FileNames() const {
@@ -58,7 +71,7 @@ class PageOperationsTest : public ::testing::Test {
   }
   QStringList StoredFileNames() const {
     Site stored;
-    EXPECT_EQ(LoadSite(stored), LoadSiteResult::Loaded);
+    EXPECT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
     QStringList names;
     for (const TSitePage& page : stored.SitePages()) names << page.FileName;
     return names;
@@ -71,8 +84,21 @@ class PageOperationsTest : public ::testing::Test {
                                "sys_navigation", "</ul>");
   }
 
+  // Every page file, the preview copies and the working copy, byte for byte.
+  std::map<QString, QByteArray> Snapshot() const {
+    std::map<QString, QByteArray> files;
+    for (const QString& folder : {sandbox.folders().WorkFolder(), sandbox.folders().PreviewFolder()}) {
+      for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        files[folder + name] = test::ReadBytes(folder + name);
+      }
+    }
+    return files;
+  }
+
   test::Sandbox sandbox;
-  PageContext context{sandbox.folders(), kTemplate};
+  // Opened once the fixture's site is stored, as the program opens it at start.
+  std::unique_ptr<SettingsStore> store;
+  PageContext context{sandbox.folders(), kTemplate, nullptr};
   Site site;
 };
 
@@ -138,7 +164,6 @@ TEST_F(PageOperationsTest, FullSiteRefusesNewPages) {
 }
 
 TEST_F(PageOperationsTest, SaveAsCopiesTheUnsavedWorkingCopy) {
-  const QByteArray saved = sandbox.WorkFile(QStringLiteral("index.html"));
   QByteArray copy = sandbox.WorkFile(QStringLiteral("editpage_.html"));
   copy.replace("Content of index", "Unsaved <a href=\"#about-us.html\">edit</a>");
   sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), copy);
@@ -148,7 +173,6 @@ TEST_F(PageOperationsTest, SaveAsCopiesTheUnsavedWorkingCopy) {
   EXPECT_TRUE(made.contains("Unsaved <a href=\"about-us.html\">edit</a>")) << made.toStdString();
   EXPECT_EQ(sandbox.WorkFile(QStringLiteral("index.html")).contains("Unsaved"), false);
   EXPECT_EQ(site.OpenPageFileName, "copy");
-  EXPECT_NE(saved, QByteArray());
 }
 
 TEST_F(PageOperationsTest, RenameMovesFilesAndRelinksEveryMenu) {
@@ -157,7 +181,8 @@ TEST_F(PageOperationsTest, RenameMovesFilesAndRelinksEveryMenu) {
   EXPECT_EQ(FileNames(), (QStringList{"index", "who-we-are", "contact-us"}));
   EXPECT_EQ(StoredFileNames(), FileNames());
   EXPECT_FALSE(sandbox.WorkFileExists(QStringLiteral("about-us.html")));
-  EXPECT_EQ(sandbox.PreviewFile(QStringLiteral("who-we-are.html")), "preview");
+  EXPECT_FALSE(QFileInfo::exists(sandbox.folders().PreviewPageFile(QStringLiteral("about-us"))));
+  EXPECT_TRUE(sandbox.PreviewFile(QStringLiteral("who-we-are.html")).contains("Content of"));
   EXPECT_EQ(MainMenuOf(QStringLiteral("index")),
             "i-cur index.html Home ; i who-we-are.html Who ; i contact-us.html Contact Us");
   EXPECT_EQ(site.OpenPageFileName, "who-we-are");
@@ -193,7 +218,7 @@ TEST_F(PageOperationsTest, PropertiesReachThePageFileAtOnceButNotTheStore) {
 
 TEST_F(PageOperationsTest, DeleteRemovesThePageAndOpensTheFirst) {
   ASSERT_TRUE(OpenPageInEditor(site, context.folders, QStringLiteral("about-us")));
-  ASSERT_TRUE(DeletePage(site, context, 1));
+  ASSERT_TRUE(DeletePage(site, context, 1).ok());
   EXPECT_EQ(FileNames(), (QStringList{"index", "contact-us"}));
   EXPECT_EQ(StoredFileNames(), FileNames());
   EXPECT_FALSE(sandbox.WorkFileExists(QStringLiteral("about-us.html")));
@@ -203,22 +228,128 @@ TEST_F(PageOperationsTest, DeleteRemovesThePageAndOpensTheFirst) {
 }
 
 TEST_F(PageOperationsTest, TheHomePageCannotBeDeleted) {
-  EXPECT_FALSE(DeletePage(site, context, 0));
-  EXPECT_FALSE(DeletePage(site, context, 7));
+  EXPECT_FALSE(DeletePage(site, context, 0).ok());
+  EXPECT_FALSE(DeletePage(site, context, 7).ok());
   EXPECT_EQ(site.PageCount(), 3);
   EXPECT_TRUE(sandbox.WorkFileExists(QStringLiteral("index.html")));
 }
 
 TEST_F(PageOperationsTest, MoveReordersTableStoreAndMenus) {
-  ASSERT_TRUE(MovePage(site, context, 0, 2));
+  ASSERT_TRUE(MovePage(site, context, 0, 2).ok());
   EXPECT_EQ(FileNames(), (QStringList{"about-us", "contact-us", "index"}));
   EXPECT_EQ(StoredFileNames(), FileNames());
   EXPECT_EQ(MainMenuOf(QStringLiteral("about-us")),
             "i-cur about-us.html About Us ; i contact-us.html Contact Us ; i index.html Home");
-  ASSERT_TRUE(MovePage(site, context, 2, 0));
+  ASSERT_TRUE(MovePage(site, context, 2, 0).ok());
   EXPECT_EQ(FileNames(), (QStringList{"index", "about-us", "contact-us"}));
-  ASSERT_TRUE(MovePage(site, context, 1, 1));
-  EXPECT_FALSE(MovePage(site, context, 0, 3));
+  ASSERT_TRUE(MovePage(site, context, 1, 1).ok());
+  EXPECT_FALSE(MovePage(site, context, 0, 3).ok());
+}
+
+// Every operation through a full disk and through a store that cannot be
+// written: the pages stay byte for byte, the stored table and the site in
+// memory stay as they were, and the failure is reported.
+TEST_F(PageOperationsTest, AFailedOperationChangesNothingAndSaysSo) {
+  using Operation = std::function<PageOutcome(Site&, const PageContext&)>;
+  const struct {
+    const char* name;
+    Operation run;
+  } operations[] = {
+      {"add", [](Site& s, const PageContext& c) { return AddPage(s, c, "team", "Team"); }},
+      {"save as", [](Site& s, const PageContext& c) { return SavePageAs(s, c, "copy", "Copy"); }},
+      {"rename", [](Site& s, const PageContext& c) { return RenamePage(s, c, 1, "who", "Who"); }},
+      {"delete", [](Site& s, const PageContext& c) { return DeletePage(s, c, 1); }},
+      {"move", [](Site& s, const PageContext& c) { return MovePage(s, c, 0, 2); }},
+      {"hide", [](Site& s, const PageContext& c) { return SetShowInMenu(s, c, 1, false); }},
+  };
+  const auto files = Snapshot();
+  const std::vector<TSitePage> pages = site.SitePages();
+  const QStringList stored = StoredFileNames();
+  test::WriteBytes(QDir(sandbox.Root()).filePath(QStringLiteral("no-folder")), "a file");
+  for (const auto& operation : operations) {
+    {
+      const test::FileSizeLimit full(64);
+      EXPECT_EQ(operation.run(site, context).Message, PageMessage::FileError) << operation.name;
+    }
+    // A store that cannot be written: its folder would have to be made
+    // below a plain file (a failure even for the superuser).
+    SettingsStore unwritable(QDir(sandbox.Root()).filePath(QStringLiteral("no-folder/x/store.conf")));
+    PageContext badStore = context;
+    badStore.store = &unwritable;
+    EXPECT_EQ(operation.run(site, badStore).Message, PageMessage::SettingsError) << operation.name;
+
+    EXPECT_EQ(Snapshot(), files) << operation.name;
+    EXPECT_EQ(site.SitePages(), pages) << operation.name;
+    EXPECT_EQ(site.OpenPageFileName, "index") << operation.name;
+    EXPECT_EQ(StoredFileNames(), stored) << operation.name;
+  }
+}
+
+TEST_F(PageOperationsTest, HostileTypedNamesNeverNameAFileOutsideOrOneThatCannotBeReached) {
+  const struct {
+    QString typed;
+    const char* fileName;
+  } cases[] = {
+      {QStringLiteral("../outside"), "outside"},
+      {QStringLiteral("tab\there"), "tabhere"},
+      {QStringLiteral("nul") + QChar(0) + QStringLiteral("cut"), "nulcut"},
+      {QStringLiteral("line\nbreak"), "linebreak"},
+  };
+  for (const auto& c : cases) {
+    const PageOutcome outcome = AddPage(site, context, c.typed, QStringLiteral("Label\t"));
+    ASSERT_TRUE(outcome.ok()) << c.fileName;
+    EXPECT_EQ(outcome.Names.FileName, c.fileName);
+    EXPECT_EQ(outcome.Names.Label, "Label");
+    EXPECT_TRUE(sandbox.WorkFileExists(QString::fromUtf8(c.fileName) + QStringLiteral(".html")));
+  }
+  EXPECT_FALSE(QFileInfo::exists(QDir(sandbox.Root()).filePath(QStringLiteral("outside.html"))));
+
+  // A link in the working folder that leads elsewhere is not a free name.
+  const QString elsewhere = QDir(sandbox.Root()).filePath(QStringLiteral("elsewhere.html"));
+  test::WriteBytes(elsewhere, "not the user's page");
+  QFile::link(elsewhere, sandbox.folders().PageFile(QStringLiteral("linked")));
+  EXPECT_EQ(AddPage(site, context, QStringLiteral("linked"), QStringLiteral("L")).Message,
+            PageMessage::NameTaken);
+  EXPECT_EQ(test::ReadBytes(elsewhere), "not the user's page");
+}
+
+TEST_F(PageOperationsTest, ARefusedRenameSavesNothingAndAnAcceptedOneKeepsUnsavedEdits) {
+  ASSERT_TRUE(OpenPageInEditor(site, context.folders, QStringLiteral("about-us")));
+  QByteArray copy = sandbox.WorkFile(QStringLiteral("editpage_.html"));
+  copy.replace("Content of another page", "Unsaved words");
+  sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), copy);
+  const auto files = Snapshot();
+
+  EXPECT_EQ(RenamePage(site, context, 1, QStringLiteral("contact-us"), QStringLiteral("X"), true)
+                .Message,
+            PageMessage::NameTaken);
+  EXPECT_EQ(Snapshot(), files);
+
+  const PageOutcome renamed =
+      RenamePage(site, context, 1, QStringLiteral("about"), QStringLiteral("About"), true);
+  ASSERT_TRUE(renamed.ok());
+  EXPECT_TRUE(renamed.SavedOpenPageEdits);
+  EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("about.html")).contains("Unsaved words"));
+  EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("editpage_.html")).contains("Unsaved words"));
+}
+
+TEST_F(PageOperationsTest, AHiddenPageLeavesEveryMenuButTheHomeItemAlwaysStays) {
+  ASSERT_TRUE(SetShowInMenu(site, context, 1, false).ok());
+  ASSERT_TRUE(SetShowInMenu(site, context, 0, false).ok());
+  EXPECT_EQ(MainMenuOf(QStringLiteral("contact-us")),
+            "c index.html Home ; c-cur contact-us.html Contact Us");
+  Site stored;
+  ASSERT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
+  EXPECT_FALSE(stored.Page(1).ShowInMenu);
+  ASSERT_TRUE(SetShowInMenu(site, context, 1, true).ok());
+  EXPECT_EQ(MainMenuOf(QStringLiteral("contact-us")),
+            "c index.html Home ; c about-us.html About Us ; c-cur contact-us.html Contact Us");
+}
+
+TEST_F(PageOperationsTest, ANewPageIsTitledWithItsLabel) {
+  ASSERT_TRUE(AddPage(site, context, QStringLiteral("team"), QStringLiteral("Our Team")).ok());
+  EXPECT_EQ(site.Page(3).WindowTitle, "Our Team");
+  EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("team.html")).contains("<title>Our Team</title>"));
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include "platform/SettingsStore.h"
+#include "support/StoreHelpers.h"
 #include "site/SiteStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -71,8 +75,8 @@ class SiteStoreTest : public ::testing::Test {
 
 TEST_F(SiteStoreTest, FourPageSiteRoundTripsWithEveryAccountValue) {
   const Site saved = MakeSite(4);
-  ASSERT_TRUE(SaveAccount(saved));
-  ASSERT_TRUE(SavePageTable(saved));
+  ASSERT_TRUE(test::SaveAccountNow(saved));
+  ASSERT_TRUE(test::SavePageTableNow(saved));
 
   EXPECT_EQ(Stored("PageCount"), "3");
   EXPECT_EQ(Stored("Page_FileName_3"), "page-3");
@@ -83,7 +87,7 @@ TEST_F(SiteStoreTest, FourPageSiteRoundTripsWithEveryAccountValue) {
   EXPECT_FALSE(SettingsStore().Contains(QStringLiteral("Page_FileName_4")));
 
   Site loaded;
-  ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  ASSERT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
   // The own-domain values come back too, so a paid site still publishes to
   // its own server after a restart.
   EXPECT_EQ(loaded.SiteAccount, saved.SiteAccount);
@@ -93,7 +97,7 @@ TEST_F(SiteStoreTest, FourPageSiteRoundTripsWithEveryAccountValue) {
 }
 
 TEST_F(SiteStoreTest, StoreLivesInTheNamedPerUserFile) {
-  ASSERT_TRUE(SaveAccount(MakeSite(0)));
+  ASSERT_TRUE(test::SaveAccountNow(MakeSite(0)));
   const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                        QStringLiteral("/Davodozid I9 Vere.conf");
   ASSERT_TRUE(QFile::exists(file)) << file.toStdString();
@@ -101,22 +105,22 @@ TEST_F(SiteStoreTest, StoreLivesInTheNamedPerUserFile) {
 
 TEST_F(SiteStoreTest, SiteWithoutPagesStoresMinusOneAndLoadsEmpty) {
   const Site saved = MakeSite(0);
-  ASSERT_TRUE(SaveAccount(saved));
-  ASSERT_TRUE(SavePageTable(saved));
+  ASSERT_TRUE(test::SaveAccountNow(saved));
+  ASSERT_TRUE(test::SavePageTableNow(saved));
   EXPECT_EQ(Stored("PageCount"), "-1");
 
   Site loaded;
-  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  EXPECT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
   EXPECT_EQ(loaded.LastPageIndex(), -1);
   EXPECT_EQ(loaded.PageCount(), 0);
 }
 
 TEST_F(SiteStoreTest, DeletedPageLosesItsTextsButKeepsItsUnreadFlags) {
   Site site = MakeSite(4);
-  ASSERT_TRUE(SaveAccount(site));
-  ASSERT_TRUE(SavePageTable(site));
+  ASSERT_TRUE(test::SaveAccountNow(site));
+  ASSERT_TRUE(test::SavePageTableNow(site));
   site.SitePages().erase(site.SitePages().begin() + 1);
-  ASSERT_TRUE(SavePageTable(site));
+  ASSERT_TRUE(test::SavePageTableNow(site));
 
   EXPECT_EQ(Stored("PageCount"), "2");
   const SettingsStore store;
@@ -129,7 +133,7 @@ TEST_F(SiteStoreTest, DeletedPageLosesItsTextsButKeepsItsUnreadFlags) {
   }
 
   Site loaded;
-  ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  ASSERT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
   ASSERT_EQ(loaded.PageCount(), 3);
   EXPECT_EQ(loaded.Page(1).FileName, "page-2");
   EXPECT_EQ(loaded.SitePages(), site.SitePages());
@@ -143,64 +147,61 @@ TEST_F(SiteStoreTest, BooleansLoadTrueOnlyForExactlyTrue) {
                {"", false},    {" true", false}, {"yes", false}};
   for (const auto& c : cases) {
     SetUp();
-    ASSERT_TRUE(SaveAccount(MakeSite(0)));
-    ASSERT_TRUE(SavePageTable(MakeSite(0)));
+    ASSERT_TRUE(test::SaveAccountNow(MakeSite(0)));
+    ASSERT_TRUE(test::SavePageTableNow(MakeSite(0)));
     Store("MoxaSiteStatus", QLatin1String(c.stored));
     Site loaded;
-    ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+    ASSERT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
     EXPECT_EQ(loaded.SiteAccount.MoxaSiteStatus, c.expected) << c.stored;
   }
 }
 
 TEST_F(SiteStoreTest, AbsentFlagLoadsFalse) {
-  ASSERT_TRUE(SaveAccount(MakeSite(0)));
-  ASSERT_TRUE(SavePageTable(MakeSite(0)));
+  ASSERT_TRUE(test::SaveAccountNow(MakeSite(0)));
+  ASSERT_TRUE(test::SavePageTableNow(MakeSite(0)));
   {
     SettingsStore store;
     store.RemoveSetting(QStringLiteral("UnixCreated"));
     ASSERT_TRUE(store.Commit());
   }
   Site loaded;
-  ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  ASSERT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
   EXPECT_FALSE(loaded.SiteAccount.UnixCreated);
 }
 
 TEST_F(SiteStoreTest, EmptyStoreOrEmptyUnixNameMeansNoSite) {
   Site loaded;
-  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::NoSite);
+  EXPECT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::NoSite);
 
   Site saved = MakeSite(4);
   saved.SiteAccount.UnixName.clear();
-  ASSERT_TRUE(SaveAccount(saved));
-  ASSERT_TRUE(SavePageTable(saved));
-  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::NoSite);
+  ASSERT_TRUE(test::SaveAccountNow(saved));
+  ASSERT_TRUE(test::SavePageTableNow(saved));
+  EXPECT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::NoSite);
   EXPECT_EQ(loaded.SiteAccount, TAccount{});
   EXPECT_EQ(loaded.PageCount(), 0);
 }
 
-TEST_F(SiteStoreTest, NonIntegerPageCountStopsAfterTheAccount) {
+TEST_F(SiteStoreTest, NonIntegerPageCountIsReportedAsUnreadable) {
   const Site saved = MakeSite(4);
-  ASSERT_TRUE(SaveAccount(saved));
-  ASSERT_TRUE(SavePageTable(saved));
+  ASSERT_TRUE(test::SaveAccountNow(saved));
+  ASSERT_TRUE(test::SavePageTableNow(saved));
   Store("PageCount", QStringLiteral("three"));
 
   Site loaded;
-  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::Stopped);
-  EXPECT_EQ(loaded.SiteAccount.UnixName, "adasite");
-  EXPECT_EQ(loaded.SelectedTemplateIndex, 5);
+  // Never a first start: New Site would then replace the real site.
+  EXPECT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Unreadable);
   EXPECT_EQ(loaded.PageCount(), 0);
 }
 
-TEST_F(SiteStoreTest, NonIntegerTemplateIndexStopsBeforeThePages) {
+TEST_F(SiteStoreTest, MissingTemplateIndexIsReportedAsUnreadable) {
   const Site saved = MakeSite(4);
-  ASSERT_TRUE(SaveAccount(saved));
-  ASSERT_TRUE(SavePageTable(saved));
+  ASSERT_TRUE(test::SaveAccountNow(saved));
+  ASSERT_TRUE(test::SavePageTableNow(saved));
   Store("SelectedTemplateIndex", QString());
 
   Site loaded;
-  EXPECT_EQ(LoadSite(loaded), LoadSiteResult::Stopped);
-  EXPECT_EQ(loaded.SiteAccount.Email, "ada@example.org");
-  EXPECT_EQ(loaded.SelectedTemplateIndex, 0);
+  EXPECT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Unreadable);
   EXPECT_EQ(loaded.PageCount(), 0);
 }
 
@@ -212,18 +213,62 @@ TEST_F(SiteStoreTest, StoredPageCountAboveCapacityLoadsOnlyTheCapacity) {
     ASSERT_TRUE(saved.AppendPage(page));
   }
   EXPECT_FALSE(saved.AppendPage(TSitePage{}));
-  ASSERT_TRUE(SaveAccount(saved));
-  ASSERT_TRUE(SavePageTable(saved));
+  ASSERT_TRUE(test::SaveAccountNow(saved));
+  ASSERT_TRUE(test::SavePageTableNow(saved));
   Store("PageCount", QStringLiteral("5000"));
 
   Site loaded;
-  ASSERT_EQ(LoadSite(loaded), LoadSiteResult::Loaded);
+  ASSERT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
   ASSERT_EQ(loaded.PageCount(), Site::kPageCapacity);
   EXPECT_EQ(loaded.Page(1000).FileName, "p1000");
 
   // Saving again from such a store must not walk to index 5000 or beyond the table.
-  ASSERT_TRUE(SavePageTable(loaded));
+  ASSERT_TRUE(test::SavePageTableNow(loaded));
   EXPECT_EQ(Stored("PageCount"), "1000");
+}
+
+TEST_F(SiteStoreTest, StoredNamesThatAreNoPageNamesAreSkippedAndReported) {
+  Site saved = MakeSite(5);
+  saved.Page(1).FileName = QStringLiteral("../outside");
+  saved.Page(2).FileName = QStringLiteral("tab\there");
+  saved.Page(3).FileName = QStringLiteral("page-0");  // a second page of the same file
+  ASSERT_TRUE(test::SaveAccountNow(saved));
+  ASSERT_TRUE(test::SavePageTableNow(saved));
+
+  Site loaded;
+  const SettingsStore store;
+  const SiteLoad load = LoadSite(store, loaded);
+  EXPECT_EQ(load.Result, LoadSiteResult::Loaded);
+  EXPECT_EQ(load.SkippedPages, QStringList({"../outside", "tab\there", "page-0"}));
+  ASSERT_EQ(loaded.PageCount(), 2);
+  EXPECT_EQ(loaded.Page(1).FileName, "page-4");
+}
+
+TEST_F(SiteStoreTest, AFailedSaveLeavesTheStoredSiteAsItWas) {
+  const Site saved = MakeSite(4);
+  ASSERT_TRUE(test::SaveAccountNow(saved));
+  ASSERT_TRUE(test::SavePageTableNow(saved));
+  const QByteArray before = test::ReadBytes(SettingsStore().FileName());
+
+  SettingsStore store;
+  {
+    const test::FileSizeLimit full(before.size() / 2);
+    EXPECT_FALSE(SaveSite(MakeSite(9), store));
+  }
+  EXPECT_EQ(test::ReadBytes(SettingsStore().FileName()), before);
+  Site loaded;
+  ASSERT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
+  EXPECT_EQ(loaded.SitePages(), saved.SitePages());
+}
+
+TEST(SiteStoreUnreadableTest, AStoreThatCannotBeReadIsNeverTakenForNoSite) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("settings.conf"));
+  QDir().mkpath(path);  // unreadable for everyone, the superuser included
+  const SettingsStore store(path);
+  Site loaded;
+  EXPECT_EQ(LoadSite(store, loaded).Result, LoadSiteResult::Unreadable);
+  EXPECT_EQ(UnreadableSettingsMessage(), "Your site's settings could not be read.");
 }
 
 TEST(ParseDecimalTest, AcceptsOnlyPlainDecimalIntegers) {

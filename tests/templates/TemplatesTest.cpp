@@ -1,7 +1,10 @@
 #include "pages/MenuRebuild.h"
+#include "support/StoreHelpers.h"
 #include "pages/PageHead.h"
 #include "platform/SettingsStore.h"
 #include "site/SiteStore.h"
+#include "pages/Regions.h"
+#include "support/FileSizeLimit.h"
 #include "support/Sandbox.h"
 #include "support/TestSupport.h"
 #include "templates/SiteCreation.h"
@@ -9,6 +12,12 @@
 #include "templates/TemplateLibrary.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <map>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +28,8 @@ QByteArray Page(const char* title, const char* body, const char* menu) {
   return QByteArray("<html><head><title>") + title +
          "</title>\r\n<meta name=\"description\" content=\"template description\">\r\n"
          "<meta name=\"keywords\" content=\"template keywords\">\r\n</head><body>\r\n"
-         "<ul id=\"sys_navigation\">\r\n" + menu + "</ul>\r\n<p>" + body + "</p>\r\n</body></html>\r\n";
+         "<ul id=\"sys_navigation\">\r\n" + menu + "</ul>\r\n<div id=\"moxadiv1\"><p>" + body +
+         "</p></div><!-- moxadiv1 -->\r\n</body></html>\r\n";
 }
 
 // A list-form menu in which `current` is marked as the current item.
@@ -39,10 +49,13 @@ QByteArray Menu(int current) {
 class TemplatesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SettingsStore store;
-    store.Clear();
-    store.Commit();
+    {
+      SettingsStore cleared;
+      cleared.Clear();
+      ASSERT_TRUE(cleared.Commit());
+    }
     sandbox.WriteDataFile(QStringLiteral("img.jpg"), "site picture");
+    store = std::make_unique<SettingsStore>();
   }
 
   // Template N with index.html and optionally its other pages and assets.
@@ -63,7 +76,20 @@ class TemplatesTest : public ::testing::Test {
 
   QByteArray Work(const QString& name) const { return sandbox.WorkFile(name); }
 
+  // Every file of the working folder, byte for byte.
+  std::map<QString, QByteArray> Snapshot() const {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(sandbox.folders().WorkFolder(), QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QString path = it.next();
+      files[path] = test::ReadBytes(path);
+    }
+    return files;
+  }
+
   test::Sandbox sandbox;
+  std::unique_ptr<SettingsStore> store;
   Site site;
 };
 
@@ -85,7 +111,7 @@ TEST_F(TemplatesTest, CreatesFourPagesFromTheTemplateAndStoresThem) {
   InstallTemplate(2, true);
   site.SiteAccount.UnixName = QStringLiteral("mysite");
   site.SelectedTemplateIndex = 1;
-  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 2));
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 2, store.get()));
 
   const char* names[] = {"index", "about-us", "picture-gallery", "contact-us"};
   const char* labels[] = {"Home", "About Us", "Picture Gallery", "Contact Us"};
@@ -96,9 +122,10 @@ TEST_F(TemplatesTest, CreatesFourPagesFromTheTemplateAndStoresThem) {
     EXPECT_EQ(page.Label_, labels[i]);
     EXPECT_EQ(page.IsHomePage, i == 0);
     EXPECT_TRUE(page.ShowInMenu && page.Changed);
-    EXPECT_EQ(page.WindowTitle, "Window Title");
+    // Visitors see the title in their browser tab: the page's label, never a placeholder.
+    EXPECT_EQ(page.WindowTitle, labels[i]);
     const QByteArray file = Work(page.FileName + QStringLiteral(".html"));
-    EXPECT_EQ(ReadPageProperties(file).WindowTitle, "Window Title");
+    EXPECT_EQ(ReadPageProperties(file).WindowTitle, labels[i]);
   }
   EXPECT_TRUE(Work(QStringLiteral("about-us.html")).contains("about of 2"));
   EXPECT_TRUE(Work(QStringLiteral("picture-gallery.html")).contains("gallery of 2"));
@@ -115,31 +142,31 @@ TEST_F(TemplatesTest, CreatesFourPagesFromTheTemplateAndStoresThem) {
   EXPECT_TRUE(Work(QStringLiteral("editpage_.html")).contains("href=\"#about-us.html\""));
 
   Site stored;
-  ASSERT_EQ(LoadSite(stored), LoadSiteResult::Loaded);
+  ASSERT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
   EXPECT_EQ(stored.SitePages(), site.SitePages());
   EXPECT_EQ(stored.SelectedTemplateIndex, 1);
 }
 
 TEST_F(TemplatesTest, TemplateWithOnlyAnIndexGivesFourCopiesOfIt) {
   InstallTemplate(8, false);
-  ASSERT_TRUE(CreateSiteFiles(site, sandbox.folders(), 8));
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 8, nullptr));
   for (const TSitePage& page : site.SitePages()) {
     const QByteArray file = Work(page.FileName + QStringLiteral(".html"));
     EXPECT_TRUE(file.contains("home of 8")) << page.FileName.toStdString();
-    EXPECT_TRUE(file.contains("<title>Window Title</title>"));
+    EXPECT_TRUE(file.contains("<title>" + page.Label_.toUtf8() + "</title>"));
     EXPECT_TRUE(file.contains("href=\"contact-us.html\">Contact Us</a>"));
   }
 }
 
 TEST_F(TemplatesTest, NewSiteNeverKeepsPagesOrAssetsOfAnEarlierSite) {
   InstallTemplate(1, true, "old style");
-  ASSERT_TRUE(CreateSiteFiles(site, sandbox.folders(), 1));
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 1, nullptr));
   sandbox.WriteWorkFile(QStringLiteral("bin/css/only-old.css"), "x");
   sandbox.WriteWorkFile(QStringLiteral("editor_.html"), "stale");
   InstallTemplate(2, false, "new style");
 
   Site fresh;
-  ASSERT_TRUE(CreateSiteFiles(fresh, sandbox.folders(), 2));
+  ASSERT_TRUE(CreateSite(fresh, sandbox.folders(), 2, nullptr));
   EXPECT_TRUE(Work(QStringLiteral("about-us.html")).contains("home of 2"));
   EXPECT_FALSE(Work(QStringLiteral("about-us.html")).contains("about of 1"));
   EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), "new style");
@@ -148,18 +175,19 @@ TEST_F(TemplatesTest, NewSiteNeverKeepsPagesOrAssetsOfAnEarlierSite) {
 }
 
 TEST_F(TemplatesTest, CreationFailsCleanlyWithoutTheTemplate) {
-  EXPECT_FALSE(CreateSiteFiles(site, sandbox.folders(), 9));
+  EXPECT_FALSE(CreateSite(site, sandbox.folders(), 9, nullptr));
   EXPECT_EQ(site.PageCount(), 0);
 }
 
-TEST_F(TemplatesTest, ApplyingATemplateKeepsEachPagesHeadValues) {
+TEST_F(TemplatesTest, ApplyingATemplateKeepsEachPagesWordsAndHeadValues) {
   InstallTemplate(1, true);
   InstallTemplate(2, true, "second style");
-  ASSERT_TRUE(CreateSiteFiles(site, sandbox.folders(), 1));
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 1, nullptr));
   // A page the new template lacks.
   TSitePage services;
   services.FileName = QStringLiteral("services");
   services.Label_ = QStringLiteral("Services");
+  services.ShowInMenu = true;
   site.AppendPage(services);
   sandbox.WriteWorkFile(QStringLiteral("services.html"),
                         Page("Old", "services body", Menu(-1)));
@@ -169,9 +197,8 @@ TEST_F(TemplatesTest, ApplyingATemplateKeepsEachPagesHeadValues) {
     site.Page(i).Keywords = QStringLiteral("Keywords %1").arg(i);
     site.Page(i).Changed = false;
   }
-  site.SelectedTemplateIndex = 1;
 
-  ASSERT_TRUE(ApplyTemplate(site, sandbox.folders(), 2));
+  ASSERT_TRUE(ApplyTemplate(site, sandbox.folders(), 2, 1, *store));
   for (int i = 0; i < site.PageCount(); ++i) {
     const TSitePage& page = site.Page(i);
     const QByteArray file = Work(page.FileName + QStringLiteral(".html"));
@@ -180,11 +207,144 @@ TEST_F(TemplatesTest, ApplyingATemplateKeepsEachPagesHeadValues) {
     EXPECT_TRUE(page.Changed);
     EXPECT_TRUE(file.contains("href=\"services.html\">Services</a>")) << page.FileName.toStdString();
   }
-  EXPECT_TRUE(Work(QStringLiteral("about-us.html")).contains("about of 2"));
+  // The new look (title of the new template's page gone, its menu) with the old words.
+  EXPECT_TRUE(Work(QStringLiteral("about-us.html")).contains("about of 1"));
+  EXPECT_FALSE(Work(QStringLiteral("about-us.html")).contains("about of 2"));
   EXPECT_TRUE(Work(QStringLiteral("services.html")).contains("services body"));
   EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), "second style");
   EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("SelectedTemplateIndex")), "1");
   EXPECT_EQ(site.OpenPageFileName, "index");
+}
+
+TEST_F(TemplatesTest, AFailedApplyLeavesTheSiteAndTheTemplateChoiceAsTheyWere) {
+  InstallTemplate(1, true);
+  InstallTemplate(2, true, QByteArray(6000, 's').constData());
+  site.SiteAccount.UnixName = QStringLiteral("mysite");
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 1, store.get()));
+  const auto files = Snapshot();
+  const Site before = site;
+  {
+    const test::FileSizeLimit full(4000);
+    EXPECT_FALSE(ApplyTemplate(site, sandbox.folders(), 2, 1, *store));
+  }
+  // A store that cannot be written fails it as well, after every file was made.
+  test::WriteBytes(sandbox.Root() + QStringLiteral("/blocker"), "a file, not a folder");
+  SettingsStore unwritable(sandbox.Root() + QStringLiteral("/blocker/store.conf"));
+  InstallTemplate(3, true);
+  EXPECT_FALSE(ApplyTemplate(site, sandbox.folders(), 3, 2, unwritable));
+
+  EXPECT_EQ(Snapshot(), files);
+  EXPECT_EQ(site.SitePages(), before.SitePages());
+  EXPECT_EQ(site.SelectedTemplateIndex, 0);
+  EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("SelectedTemplateIndex")), "0");
+  EXPECT_EQ(QDir(sandbox.folders().TempFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList({"wbx1988"}));
+}
+
+TEST_F(TemplatesTest, AFailedNewSiteLeavesTheOldSiteWhole) {
+  InstallTemplate(1, true);
+  InstallTemplate(2, true);
+  site.SiteAccount.UnixName = QStringLiteral("oldsite");
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 1, store.get()));
+  sandbox.WriteWorkFile(QStringLiteral("moxa_img1.jpg"), "the user's picture");
+  const auto files = Snapshot();
+  const QByteArray stored = test::ReadBytes(store->FileName());
+
+  Site fresh;
+  fresh.SiteAccount.UnixName = QStringLiteral("newsite");
+  SettingsStore unwritable(sandbox.Root() + QStringLiteral("/blocker/store.conf"));
+  test::WriteBytes(sandbox.Root() + QStringLiteral("/blocker"), "a file, not a folder");
+  EXPECT_FALSE(CreateSite(fresh, sandbox.folders(), 2, &unwritable));
+  {
+    const test::FileSizeLimit full(100);
+    EXPECT_FALSE(CreateSite(fresh, sandbox.folders(), 2, store.get()));
+  }
+  EXPECT_EQ(Snapshot(), files);
+  EXPECT_EQ(test::ReadBytes(store->FileName()), stored);
+  EXPECT_EQ(fresh.PageCount(), 0);
+
+  // Once it succeeds nothing of the old site is left, its pictures included.
+  ASSERT_TRUE(CreateSite(fresh, sandbox.folders(), 2, store.get()));
+  EXPECT_FALSE(sandbox.WorkFileExists(QStringLiteral("moxa_img1.jpg")));
+  Site loaded;
+  ASSERT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
+  EXPECT_EQ(loaded.SiteAccount.UnixName, "newsite");
+}
+
+TEST_F(TemplatesTest, ABinFolderThatIsALinkIsReplacedAndItsTargetKept) {
+  InstallTemplate(1, true);
+  InstallTemplate(2, true);
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 1, store.get()));
+  const QString precious = sandbox.Root() + QStringLiteral("/precious");
+  test::WriteBytes(precious + QStringLiteral("/photo.jpg"), "photo");
+  const QString bin = sandbox.folders().WorkFolder() + QStringLiteral("bin");
+  ASSERT_TRUE(QDir(bin).removeRecursively());
+  ASSERT_TRUE(QFile::link(precious, bin));
+
+  ASSERT_TRUE(ApplyTemplate(site, sandbox.folders(), 2, 1, *store));
+  EXPECT_EQ(test::ReadBytes(precious + QStringLiteral("/photo.jpg")), "photo");
+  EXPECT_FALSE(QFileInfo(bin).isSymLink());
+  EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), "body{}");
+
+  ASSERT_TRUE(QDir(bin).removeRecursively());
+  ASSERT_TRUE(QFile::link(precious, bin));
+  Site fresh;
+  ASSERT_TRUE(CreateSite(fresh, sandbox.folders(), 1, store.get()));
+  EXPECT_EQ(test::ReadBytes(precious + QStringLiteral("/photo.jpg")), "photo");
+}
+
+TEST_F(TemplatesTest, ATemplateWithoutARegionThatHoldsTextNamesThePagesFirst) {
+  InstallTemplate(1, true);
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 1, nullptr));
+  // Template 2 has no region 1 on its about page.
+  InstallTemplate(2, true);
+  QByteArray about = Page("About 2", "x", Menu(1));
+  about.replace("moxadiv1", "moxadiv2");
+  sandbox.WriteTemplateFile(2, QStringLiteral("about-us.html"), about);
+  EXPECT_EQ(PagesLosingText(site, sandbox.folders(), 2), QStringList({"About Us"}));
+  EXPECT_EQ(PagesLosingText(site, sandbox.folders(), 1), QStringList());
+}
+
+// A site with its own words in every region of every page, given each other
+// shipped look: every word is kept, or its page was named beforehand.
+TEST_F(TemplatesTest, ShippedTemplateChangesKeepEveryWord) {
+  const Folders shipped = Folders::At(test::SourceDir(), sandbox.folders().TempFolder);
+  const TemplateLibrary library = TemplateLibrary::Scan(shipped);
+  ASSERT_GT(library.Count(), 1) << "the shipped library is missing";
+  auto word = [](const TSitePage& page, int region) {
+    return "word-" + page.FileName.toUtf8() + "-" + QByteArray::number(region);
+  };
+  for (int from : library.Numbers()) {
+    for (int to : library.Numbers()) {
+      if (from == to) continue;
+      SCOPED_TRACE(testing::Message() << from << " to " << to);
+      Site made;
+      made.SiteAccount.UnixName = QStringLiteral("words");
+      ASSERT_TRUE(CreateSite(made, shipped, from, nullptr));
+      for (const TSitePage& page : made.SitePages()) {
+        QByteArray text = test::ReadBytes(shipped.PageFile(page.FileName));
+        std::map<int, QByteArray> words;
+        for (const RegionSpan& r : FindRegions(text)) words[r.Number] = "<p>" + word(page, r.Number) + "</p>";
+        PutRegionContents(text, words);
+        test::WriteBytes(shipped.PageFile(page.FileName), text);
+      }
+      const QStringList losing = PagesLosingText(made, shipped, to);
+      SettingsStore scratch(sandbox.Root() + QStringLiteral("/scratch.conf"));
+      ASSERT_TRUE(ApplyTemplate(made, shipped, to, 0, scratch));
+      for (const TSitePage& page : made.SitePages()) {
+        const QByteArray text = test::ReadBytes(shipped.PageFile(page.FileName));
+        for (int region = 1; region <= 5; ++region) {
+          const QByteArray expected = word(page, region);
+          if (text.contains(expected) || losing.contains(page.Label_)) continue;
+          // The word was never there: the first look had no such region.
+          EXPECT_FALSE(test::ReadBytes(shipped.TemplateFolder(from) + page.FileName +
+                                       QStringLiteral(".html"))
+                           .contains("<div id=\"moxadiv" + QByteArray::number(region) + "\">"))
+              << expected.toStdString() << " lost";
+        }
+      }
+    }
+  }
 }
 
 TEST_F(TemplatesTest, ShippedLibraryMakesWorkingSites) {
@@ -194,7 +354,7 @@ TEST_F(TemplatesTest, ShippedLibraryMakesWorkingSites) {
   for (int number : library.Numbers()) {
     SCOPED_TRACE(number);
     Site made;
-    ASSERT_TRUE(CreateSiteFiles(made, shipped, number));
+    ASSERT_TRUE(CreateSite(made, shipped, number, nullptr));
     for (const TSitePage& page : made.SitePages()) {
       const QByteArray file = test::ReadBytes(shipped.PageFile(page.FileName));
       for (const TSitePage& linked : made.SitePages()) {

@@ -5,6 +5,7 @@
 #include "pages/FileNameRules.h"
 #include "pages/MenuRebuild.h"
 #include "site/Folders.h"
+#include "site/PageNames.h"
 #include "templates/SiteCreation.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ int RunCreateSite(const QStringList& args) {
     return 2;
   }
   Site site;
-  if (!CreateSiteFiles(site, *folders, number)) {
+  if (!CreateSite(site, *folders, number, nullptr)) {
     PrintError(QStringLiteral("moxa-tool: the site could not be created from template %1").arg(number));
     return 1;
   }
@@ -59,10 +60,19 @@ int RunRebuildMenus(const QStringList& args) {
   }
   Site site;
   for (const QString& entry : pages.split(QLatin1Char(','))) {
-    const qsizetype colon = entry.indexOf(QLatin1Char(':'));
+    // file:Label or file:Label:hidden (a page left out of the menus).
+    const QStringList parts = entry.split(QLatin1Char(':'));
     TSitePage page;
-    page.FileName = colon < 0 ? entry : entry.left(colon);
-    page.Label_ = colon < 0 ? entry : entry.mid(colon + 1);
+    page.FileName = parts.at(0);
+    page.Label_ = parts.size() > 1 ? parts.at(1) : parts.at(0);
+    page.ShowInMenu = !(parts.size() > 2 && parts.at(2) == QLatin1String("hidden"));
+    page.IsHomePage = site.PageCount() == 0;
+    // The names become paths: nothing but a plain page name is taken.
+    if (!IsUsablePageFileName(page.FileName) || parts.size() > 3 ||
+        site.IndexOfFileName(page.FileName) >= 0) {
+      PrintError(QStringLiteral("moxa-tool: \"%1\" is not a usable page file name").arg(page.FileName));
+      return 2;
+    }
     if (!site.AppendPage(page)) break;
   }
   if (!RebuildMenus(site, *folders, number)) {
@@ -94,7 +104,7 @@ MOXA_TOOL_COMMAND("create-site",
                   "create-site --data DIR --work DIR --template N   makes a four-page site",
                   moxa::tool::RunCreateSite);
 MOXA_TOOL_COMMAND("rebuild-menus",
-                  "rebuild-menus --data DIR --work DIR --template N --pages \"file:Label,...\"",
+                  "rebuild-menus --data DIR --work DIR --template N --pages \"file:Label[:hidden],...\"",
                   moxa::tool::RunRebuildMenus);
 MOXA_TOOL_COMMAND("sanitize-file-name",
                   "sanitize-file-name TEXT [LABEL]   prints the cleaned file name or the message",

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QTemporaryFile;
+
+namespace moxa {
+
+// Several file changes made as one: every new content is first written whole
+// to a temporary file beside its target (`Prepare`); only when all of them
+// are on disk are they renamed into place and the removals done (`Apply`).
+// A failure while preparing changes nothing. Dropping a prepared batch
+// without applying it removes its temporary files.
+class FileBatch {
+ public:
+  FileBatch();
+  ~FileBatch();
+  FileBatch(const FileBatch&) = delete;
+  FileBatch& operator=(const FileBatch&) = delete;
+
+  // Stages `bytes` for `path`, replacing an earlier staged content of it.
+  void Write(const QString& path, const QByteArray& bytes);
+  // Removes `path` when the batch is applied (after every write).
+  void Remove(const QString& path);
+  // The content staged for `path`, or nullptr.
+  const QByteArray* Staged(const QString& path) const;
+  bool IsEmpty() const { return writes_.empty() && removals_.isEmpty(); }
+
+  [[nodiscard]] bool Prepare();
+  [[nodiscard]] bool Apply();
+  // Prepare and Apply.
+  [[nodiscard]] bool Commit();
+
+ private:
+  struct PendingWrite {
+    QString path;
+    QByteArray bytes;
+    std::unique_ptr<QTemporaryFile> temporary;
+  };
+  std::vector<PendingWrite> writes_;
+  QStringList removals_;
+  bool prepared_ = false;
+};
+
+}  // namespace moxa

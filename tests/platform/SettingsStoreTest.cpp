@@ -1,0 +1,121 @@
+#include "platform/IniText.h"
+#include "platform/SettingsStore.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+// Values that need care in the settings file: quotes, escapes, list and
+// comment characters, a leading "@", control characters (with a hex digit
+// after one), characters outside ASCII.
+const QString kAwkwardValues[] = {
+    QString(),
+    QStringLiteral("plain"),
+    QStringLiteral(" leading and trailing "),
+    QStringLiteral("a,b;c=d#e[f]"),
+    QStringLiteral("q\"uote and back\\slash"),
+    QStringLiteral("@at"),
+    QStringLiteral("@@two"),
+    QStringLiteral("@Invalid()"),
+    QStringLiteral("tab\there\nnew line"),
+    QString(QChar(0)) + QStringLiteral("nul"),
+    QString(QChar(1)) + QStringLiteral("abc"),
+    QStringLiteral("Über ✓ 😀"),
+    QStringLiteral("\\x41 %41"),
+    QStringLiteral("true"),
+};
+
+TEST(IniTextTest, EveryValueReadsBackUnchangedThroughThePlatformReader) {
+  QTemporaryDir dir;
+  std::map<QString, QString> values;
+  int n = 0;
+  for (const QString& value : kAwkwardValues) values[QStringLiteral("Value_%1").arg(n++)] = value;
+  values[QStringLiteral("Page_Label_0")] = QStringLiteral("Home");
+  values[QStringLiteral("odd key é%")] = QStringLiteral("k");
+  const QString path = dir.filePath(QStringLiteral("s.conf"));
+  test::WriteBytes(path, EncodeIniSettings(values));
+
+  const QSettings read(path, QSettings::IniFormat);
+  ASSERT_EQ(read.status(), QSettings::NoError);
+  EXPECT_EQ(read.allKeys().size(), static_cast<qsizetype>(values.size()));
+  for (const auto& [key, value] : values) {
+    const QVariant stored = read.value(key);
+    EXPECT_EQ(stored.typeId(), QMetaType::QString) << key.toStdString();
+    EXPECT_EQ(stored.toString(), value) << key.toStdString();
+  }
+}
+
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  QString Path() const { return dir_.filePath(QStringLiteral("store.conf")); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(SettingsStoreTest, CommittedValuesAreThereForTheNextOpening) {
+  {
+    SettingsStore store(Path());
+    for (const QString& value : kAwkwardValues) store.WriteSetting(QStringLiteral("K") + value.toUtf8().toHex(), value);
+    store.WriteSetting(QStringLiteral("Gone"), QStringLiteral("x"));
+    store.RemoveSetting(QStringLiteral("Gone"));
+    ASSERT_TRUE(store.Commit());
+  }
+  const SettingsStore reopened(Path());
+  EXPECT_TRUE(reopened.Readable());
+  EXPECT_FALSE(reopened.Contains(QStringLiteral("Gone")));
+  for (const QString& value : kAwkwardValues) {
+    EXPECT_EQ(reopened.ReadSetting(QStringLiteral("K") + value.toUtf8().toHex()), value);
+  }
+}
+
+TEST_F(SettingsStoreTest, AFullDiskLeavesTheStoreOnDiskAndInMemoryAsItWas) {
+  SettingsStore store(Path());
+  for (int i = 0; i < 50; ++i) store.WriteSetting(QStringLiteral("Old_%1").arg(i), QStringLiteral("value %1").arg(i));
+  ASSERT_TRUE(store.Commit());
+  const QByteArray before = test::ReadBytes(Path());
+
+  store.WriteSetting(QStringLiteral("New"), QString(5000, QLatin1Char('n')));
+  store.WriteSetting(QStringLiteral("Old_1"), QStringLiteral("changed"));
+  {
+    const test::FileSizeLimit full(before.size() / 2);
+    EXPECT_FALSE(store.Commit());
+  }
+  EXPECT_EQ(test::ReadBytes(Path()), before);
+  // The failed change is gone from memory too: a later save must not carry it.
+  EXPECT_FALSE(store.Contains(QStringLiteral("New")));
+  EXPECT_EQ(store.ReadSetting(QStringLiteral("Old_1")), "value 1");
+  store.WriteSetting(QStringLiteral("Later"), QStringLiteral("l"));
+  ASSERT_TRUE(store.Commit());
+  const SettingsStore reopened(Path());
+  EXPECT_FALSE(reopened.Contains(QStringLiteral("New")));
+  EXPECT_EQ(reopened.ReadSetting(QStringLiteral("Old_49")), "value 49");
+}
+
+TEST_F(SettingsStoreTest, AStoreThatCannotBeReadIsSaidSoAndNeverOverwritten) {
+  // A folder where the file should be: unreadable even for the superuser.
+  ASSERT_TRUE(QDir().mkpath(Path()));
+  SettingsStore store(Path());
+  EXPECT_FALSE(store.Readable());
+  EXPECT_EQ(store.ReadSetting(QStringLiteral("UnixName")), "");
+  store.WriteSetting(QStringLiteral("UnixName"), QStringLiteral("newsite"));
+  EXPECT_FALSE(store.Commit());
+  EXPECT_TRUE(QFileInfo(Path()).isDir());
+}
+
+TEST_F(SettingsStoreTest, AnUnwritableFolderFailsTheCommit) {
+  const QString path = dir_.filePath(QStringLiteral("file/store.conf"));
+  test::WriteBytes(dir_.filePath(QStringLiteral("file")), "a file, not a folder");
+  SettingsStore store(path);
+  store.WriteSetting(QStringLiteral("A"), QStringLiteral("1"));
+  EXPECT_FALSE(store.Commit());
+  EXPECT_FALSE(store.Contains(QStringLiteral("A")));
+}
+
+}  // namespace
+}  // namespace moxa
