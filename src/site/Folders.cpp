@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace moxa {
@@ -23,7 +24,15 @@ QString Folders::PreviewPageFile(const QString& fileName) const {
 }
 
 Folders Folders::ForApplication() {
-  return At(QCoreApplication::applicationDirPath(), GetTempFolder());
+  Folders folders = At(QCoreApplication::applicationDirPath(), GetTempFolder());
+  // The data folder sits beside the program in the build and in a portable
+  // copy; an installed program (PREFIX/bin) finds it under PREFIX/share.
+  if (!QFileInfo(folders.DataFolder()).isDir()) {
+    const QString installed = QDir::cleanPath(folders.ProgramFolder +
+                                              QStringLiteral("../share/moxa-website-builder/data"));
+    if (QFileInfo(installed).isDir()) folders.DataFolderOverride = WithTrailingSlash(installed);
+  }
+  return folders;
 }
 
 Folders Folders::At(const QString& programFolder, const QString& tempFolder) {

@@ -1,7 +1,9 @@
 // The shipped template library keeps the contract the program relies on:
 // files, screenshot format, title and meta tags, region markers, menu markup
-// and self-contained assets. One parameterised suite checks each template;
-// the library-wide tests check what the templates must cover together.
+// and self-contained assets. One parameterised suite checks each template
+// (the index-only fixture template included, so that what the tests build
+// from it is a real template); the library-wide tests check what the
+// shipped templates must cover together.
 #include "site/TextFiles.h"
 #include "support/TestSupport.h"
 
@@ -15,6 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -57,16 +62,43 @@ const SecondMenuType kSecondTypes[] = {
 
 QString TemplatesFolder() { return moxa::test::SourceDir() + QStringLiteral("/data/templates/"); }
 
-QString TemplateFolder(int number) { return TemplatesFolder() + QString::number(number) + QLatin1Char('/'); }
+// A library of one template that ships only index.html: every page of a site
+// made from it starts as a copy of its home page.
+QString IndexOnlyTemplatesFolder() {
+  return moxa::test::FixturesDir() + QStringLiteral("/index-only-library/templates/");
+}
+
+QString TemplateFolder(const QString& templates, int number) {
+  return templates + QString::number(number) + QLatin1Char('/');
+}
+
+QString TemplateFolder(int number) { return TemplateFolder(TemplatesFolder(), number); }
 
 // Template numbers listed the way the gallery lists them: index.html present.
-QList<int> ListedTemplates() {
+QList<int> ListedTemplates(const QString& templates = TemplatesFolder()) {
   QList<int> numbers;
   for (int number = 1; number <= kHighestProbedNumber; ++number) {
-    if (QFileInfo::exists(TemplateFolder(number) + QStringLiteral("index.html"))) numbers.append(number);
+    if (QFileInfo::exists(TemplateFolder(templates, number) + QStringLiteral("index.html"))) numbers.append(number);
   }
   return numbers;
 }
+
+// One template of a library, as a test parameter.
+struct TemplateRef {
+  QString templates;  // the library's templates/ folder
+  int number = 0;
+  std::string library;  // names the library in messages and test names
+
+  QString Folder() const { return TemplateFolder(templates, number); }
+};
+
+std::vector<TemplateRef> TemplatesOf(const QString& templates, const std::string& library) {
+  std::vector<TemplateRef> refs;
+  for (int number : ListedTemplates(templates)) refs.push_back({templates, number, library});
+  return refs;
+}
+
+std::vector<TemplateRef> ShippedTemplates() { return TemplatesOf(TemplatesFolder(), "Shipped"); }
 
 QByteArray AsciiLower(QByteArray text) {
   for (char& c : text) {
@@ -94,18 +126,18 @@ std::optional<SecondMenuType> SecondMenuOf(const QByteArray& page) {
   return std::nullopt;
 }
 
-QStringList PagesOf(int number) {
+QStringList PagesOf(const QString& templateFolder) {
   QStringList pages = {QStringLiteral("index.html"), QStringLiteral("template_preview.html")};
   for (const char* page : kDefaultPages) {
-    if (QFileInfo::exists(TemplateFolder(number) + QLatin1String(page))) pages.append(QLatin1String(page));
+    if (QFileInfo::exists(templateFolder + QLatin1String(page))) pages.append(QLatin1String(page));
   }
   return pages;
 }
 
 // Every html and css file of the template, bin/ included.
-QStringList WebFilesOf(int number) {
+QStringList WebFilesOf(const QString& templateFolder) {
   QStringList files;
-  QDir folder(TemplateFolder(number));
+  QDir folder(templateFolder);
   for (const QString& page : folder.entryList({QStringLiteral("*.html")}, QDir::Files)) files.append(folder.filePath(page));
   const QString bin = folder.filePath(QStringLiteral("bin"));
   QStringList pending = {bin};
@@ -124,6 +156,14 @@ std::string Where(int number, const QString& file) {
 }
 
 std::string Where(int number, const char* file) { return Where(number, QLatin1String(file)); }
+
+std::string Where(const TemplateRef& ref, const QString& file) {
+  return ref.library + " " + Where(ref.number, file);
+}
+
+std::string Where(const TemplateRef& ref, const char* file) { return Where(ref, QLatin1String(file)); }
+
+void PrintTo(const TemplateRef& ref, std::ostream* os) { *os << ref.library << " template " << ref.number; }
 
 // What a PNG file declares in its header.
 struct PngHeader {
@@ -160,33 +200,39 @@ PngHeader ReadPngHeader(const QString& path) {
 
 // --- Each template -----------------------------------------------------------
 
-class TemplateContract : public ::testing::TestWithParam<int> {
+class TemplateContract : public ::testing::TestWithParam<TemplateRef> {
  protected:
-  int Number() const { return GetParam(); }
-  QString Folder() const { return TemplateFolder(Number()); }
+  const TemplateRef& Ref() const { return GetParam(); }
+  QString Folder() const { return Ref().Folder(); }
+  std::string Where(const QString& file) const { return ::Where(Ref(), file); }
+  std::string Where(const char* file) const { return ::Where(Ref(), file); }
+  std::string Name() const { return Ref().library + " template " + std::to_string(Ref().number); }
 };
+
+// What only the shipped templates promise, beyond the contract of any template.
+class ShippedTemplate : public TemplateContract {};
 
 TEST_P(TemplateContract, HasTheRequiredFiles) {
   for (const char* file : {"index.html", "template_preview.html", "ss.png"}) {
-    EXPECT_TRUE(QFileInfo(Folder() + QLatin1String(file)).isFile()) << Where(Number(), file) << ": missing";
+    EXPECT_TRUE(QFileInfo(Folder() + QLatin1String(file)).isFile()) << Where(file) << ": missing";
   }
-  EXPECT_TRUE(QFileInfo(Folder() + QStringLiteral("bin")).isDir()) << "template " << Number() << ": bin/ missing";
+  EXPECT_TRUE(QFileInfo(Folder() + QStringLiteral("bin")).isDir()) << Name() << ": bin/ missing";
 }
 
 TEST_P(TemplateContract, ScreenshotIsA24BitThumbnail) {
   const PngHeader png = ReadPngHeader(Folder() + QStringLiteral("ss.png"));
-  ASSERT_TRUE(png.valid) << Where(Number(), "ss.png") << ": not a PNG file";
-  EXPECT_EQ(png.width, quint32(kThumbnailWidth)) << Where(Number(), "ss.png") << ": width";
-  EXPECT_EQ(png.height, quint32(kThumbnailHeight)) << Where(Number(), "ss.png") << ": height";
-  EXPECT_EQ(png.colorType, 2) << Where(Number(), "ss.png") << ": must be RGB without alpha (PNG colour type 2)";
-  EXPECT_EQ(png.bitDepth, 8) << Where(Number(), "ss.png") << ": must have 8 bits per channel";
-  EXPECT_FALSE(png.hasTransparencyChunk) << Where(Number(), "ss.png") << ": carries a transparency chunk";
+  ASSERT_TRUE(png.valid) << Where("ss.png") << ": not a PNG file";
+  EXPECT_EQ(png.width, quint32(kThumbnailWidth)) << Where("ss.png") << ": width";
+  EXPECT_EQ(png.height, quint32(kThumbnailHeight)) << Where("ss.png") << ": height";
+  EXPECT_EQ(png.colorType, 2) << Where("ss.png") << ": must be RGB without alpha (PNG colour type 2)";
+  EXPECT_EQ(png.bitDepth, 8) << Where("ss.png") << ": must have 8 bits per channel";
+  EXPECT_FALSE(png.hasTransparencyChunk) << Where("ss.png") << ": carries a transparency chunk";
 }
 
 TEST_P(TemplateContract, EveryPageHasTitleAndMetaTags) {
-  for (const QString& page : PagesOf(Number())) {
+  for (const QString& page : PagesOf(Folder())) {
     const QByteArray html = Read(Folder() + page);
-    const std::string where = Where(Number(), page);
+    const std::string where = Where(page);
     EXPECT_TRUE(html.contains("<title>")) << where << ": no <title>";
     EXPECT_TRUE(html.contains("</title")) << where << ": no </title>";
     EXPECT_LT(html.indexOf("<title>"), html.indexOf("</title")) << where << ": </title> before <title>";
@@ -201,9 +247,9 @@ TEST_P(TemplateContract, RegionMarkersArePairedAndNumberedOneToFive) {
   static const QByteArray startPrefix("<div id=\"moxadiv");
   static const QByteArray endMarker("</div><!-- moxadiv");
   static const QRegularExpression exactStart(QStringLiteral("^<div id=\"moxadiv([1-5])\">"));
-  for (const QString& page : PagesOf(Number())) {
+  for (const QString& page : PagesOf(Folder())) {
     const QByteArray html = Read(Folder() + page);
-    const std::string where = Where(Number(), page);
+    const std::string where = Where(page);
     QSet<int> numbers;
     int regions = 0;
     for (qsizetype at = html.indexOf(startPrefix); at >= 0; at = html.indexOf(startPrefix, at + 1)) {
@@ -230,12 +276,12 @@ TEST_P(TemplateContract, RegionMarkersArePairedAndNumberedOneToFive) {
 
 TEST_P(TemplateContract, MainMenuIsRecognisedAndDelimited) {
   const std::optional<MenuForm> form = RecogniseMainForm(Read(Folder() + QStringLiteral("index.html")));
-  ASSERT_TRUE(form) << Where(Number(), "index.html") << ": no main-menu form recognised (no home item end marker)";
+  ASSERT_TRUE(form) << Where("index.html") << ": no main-menu form recognised (no home item end marker)";
   for (const char* page : kMenuSourcePages) {
     const QString path = Folder() + QLatin1String(page);
     if (!QFileInfo::exists(path)) continue;
     const QByteArray html = Read(path);
-    const std::string where = Where(Number(), page) + " (" + form->name + " menu)";
+    const std::string where = Where(page) + " (" + form->name + " menu)";
     const qsizetype marker = html.indexOf("sys_navigation");
     ASSERT_GE(marker, 0) << where << ": no sys_navigation marker";
     // The menu is emptied from the first opening tag to the first list end after
@@ -255,12 +301,15 @@ TEST_P(TemplateContract, MainMenuIsRecognisedAndDelimited) {
 
 // Items are copied from the page where they have the state they need: home is
 // current in index.html, about us in about-us.html, contact us in
-// contact-us.html, and picture gallery is current in none of them.
-TEST_P(TemplateContract, CurrentPageItemIsHighlighted) {
+// contact-us.html, and picture gallery is current in none of them. Every
+// shipped template has all of them, so every page of a new site shows its
+// own item as the current one.
+TEST_P(ShippedTemplate, CurrentPageItemIsHighlighted) {
   const std::optional<MenuForm> form = RecogniseMainForm(Read(Folder() + QStringLiteral("index.html")));
-  ASSERT_TRUE(form) << Where(Number(), "index.html") << ": no main-menu form recognised";
+  ASSERT_TRUE(form) << Where("index.html") << ": no main-menu form recognised";
   for (const char* page : kDefaultPages) {
-    if (!QFileInfo::exists(Folder() + QLatin1String(page))) GTEST_SKIP() << "template with only index.html";
+    ASSERT_TRUE(QFileInfo(Folder() + QLatin1String(page)).isFile())
+        << Where(page) << ": missing; without it that page of a new site is a copy of index.html";
   }
   // The item markup as the rebuild copies it: from the opening tag through the end marker.
   auto item = [&](const char* page, const char* label) {
@@ -278,24 +327,24 @@ TEST_P(TemplateContract, CurrentPageItemIsHighlighted) {
   const QByteArray aboutOther = item("index.html", "about us");
   const QByteArray contactCurrent = item("contact-us.html", "contact us");
   const QByteArray contactOther = item("index.html", "contact us");
-  EXPECT_NE(homeCurrent, homeOther) << "template " << Number() << ": home is not highlighted in index.html";
-  EXPECT_NE(aboutCurrent, aboutOther) << "template " << Number() << ": about us is not highlighted in about-us.html";
-  EXPECT_NE(contactCurrent, contactOther) << "template " << Number() << ": contact us is not highlighted in contact-us.html";
-  EXPECT_EQ(homeOther, item("contact-us.html", "home")) << "template " << Number()
+  EXPECT_NE(homeCurrent, homeOther) << Name() << ": home is not highlighted in index.html";
+  EXPECT_NE(aboutCurrent, aboutOther) << Name() << ": about us is not highlighted in about-us.html";
+  EXPECT_NE(contactCurrent, contactOther) << Name() << ": contact us is not highlighted in contact-us.html";
+  EXPECT_EQ(homeOther, item("contact-us.html", "home")) << Name()
                                                          << ": home looks current in about-us.html or contact-us.html";
   const QByteArray gallery = item("index.html", "picture gallery");
   EXPECT_EQ(gallery, item("about-us.html", "picture gallery"))
-      << "template " << Number() << ": picture gallery must look the same (not current) in index.html and about-us.html";
+      << Name() << ": picture gallery must look the same (not current) in index.html and about-us.html";
   EXPECT_EQ(gallery, item("contact-us.html", "picture gallery"))
-      << "template " << Number() << ": picture gallery must look the same (not current) in index.html and contact-us.html";
+      << Name() << ": picture gallery must look the same (not current) in index.html and contact-us.html";
 }
 
 TEST_P(TemplateContract, SecondMenusAreOfAKnownType) {
-  for (const QString& page : PagesOf(Number())) {
+  for (const QString& page : PagesOf(Folder())) {
     const QByteArray html = Read(Folder() + page);
     const qsizetype marker = html.indexOf("<!-- 2nd Menu Type");
     if (marker < 0) continue;
-    const std::string where = Where(Number(), page);
+    const std::string where = Where(page);
     const std::optional<SecondMenuType> type = SecondMenuOf(html);
     ASSERT_TRUE(type) << where << ": second-menu comment of no known type: "
                       << html.mid(marker, 30).toStdString();
@@ -314,10 +363,10 @@ TEST_P(TemplateContract, NoResourceFromTheNetwork) {
   static const QRegularExpression remote(
       QStringLiteral(R"((?:\b(?:src|href|srcset|action|poster|data|background)\s*=\s*["']?\s*|url\(\s*["']?\s*|@import\s+["']?\s*)(?:https?:)?//)"),
       QRegularExpression::CaseInsensitiveOption);
-  for (const QString& file : WebFilesOf(Number())) {
+  for (const QString& file : WebFilesOf(Folder())) {
     const QString text = QString::fromUtf8(moxa::test::ReadBytes(file));
     const QRegularExpressionMatch match = remote.match(text);
-    EXPECT_FALSE(match.hasMatch()) << Where(Number(), file) << ": network address in "
+    EXPECT_FALSE(match.hasMatch()) << Where(file) << ": network address in "
                                    << text.mid(match.capturedStart(), 60).toStdString();
   }
 }
@@ -326,7 +375,7 @@ TEST_P(TemplateContract, RelativeLinksResolve) {
   static const QRegularExpression attribute(QStringLiteral(R"(\b(?:src|href)\s*=\s*"(bin/[^"#?]*))"),
                                             QRegularExpression::CaseInsensitiveOption);
   static const QRegularExpression cssUrl(QStringLiteral(R"(url\(\s*["']?([^"')]+))"));
-  for (const QString& file : WebFilesOf(Number())) {
+  for (const QString& file : WebFilesOf(Folder())) {
     const QString text = QString::fromUtf8(moxa::test::ReadBytes(file));
     const bool isCss = file.endsWith(QLatin1String(".css"));
     const QDir base = isCss ? QFileInfo(file).dir() : QDir(Folder());
@@ -335,16 +384,22 @@ TEST_P(TemplateContract, RelativeLinksResolve) {
       const QString link = matches.next().captured(1).trimmed();
       // Addresses with a scheme are the network check's business.
       if (link.contains(QLatin1Char(':')) || link.startsWith(QLatin1Char('#'))) continue;
-      EXPECT_TRUE(QFileInfo::exists(base.filePath(link))) << Where(Number(), file) << ": link to a missing file "
+      EXPECT_TRUE(QFileInfo::exists(base.filePath(link))) << Where(file) << ": link to a missing file "
                                                            << link.toStdString();
     }
   }
 }
 
-std::string TemplateName(const ::testing::TestParamInfo<int>& info) { return "Template" + std::to_string(info.param); }
+std::string TemplateName(const ::testing::TestParamInfo<TemplateRef>& info) {
+  return info.param.library + "Template" + std::to_string(info.param.number);
+}
 
-INSTANTIATE_TEST_SUITE_P(Library, TemplateContract, ::testing::ValuesIn(ListedTemplates()), TemplateName);
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(TemplateContract);
+INSTANTIATE_TEST_SUITE_P(Library, TemplateContract, ::testing::ValuesIn(ShippedTemplates()), TemplateName);
+INSTANTIATE_TEST_SUITE_P(Fixture, TemplateContract,
+                         ::testing::ValuesIn(TemplatesOf(IndexOnlyTemplatesFolder(), "IndexOnly")), TemplateName);
+INSTANTIATE_TEST_SUITE_P(Library, ShippedTemplate, ::testing::ValuesIn(ShippedTemplates()), TemplateName);
+// An empty library instantiates nothing; the library tests below fail for it.
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ShippedTemplate);
 
 // --- The library as a whole --------------------------------------------------
 
@@ -367,17 +422,13 @@ TEST(TemplateLibrary, ScreenshotsAllHaveOneSize) {
   }
 }
 
-TEST(TemplateLibrary, MostTemplatesShipAllFourPagesAndOneOnlyItsHomePage) {
-  int complete = 0;
-  int homeOnly = 0;
-  for (int number : ListedTemplates()) {
-    int present = 0;
-    for (const char* page : kDefaultPages) present += QFileInfo::exists(TemplateFolder(number) + QLatin1String(page)) ? 1 : 0;
-    complete += present == 3 ? 1 : 0;
-    homeOnly += present == 0 ? 1 : 0;
+// The fallback to index.html for missing pages is tested on this fixture,
+// so it must stay a template of the home page alone.
+TEST(TemplateLibrary, IndexOnlyFixtureShipsOnlyItsHomePage) {
+  ASSERT_EQ(ListedTemplates(IndexOnlyTemplatesFolder()), QList<int>{1});
+  for (const char* page : kDefaultPages) {
+    EXPECT_FALSE(QFileInfo::exists(TemplateFolder(IndexOnlyTemplatesFolder(), 1) + QLatin1String(page))) << page;
   }
-  EXPECT_GE(complete, 7) << "at least 7 templates need about-us.html, picture-gallery.html and contact-us.html";
-  EXPECT_GE(homeOnly, 1) << "at least one template ships only index.html";
 }
 
 TEST(TemplateLibrary, UsesAllFourMainMenuForms) {
@@ -395,7 +446,7 @@ TEST(TemplateLibrary, UsesAllFourMainMenuForms) {
 TEST(TemplateLibrary, UsesAllFourSecondMenuTypes) {
   QSet<QString> used;
   for (int number : ListedTemplates()) {
-    for (const QString& page : PagesOf(number)) {
+    for (const QString& page : PagesOf(TemplateFolder(number))) {
       if (const auto type = SecondMenuOf(Read(TemplateFolder(number) + page))) used.insert(QLatin1String(type->name));
     }
   }

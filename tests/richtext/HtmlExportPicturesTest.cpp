@@ -8,11 +8,18 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <optional>
+
+#include <sys/resource.h>
 
 namespace moxa::rt {
 namespace {
@@ -180,26 +187,83 @@ TEST_F(HtmlExportPicturesTest, PageBackgroundIsAPictureFileToo) {
   EXPECT_EQ(ReadBytes(Path(QStringLiteral("moxa_img1.jpg"))), document.BackgroundPicture.Data);
 }
 
-TEST_F(HtmlExportPicturesTest, ReadOnlyFolderGivesFalseAndWritesNothing) {
-  const QString folder = Path(QStringLiteral("locked"));
-  ASSERT_TRUE(QDir().mkpath(folder));
-  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  QFile probe(folder + QStringLiteral("/probe"));
-  if (probe.open(QIODevice::WriteOnly)) {
-    probe.remove();
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
-    GTEST_SKIP() << "this user writes into read-only folders";
+// Lowers the size any file of this process may grow to, as a full disk
+// would, for root too. The signal the kernel sends past the limit is
+// ignored, so the write fails with an error instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ok_ = previous_ != SIG_ERR && getrlimit(RLIMIT_FSIZE, &saved_) == 0;
+    rlimit lowered = saved_;
+    lowered.rlim_cur = bytes;
+    ok_ = ok_ && setrlimit(RLIMIT_FSIZE, &lowered) == 0;
   }
-  TRtSaveHTMLParams params;
-  params.ImagesPrefix = QStringLiteral("moxa_img");
-  const bool saved = SaveHTML(folder + QStringLiteral("/out.html"),
-                              Items().P().Pic(Jpeg(qRgb(9, 9, 9))).Doc(), TRtStyle(), params);
-  const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                    QFileDevice::ExeOwner);
-  EXPECT_FALSE(saved);
-  EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    if (previous_ != SIG_ERR) std::signal(SIGXFSZ, previous_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  void (*previous_)(int);
+  rlimit saved_{};
+  bool ok_ = false;
+};
+
+// Every entry below `root`, a file with its bytes (hidden ones included).
+QStringList Snapshot(const QString& root) {
+  QStringList entries;
+  QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QFileInfo entry(it.next());
+    const QString name = QDir(root).relativeFilePath(entry.filePath());
+    const QByteArray bytes = entry.isDir() ? QByteArray() : ReadBytes(entry.filePath());
+    entries << (entry.isDir() ? name + QStringLiteral("/")
+                              : name + QStringLiteral(": ") + QString::fromLatin1(bytes.toHex()));
+  }
+  entries.sort();
+  return entries;
+}
+
+// The target folder takes no file, in ways that hold for root as well (root
+// writes into read-only folders): the export fails and leaves every file as
+// it was, no temporary file and no picture behind.
+TEST_F(HtmlExportPicturesTest, FolderThatTakesNoFilesGivesFalseAndWritesNothing) {
+  const struct {
+    const char* name;
+    bool folderIsAFile;  // the folder's path names a regular file
+    bool diskFull;       // no file may grow past a few bytes
+  } cases[] = {
+      {"the folder is a regular file", true, false},
+      {"the disk is full", false, true},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString root = Path(QStringLiteral("case%1").arg(++n));
+    const QString folder = root + QStringLiteral("/site");
+    if (c.folderIsAFile) {
+      WriteBytes(folder, "not a folder");
+    } else {
+      WriteBytes(folder + QStringLiteral("/out.html"), "previous");
+    }
+    const QStringList before = Snapshot(root);
+    TRtSaveHTMLParams params;
+    params.ImagesPrefix = QStringLiteral("moxa_img");
+    const TRtDocument document =
+        Items().P().Pic(Jpeg(qRgb(9, 9, 9))).Pic(Jpeg(qRgb(8, 8, 8))).Doc();
+    std::optional<FileSizeLimit> limit;
+    if (c.diskFull) {
+      ASSERT_TRUE(limit.emplace(16).ok());
+    }
+    const bool saved = SaveHTML(folder + QStringLiteral("/out.html"), document, TRtStyle(), params);
+    limit.reset();
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Snapshot(root), before);
+  }
 }
 
 TEST_F(HtmlExportPicturesTest, FailureAtTheLastStepTakesThePicturesBack) {
