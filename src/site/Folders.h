@@ -14,7 +14,8 @@ struct Folders {
   QString ProgramFolder;  // P: the folder of the executable
   QString TempFolder;     // T: the per-user folder that holds the working folder
 
-  // Set only by developer tools that work on folders of any name.
+  // Set by developer tools that work on folders of any name, and where the
+  // data folder is installed apart from the program.
   QString DataFolderOverride;
   QString WorkFolderOverride;
 

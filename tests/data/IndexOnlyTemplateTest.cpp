@@ -24,13 +24,13 @@ TEST(IndexOnlyTemplateTest, EveryPageOfANewSiteIsACopyOfTheHomePage) {
   ASSERT_EQ(TemplateLibrary::Scan(folders).Numbers(), std::vector<int>{1});
 
   Site site;
-  ASSERT_TRUE(CreateSiteFiles(site, folders, 1));
+  ASSERT_TRUE(CreateSite(site, folders, 1, nullptr));
   ASSERT_EQ(site.PageCount(), 4);
   for (const TSitePage& page : site.SitePages()) {
     SCOPED_TRACE(page.FileName.toStdString());
     const QByteArray file = test::ReadBytes(folders.PageFile(page.FileName));
     EXPECT_TRUE(file.contains("<h1>Fresh every morning</h1>")) << "not the home page's content";
-    EXPECT_TRUE(file.contains("<title>Window Title</title>"));
+    EXPECT_TRUE(file.contains("<title>" + page.Label_.toUtf8() + "</title>"));
     for (const TSitePage& linked : site.SitePages()) {
       EXPECT_TRUE(file.contains("<a href=\"" + linked.FileName.toUtf8() + ".html\">" + linked.Label_.toUtf8() + "</a>"))
           << "no menu item for " << linked.FileName.toStdString();
