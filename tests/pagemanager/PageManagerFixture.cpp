@@ -1,7 +1,7 @@
 #include "PageManagerFixture.h"
 
-#include "app/GalleryScreen.h"
-#include "app/StartScreen.h"
+#include "app/gallery/GalleryScreen.h"
+#include "app/start/StartScreen.h"
 #include "platform/SettingsStore.h"
 #include "site/SiteStore.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "app/shell/MainWindow.h"
 #include "support/TestSupport.h"
 
 #include <QStringList>
