@@ -85,7 +85,7 @@ void EditorScreen::ShowSaving(bool saving) {
     savedMovie_->start();
     savedMarker_->show();
   } else {
-    save_->showNormal();
+    save_->showNormalPicture();
     savedMovie_->stop();
     savedMarker_->hide();
   }

@@ -153,7 +153,7 @@ void MainWindow::SelectTab(int n) {
   // The Page Manager's rows go when it is left (and are made again when it is shown).
   if (activeTab_ == 4) pageManager_->FreePageRows();
   editorController_->AskToSaveChanges(screen_ == Screen::Editor);
-  if (activeTab_ >= 1 && activeTab_ <= 5) tab(activeTab_)->showNormal();
+  if (activeTab_ >= 1 && activeTab_ <= 5) tab(activeTab_)->showNormalPicture();
   activeTab_ = n;
   tab(n)->showPicture(pictures_.Get(QStringLiteral("m%1.png").arg(n)));
 }
@@ -182,7 +182,7 @@ void MainWindow::SelectTabAndScreen(int n) {
 void MainWindow::OnNewSiteTab() {
   pageManager_->FreePageRows();
   editorController_->AskToSaveChanges(screen_ == Screen::Editor);
-  for (SkinnedButton* t : tabs_) t->showNormal();
+  for (SkinnedButton* t : tabs_) t->showNormalPicture();
   activeTab_ = 0;
   chrome_->ShowStep(1);
   chrome_->ShowBanner(true);
@@ -255,7 +255,7 @@ void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
   site_ = created;
   chrome_->ShowBanner(false);
   ShowTabs(true);
-  for (SkinnedButton* t : tabs_) t->showNormal();
+  for (SkinnedButton* t : tabs_) t->showNormalPicture();
   activeTab_ = 0;
   editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
@@ -270,7 +270,7 @@ void MainWindow::OnApplyTemplate() {
     return;
   }
   ShowTabs(true);
-  if (activeTab_ >= 1) tab(activeTab_)->showNormal();
+  if (activeTab_ >= 1) tab(activeTab_)->showNormalPicture();
   activeTab_ = 0;
   editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
@@ -286,7 +286,7 @@ void MainWindow::OnExport() {
     prompts_.error(QStringLiteral("Some files could not be exported: %1")
                        .arg(result.FailedFiles.isEmpty() ? folder : result.FailedFiles.join(", ")));
   }
-  pageManager_->exportButton()->showNormal();
+  pageManager_->exportButton()->showNormalPicture();
 }
 
 // Edit on a Page Manager row: the page in the editor, no tab selected.
@@ -294,7 +294,7 @@ void MainWindow::OnEditPage(int row) {
   if (row < 0 || row >= site_.PageCount()) return;
   const QString fileName = site_.Page(row).FileName;
   pageManager_->FreePageRows();
-  if (activeTab_ >= 1) tab(activeTab_)->showNormal();
+  if (activeTab_ >= 1) tab(activeTab_)->showNormalPicture();
   activeTab_ = 0;
   ShowTabs(true);
   ShowScreen(Screen::Editor);

@@ -25,7 +25,7 @@ void SkinnedButton::setSkin(const SkinSet& skin) {
 
 void SkinnedButton::showPicture(const QPixmap& pixmap) { Show(pixmap); }
 
-void SkinnedButton::showNormal() { Show(skin_.normal); }
+void SkinnedButton::showNormalPicture() { Show(skin_.normal); }
 
 QSize SkinnedButton::sizeHint() const {
   return skin_.normal.isNull() ? QSize(80, 24) : skin_.normal.deviceIndependentSize().toSize();

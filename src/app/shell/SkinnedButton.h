@@ -25,9 +25,9 @@ class SkinnedButton : public QWidget {
   // Save button during its confirmation period).
   void setFeedbackFrozen(std::function<bool()> frozen) { frozen_ = std::move(frozen); }
   void setSkin(const SkinSet& skin);
-  // Shows `pixmap` until showNormal(): the selected tab, the locked Save.
+  // Shows `pixmap` until showNormalPicture(): the selected tab, the locked Save.
   void showPicture(const QPixmap& pixmap);
-  void showNormal();
+  void showNormalPicture();
   const QPixmap& currentPicture() const { return current_; }
 
   QSize sizeHint() const override;
