@@ -3,7 +3,7 @@
 // program again as a child that builds the main window exactly as the
 // program does and reports when the window is on screen.
 // Run: build/bin/bench_startup
-#include "app/MainWindow.h"
+#include "app/shell/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

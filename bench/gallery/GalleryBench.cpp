@@ -3,8 +3,8 @@
 // The build should stay within 1.3 times the plain decoding.
 // Run: build/bin/bench_gallery
 #include "BenchMain.h"
-#include "app/GalleryScreen.h"
-#include "app/Pictures.h"
+#include "app/gallery/GalleryScreen.h"
+#include "app/shell/Pictures.h"
 #include "site/Folders.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // should feel immediate; the target is under 300 ms for the pair.
 // Run: build/bin/bench_page_rows
 #include "BenchMain.h"
-#include "app/PageManagerScreen.h"
-#include "app/PageRows.h"
-#include "app/Pictures.h"
+#include "app/pagemanager/PageManagerScreen.h"
+#include "app/pagemanager/PageRows.h"
+#include "app/shell/Pictures.h"
 #include "site/Site.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "app/MainWindow.h"
-#include "app/SafeApplication.h"
-#include "app/Splash.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/SafeApplication.h"
+#include "app/shell/Splash.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,15 +1,14 @@
-#include "app/DialogLayer.h"
-#include "app/EditorController.h"
-#include "app/EditorScreen.h"
-#include "app/GalleryScreen.h"
-#include "app/MainWindow.h"
-#include "app/PageManagerScreen.h"
-#include "app/PreviewPanel.h"
-#include "app/SkinnedButton.h"
-#include "app/StartScreen.h"
-#include "app/WindowChrome.h"
-#include "platform/SettingsStore.h"
-#include "support/TestSupport.h"
+#include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorController.h"
+#include "app/editor/EditorScreen.h"
+#include "app/gallery/GalleryScreen.h"
+#include "app/gallery/PreviewPanel.h"
+#include "app/pagemanager/PageManagerScreen.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/SkinnedButton.h"
+#include "app/shell/WindowChrome.h"
+#include "app/start/StartScreen.h"
+#include "support/gui/WindowFixture.h"
 
 #include <QDir>
 #include <QLabel>
@@ -25,41 +24,9 @@
 namespace moxa {
 namespace {
 
-// A main window on the shipped data folder with a fresh store and working
-// folder; message boxes and the folder dialog are answered by the test.
-class MainWindowTest : public ::testing::Test {
+// The shared main window fixture, plus a way to change the page being edited.
+class MainWindowTest : public test::WindowFixture {
  protected:
-  void SetUp() override {
-    SettingsStore store;
-    store.Clear();
-    store.Commit();
-    window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
-    window->setSiteCreationMinimum(0);
-    window->setPrompts({[this](const QString& text) { informations << text; },
-                        [this](const QString& text) { errors << text; },
-                        [this] { return chosenFolder; }});
-  }
-
-  void StartNewSite(const QString& name) {
-    window->startScreen()->nameField()->setText(name);
-    QTest::keyClick(window->startScreen()->nameField(), Qt::Key_Return);
-  }
-
-  void CreateSite() {
-    window->LoadStoredSite();
-    window->show();
-    StartNewSite(QStringLiteral("Joe's Bakery"));
-    ASSERT_EQ(window->currentScreen(), Screen::Gallery);
-    QSignalSpy finished(window.get(), &MainWindow::siteCreationFinished);
-    emit window->galleryScreen()->nextClicked();
-    ASSERT_TRUE(finished.wait(20000));
-    ASSERT_TRUE(finished.first().first().toBool());
-  }
-
-  QByteArray WorkFile(const QString& name) const {
-    return test::ReadBytes(window->folders().WorkFolder() + name);
-  }
-
   void EditWorkingCopy(const QByteArray& marker) {
     const QString copy = window->folders().WorkingCopyFile();
     QByteArray text = test::ReadBytes(copy);
@@ -67,12 +34,6 @@ class MainWindowTest : public ::testing::Test {
     test::WriteBytes(copy, text);
     window->editorSession().MarkModified();
   }
-
-  QTemporaryDir temp;
-  std::unique_ptr<MainWindow> window;
-  QStringList informations;
-  QStringList errors;
-  QString chosenFolder;
 };
 
 TEST_F(MainWindowTest, FirstStartShowsTheStartScreenWithoutTabs) {

@@ -1,7 +1,7 @@
-#include "app/DialogLayer.h"
-#include "app/EditorSession.h"
-#include "app/ShellLayout.h"
-#include "app/Splash.h"
+#include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorSession.h"
+#include "app/shell/ShellLayout.h"
+#include "app/shell/Splash.h"
 #include "site/TextFiles.h"
 #include "support/Sandbox.h"
 
@@ -173,7 +173,7 @@ TEST_F(EditorSessionTest, SwitchWaitsForAnAnswerOnlyWhenModified) {
 }  // namespace
 }  // namespace moxa
 
-#include "app/Animations.h"
+#include "app/shell/Animations.h"
 
 namespace moxa {
 namespace {

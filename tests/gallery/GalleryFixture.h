@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/GalleryScreen.h"
-#include "app/Pictures.h"
+#include "app/gallery/GalleryScreen.h"
+#include "app/shell/Pictures.h"
 #include "support/Sandbox.h"
 
 #include <QByteArray>

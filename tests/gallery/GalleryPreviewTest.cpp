@@ -1,6 +1,6 @@
-#include "app/GalleryScreen.h"
-#include "app/PreviewPanel.h"
-#include "app/SkinnedButton.h"
+#include "app/gallery/GalleryScreen.h"
+#include "app/gallery/PreviewPanel.h"
+#include "app/shell/SkinnedButton.h"
 #include "gallery/GalleryFixture.h"
 
 #include <QLabel>

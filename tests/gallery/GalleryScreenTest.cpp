@@ -1,6 +1,6 @@
-#include "app/GalleryScreen.h"
+#include "app/gallery/GalleryScreen.h"
 
-#include "app/SkinnedButton.h"
+#include "app/shell/SkinnedButton.h"
 #include "gallery/GalleryFixture.h"
 #include "support/TestSupport.h"
 #include "templates/TemplateLibrary.h"

@@ -1,4 +1,4 @@
-#include "app/PreviewPanel.h"
+#include "app/gallery/PreviewPanel.h"
 
 #include "support/Sandbox.h"
 

@@ -3,15 +3,15 @@
 // operation leaves in the editor, the rows, the files and the store.
 #include "PageManagerFixture.h"
 
-#include "app/DialogLayer.h"
-#include "app/EditorController.h"
-#include "app/EditorScreen.h"
-#include "app/EditorSession.h"
-#include "app/PageActions.h"
-#include "app/PageDialogs.h"
-#include "app/PageManagerScreen.h"
-#include "app/PageRows.h"
-#include "app/SkinnedButton.h"
+#include "app/dialogs/DialogLayer.h"
+#include "app/dialogs/PageDialogs.h"
+#include "app/editor/EditorController.h"
+#include "app/editor/EditorScreen.h"
+#include "app/editor/EditorSession.h"
+#include "app/pagemanager/PageActions.h"
+#include "app/pagemanager/PageManagerScreen.h"
+#include "app/pagemanager/PageRows.h"
+#include "app/shell/SkinnedButton.h"
 #include "pages/PageOperations.h"
 
 #include <QTest>

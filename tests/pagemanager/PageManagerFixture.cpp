@@ -1,38 +1,16 @@
 #include "PageManagerFixture.h"
 
-#include "app/GalleryScreen.h"
-#include "app/StartScreen.h"
 #include "platform/SettingsStore.h"
 #include "site/SiteStore.h"
 
 #include <QDir>
 #include <QSettings>
-#include <QSignalSpy>
-#include <QTest>
 
 namespace moxa::test {
 
-void PageManagerFixture::SetUp() {
-  SettingsStore store;
-  store.Clear();
-  store.Commit();
-  window = std::make_unique<MainWindow>(Folders::At(SourceDir(), temp.path()));
-  window->setSiteCreationMinimum(0);
-  window->setPrompts({[this](const QString& text) { informations << text; },
-                      [this](const QString& text) { errors << text; },
-                      [] { return QString(); }});
-}
-
 void PageManagerFixture::CreateSite() {
-  window->LoadStoredSite();
-  window->show();
-  window->startScreen()->nameField()->setText(QStringLiteral("Joe's Bakery"));
-  QTest::keyClick(window->startScreen()->nameField(), Qt::Key_Return);
-  ASSERT_EQ(window->currentScreen(), Screen::Gallery);
-  QSignalSpy finished(window.get(), &MainWindow::siteCreationFinished);
-  emit window->galleryScreen()->nextClicked();
-  ASSERT_TRUE(finished.wait(20000));
-  ASSERT_TRUE(finished.first().first().toBool());
+  WindowFixture::CreateSite();
+  if (HasFatalFailure()) return;
   ASSERT_EQ(FileNames(), (QStringList{"index", "about-us", "picture-gallery", "contact-us"}));
 }
 
@@ -57,10 +35,6 @@ QStringList PageManagerFixture::StoredFileNames() const {
   QStringList names;
   for (const TSitePage& page : stored.SitePages()) names << page.FileName;
   return names;
-}
-
-QByteArray PageManagerFixture::WorkFile(const QString& name) const {
-  return ReadBytes(window->folders().WorkFolder() + name);
 }
 
 QStringList PageManagerFixture::MenuLinks(const QString& fileName) const {

@@ -2,13 +2,13 @@
 // ticks, Edit, and reordering by dragging, driven by real mouse events.
 #include "PageManagerFixture.h"
 
-#include "app/DialogLayer.h"
-#include "app/EditorScreen.h"
-#include "app/PageManagerScreen.h"
-#include "app/PageRowDrag.h"
-#include "app/PageRows.h"
-#include "app/SkinnedButton.h"
-#include "app/StillPicture.h"
+#include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorScreen.h"
+#include "app/pagemanager/PageManagerScreen.h"
+#include "app/pagemanager/PageRowDrag.h"
+#include "app/pagemanager/PageRows.h"
+#include "app/shell/SkinnedButton.h"
+#include "app/shell/StillPicture.h"
 #include "pages/PageOperations.h"
 #include "platform/SettingsStore.h"
 

@@ -4,14 +4,14 @@
 // PNG per screen into OUTPUT_FOLDER: start, gallery, editor, the Page
 // Manager of the new site, the Page Manager after two pages were added
 // (six pages, one hidden from the menu) and the rename dialog.
-#include "app/EditorScreen.h"
-#include "app/GalleryScreen.h"
-#include "app/MainWindow.h"
-#include "app/PageActions.h"
-#include "app/PageDialogs.h"
-#include "app/PageManagerScreen.h"
-#include "app/SkinnedButton.h"
-#include "app/StartScreen.h"
+#include "app/dialogs/PageDialogs.h"
+#include "app/editor/EditorScreen.h"
+#include "app/gallery/GalleryScreen.h"
+#include "app/pagemanager/PageActions.h"
+#include "app/pagemanager/PageManagerScreen.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/SkinnedButton.h"
+#include "app/start/StartScreen.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,123 @@
+#include "app/dialogs/DialogLayer.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace moxa {
+
+QImage DarkenSnapshot(const QImage& snapshot) {
+  QImage image = snapshot.convertToFormat(QImage::Format_RGB888);
+  const int bytes = image.width() * 3;
+  for (int y = 0; y < image.height(); ++y) {
+    uchar* row = image.scanLine(y);
+    for (int i = 0; i < bytes; ++i) row[i] = static_cast<uchar>(row[i] >> 1);
+  }
+  return image;
+}
+
+DialogLayer::DialogLayer(const Pictures& pictures, QWidget* window)
+    : QWidget(window), pictures_(pictures) {
+  setObjectName(QStringLiteral("dialogLayer"));
+  hide();
+
+  // The busy box: its picture, the animation and a one-word caption.
+  auto* box = new QLabel(this);
+  box->setPixmap(pictures_.Get(QStringLiteral("loading_box.png")));
+  box->resize(box->pixmap().isNull() ? QSize(240, 96) : box->pixmap().deviceIndependentSize().toSize());
+  if (box->pixmap().isNull()) box->setStyleSheet(QStringLiteral("background: white; border-radius: 10px;"));
+  busyBox_ = box;
+  busyBox_->setObjectName(QStringLiteral("busyOverlay"));
+  busyPicture_ = new QLabel(busyBox_);
+  busyPicture_->setGeometry(24, (busyBox_->height() - 48) / 2, 48, 48);
+  caption_ = new QLabel(busyBox_);
+  caption_->setObjectName(QStringLiteral("busyCaption"));
+  caption_->setStyleSheet(QStringLiteral("font-size: 17px; font-weight: 600; color: #1f3b4d;"));
+  caption_->setGeometry(busyPicture_->geometry().right() + 14, 0,
+                        busyBox_->width() - busyPicture_->geometry().right() - 20, busyBox_->height());
+  busyBox_->hide();
+}
+
+void DialogLayer::ShowDialogLayer(bool evenIfBlocked) {
+  if (!evenIfBlocked && blocked_ && blocked_()) return;
+  QWidget* window = parentWidget();
+  const bool wasVisible = isVisible();
+  if (!wasVisible) focusBefore_ = QApplication::focusWidget();
+  if (wasVisible) hide();
+  const QPixmap snapshot = window->grab();
+  background_ = DarkenSnapshot(snapshot.toImage());
+  background_.setDevicePixelRatio(snapshot.devicePixelRatio());
+  setGeometry(0, 0, window->width(), window->height());
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    child->hide();
+  }
+  raise();
+  update();
+}
+
+void DialogLayer::ShowDialog(QWidget* dialog, bool evenIfBlocked) {
+  if (!evenIfBlocked && blocked_ && blocked_()) return;
+  ShowDialogLayer(evenIfBlocked);
+  dialog->setParent(this);
+  dialog->adjustSize();
+  dialog->show();
+  CentreChildren();
+  show();
+  raise();
+  dialog->setFocus();
+}
+
+void DialogLayer::ShowBusyOverlay(const QString& caption) {
+  if (!movie_) {
+    movie_ = new QMovie(pictures_.BestPath(QStringLiteral("large_loading.gif")), QByteArray(), this);
+    movie_->setScaledSize(QSize(48, 48));
+    busyPicture_->setMovie(movie_);
+  }
+  // The overlay is shown even during a save's confirmation period: a job
+  // must never run with the window open to the user.
+  ShowDialogLayer(true);
+  caption_->setText(caption);
+  movie_->start();
+  busyBox_->show();
+  CentreChildren();
+  show();
+  raise();
+}
+
+void DialogLayer::HideBusyOverlay() {
+  if (movie_) movie_->stop();
+  busyBox_->hide();
+  hide();
+  RestoreFocus();
+}
+
+void DialogLayer::CloseDialogLayer() {
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    child->hide();
+  }
+  hide();
+  RestoreFocus();
+  if (onClose_) onClose_();
+}
+
+void DialogLayer::RestoreFocus() {
+  if (focusBefore_ && focusBefore_->isVisible()) {
+    focusBefore_->setFocus(Qt::OtherFocusReason);
+  } else {
+    parentWidget()->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void DialogLayer::CentreChildren() {
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    child->move(width() / 2 - child->width() / 2, height() / 2 - child->height() / 2);
+  }
+}
+
+void DialogLayer::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(QPoint(0, 0), background_);
+}
+
+void DialogLayer::resizeEvent(QResizeEvent*) { CentreChildren(); }
+
+}  // namespace moxa

@@ -1,0 +1,159 @@
+#include "app/editor/EditorController.h"
+
+#include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorScreen.h"
+#include "app/gallery/PreviewPanel.h"
+#include "pages/PageEditing.h"
+
+#include <QLabel>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace moxa {
+
+namespace {
+const QString kPromptText =
+    QStringLiteral("Changes have been made to this page. Would you like save it?");
+}  // namespace
+
+EditorController::EditorController(Site& site, const Folders& folders, const Pictures& pictures,
+                                   EditorSession& session, EditorScreen& screen,
+                                   DialogLayer& layer,
+                                   std::function<void(const QString&)> showError, QObject* parent)
+    : QObject(parent),
+      site_(site),
+      folders_(folders),
+      session_(session),
+      screen_(screen),
+      layer_(layer),
+      showError_(std::move(showError)) {
+  prompt_ = new LayerDialog(pictures, SavePromptPlacement());
+  prompt_->setObjectName(QStringLiteral("savePrompt"));
+  auto* message = new QLabel(kPromptText, prompt_->content());
+  message->setObjectName(QStringLiteral("promptMessage"));
+  message->setWordWrap(true);
+  message->setAlignment(Qt::AlignCenter);
+  message->setStyleSheet(QStringLiteral("font-size: 14px; color: #1f3b4d;"));
+  auto* layout = new QVBoxLayout(prompt_->content());
+  layout->addWidget(message);
+  prompt_->hide();
+  connect(prompt_, &LayerDialog::accepted, this, &EditorController::OnPromptSave);
+  connect(prompt_, &LayerDialog::cancelled, this, &EditorController::OnPromptDontSave);
+
+  preview_ = new PreviewPanel(pictures, screen_.previewHost());
+  preview_->hide();
+  connect(preview_, &PreviewPanel::backClicked, this, &EditorController::BackFromPreview);
+
+  screen_.saveButton()->setFeedbackFrozen([this] { return session_.SaveBusy(); });
+  connect(screen_.saveButton(), &SkinnedButton::clicked, this, &EditorController::Save);
+  connect(screen_.previewButton(), &SkinnedButton::clicked, this, &EditorController::Preview);
+  connect(&screen_, &EditorScreen::pageChosen, this, &EditorController::OnPageChosen);
+  connect(&session_, &EditorSession::saveConfirmed, this, [this] { screen_.ShowSaving(false); });
+}
+
+bool EditorController::OpenPage(const QString& fileName) {
+  if (!session_.Open(fileName)) {
+    showError_(QStringLiteral("The page \"%1\" could not be opened.").arg(fileName));
+    RefreshPageList();
+    return false;
+  }
+  ShowWorkingCopy();
+  return true;
+}
+
+void EditorController::ShowOpenedPage() {
+  session_.AdoptOpenedPage();
+  ShowWorkingCopy();
+}
+
+void EditorController::ShowWorkingCopy() {
+  RefreshPageList();
+  screen_.ShowWorkingCopy(folders_.WorkingCopyFile());
+  emit pageOpened(site_.OpenPageFileName);
+}
+
+void EditorController::RefreshPageList() {
+  QStringList names;
+  for (const TSitePage& page : site_.SitePages()) names << page.FileName;
+  screen_.SetPages(names, site_.OpenPageFileName);
+}
+
+void EditorController::OnPageChosen(const QString& fileName) {
+  if (fileName == site_.OpenPageFileName) return;
+  if (session_.SwitchNeedsAnswer(fileName)) {
+    ShowPrompt();
+    return;
+  }
+  OpenPage(fileName);
+}
+
+bool EditorController::AskToSaveChanges(bool editorShowing) {
+  if (!editorShowing || !session_.PageModified()) return false;
+  session_.ClearPendingSwitch();
+  ShowPrompt();
+  return true;
+}
+
+void EditorController::ShowPrompt() {
+  prompt_->setCancelText(QStringLiteral("Don't Save"));
+  layer_.ShowDialog(prompt_, true);
+}
+
+void EditorController::OnPromptSave() {
+  // The user asked for a save: it happens even within the confirmation
+  // period of an earlier one.
+  if (session_.Save(true) == EditorSession::SaveResult::Failed) {
+    layer_.CloseDialogLayer();
+    session_.ClearPendingSwitch();
+    RefreshPageList();
+    showError_(QStringLiteral("Your page could not be saved."));
+    return;
+  }
+  screen_.ShowSaving(true);
+  const bool switching = !session_.PendingPageSwitch().isEmpty();
+  layer_.CloseDialogLayer();
+  if (switching) {
+    const QString target = session_.PendingPageSwitch();
+    session_.ClearPendingSwitch();
+    OpenPage(target);
+  }
+}
+
+void EditorController::OnPromptDontSave() {
+  const QString target = session_.PendingPageSwitch();
+  session_.ClearPendingSwitch();
+  layer_.CloseDialogLayer();
+  if (!target.isEmpty()) OpenPage(target);
+}
+
+void EditorController::Save() {
+  switch (session_.Save()) {
+    case EditorSession::SaveResult::Saved: screen_.ShowSaving(true); break;
+    case EditorSession::SaveResult::Ignored: break;
+    case EditorSession::SaveResult::Failed:
+      screen_.ShowSaving(false);
+      showError_(QStringLiteral("Your page could not be saved."));
+      break;
+  }
+}
+
+void EditorController::Preview() {
+  const QString page = RefreshPreview(site_, folders_);
+  if (page.isEmpty()) {
+    showError_(QStringLiteral("The preview could not be prepared."));
+    return;
+  }
+  screen_.previewHost()->show();
+  screen_.previewHost()->raise();
+  preview_->setBackText(QStringLiteral("Back to Editing"));
+  preview_->show();
+  preview_->LayoutPreviewPanel();
+  preview_->showUrl(QUrl::fromLocalFile(page));
+}
+
+void EditorController::BackFromPreview() {
+  preview_->hide();
+  screen_.previewHost()->hide();
+}
+
+}  // namespace moxa

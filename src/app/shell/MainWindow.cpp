@@ -1,0 +1,373 @@
+#include "app/shell/MainWindow.h"
+
+#include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorController.h"
+#include "app/editor/EditorScreen.h"
+#include "app/gallery/GalleryScreen.h"
+#include "app/pagemanager/PageActions.h"
+#include "app/pagemanager/PageManagerScreen.h"
+#include "app/pagemanager/PageRows.h"
+#include "app/shell/SkinnedButton.h"
+#include "app/shell/WindowChrome.h"
+#include "app/start/SiteCreationJob.h"
+#include "app/start/StartScreen.h"
+#include "online/SiteName.h"
+#include "pages/PageEditing.h"
+#include "templates/TemplateApply.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainterPath>
+#include <QScreen>
+#include <QThread>
+
+namespace moxa {
+
+UserPrompts UserPrompts::Standard(QWidget* parent) {
+  const QString title = QStringLiteral("Moxa Website Builder");
+  return {[parent, title](const QString& text) { QMessageBox::information(parent, title, text); },
+          [parent, title](const QString& text) { QMessageBox::critical(parent, title, text); },
+          [parent] {
+            return QFileDialog::getExistingDirectory(parent, QStringLiteral("Select a directory"),
+                                                     QDir::homePath());
+          }};
+}
+
+MainWindow::MainWindow(const Folders& folders, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      folders_(folders),
+      pictures_(folders.DataFolder(), qApp ? qApp->devicePixelRatio() : 1.0),
+      prompts_(UserPrompts::Standard(this)) {
+  setObjectName(QStringLiteral("mainWindow"));
+  setWindowTitle(QStringLiteral("Moxa Website Builder"));
+  setMinimumSize(ShellMetrics::kMinimumWidth, ShellMetrics::kMinimumHeight);
+  resize(1202, 617);
+  setAutoFillBackground(true);
+  QPalette background = palette();
+  background.setColor(QPalette::Window, Qt::white);
+  setPalette(background);
+
+  chrome_ = new WindowChrome(this, pictures_);
+  connect(chrome_->minimiseButton(), &SkinnedButton::clicked, this, &QWidget::showMinimized);
+  connect(chrome_->maximiseButton(), &SkinnedButton::clicked, this, &MainWindow::ToggleMaximised);
+  connect(chrome_->closeButton(), &SkinnedButton::clicked, this, &QWidget::close);
+  connect(chrome_, &WindowChrome::gripReleased, this, &MainWindow::RunLayoutPass);
+  CreateScreens();
+  CreateTabs();
+  ShowTabs(false);
+  ShowScreen(Screen::Start);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateScreens() {
+  session_ = new EditorSession(site_, folders_, this);
+  start_ = new StartScreen(pictures_, this);
+  startClose_ = new SkinnedButton(pictures_.Skin(4), QStringLiteral("Close"), this);
+  startClose_->setObjectName(QStringLiteral("startCloseButton"));
+  startClose_->hide();
+  gallery_ = new GalleryScreen(folders_, pictures_, this);
+  gallery_->BuildGallery();
+  editor_ = new EditorScreen(pictures_, this);
+  pageManager_ = new PageManagerScreen(site_, pictures_, this);
+  account_ = new PlainScreen(QStringLiteral("accountScreen"), QStringLiteral("My Account"), this);
+  publish_ = new PlainScreen(QStringLiteral("publishScreen"), QStringLiteral("Publish"), this);
+  layer_ = new DialogLayer(pictures_, this);
+  layer_->setBlocked([this] { return session_->SaveBusy(); });
+  creation_ = new SiteCreationJob(this);
+  editorController_ = new EditorController(site_, folders_, pictures_, *session_, *editor_, *layer_,
+                                           [this](const QString& text) { prompts_.error(text); },
+                                           this);
+  pageActions_ = new PageActions(
+      {site_, folders_, [this] { return TemplateNumber(); }, *session_, *editorController_,
+       *editor_, *pageManager_, *layer_, pictures_,
+       [this](const QString& text) { prompts_.information(text); },
+       [this](const QString& text) { prompts_.error(text); }},
+      this);
+
+  connect(start_, &StartScreen::newSiteAccepted, this, &MainWindow::OnNewSiteAccepted);
+  connect(startClose_, &SkinnedButton::clicked, this, &MainWindow::OnStartClose);
+  connect(gallery_, &GalleryScreen::nextClicked, this, &MainWindow::StartSiteCreation);
+  connect(gallery_, &GalleryScreen::saveClicked, this, &MainWindow::OnApplyTemplate);
+  connect(creation_, &SiteCreationJob::finished, this, &MainWindow::FinishSiteCreation);
+  connect(pageManager_->exportButton(), &SkinnedButton::clicked, this, &MainWindow::OnExport);
+  connect(pageManager_->rows(), &PageRows::editClicked, this, &MainWindow::OnEditPage);
+}
+
+void MainWindow::CreateTabs() {
+  const char* names[] = {"New Site", "My Account", "Template", "Page Manager", "Publish"};
+  for (int n = 1; n <= 5; ++n) {
+    auto* tab = new SkinnedButton(pictures_.Skin(10 + n), QString::fromLatin1(names[n - 1]), this);
+    tab->setObjectName(QStringLiteral("tab%1").arg(n));
+    tab->setFeedbackFrozen([this, n] { return activeTab_ == n; });
+    connect(tab, &SkinnedButton::clicked, this, [this, n] { SelectTabAndScreen(n); });
+    tabs_[static_cast<size_t>(n - 1)] = tab;
+  }
+}
+
+int MainWindow::step() const { return chrome_->step(); }
+
+void MainWindow::ShowTabs(bool visible) {
+  for (SkinnedButton* tab : tabs_) tab->setVisible(visible);
+}
+
+int MainWindow::TemplateNumber() const {
+  return gallery_->templateNumberAt(site_.SelectedTemplateIndex).value_or(0);
+}
+
+LoadSiteResult MainWindow::LoadStoredSite() {
+  const LoadSiteResult result = LoadSite(site_);
+  gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
+  if (result == LoadSiteResult::Loaded) {
+    if (site_.PageCount() > 0) editorController_->OpenPage(site_.Page(0).FileName);
+    EnterSiteLayout();
+  }
+  RunLayoutPass();
+  chrome_->ShowStep(2);
+  return result;
+}
+
+void MainWindow::EnterSiteLayout() {
+  start_->hide();
+  startClose_->hide();
+  ShowTabs(true);
+  SelectTabAndScreen(4);
+}
+
+// The panel of each screen, and which tab stands for it.
+void MainWindow::ShowScreen(Screen screen) {
+  screen_ = screen;
+  start_->setVisible(screen == Screen::Start);
+  gallery_->setVisible(screen == Screen::Gallery);
+  editor_->setVisible(screen == Screen::Editor);
+  pageManager_->setVisible(screen == Screen::PageManager);
+  account_->setVisible(screen == Screen::Account);
+  publish_->setVisible(screen == Screen::Publish);
+  RunLayoutPass();
+}
+
+void MainWindow::SelectTab(int n) {
+  // The Page Manager's rows go when it is left (and are made again when it is shown).
+  if (activeTab_ == 4) pageManager_->FreePageRows();
+  editorController_->AskToSaveChanges(screen_ == Screen::Editor);
+  if (activeTab_ >= 1 && activeTab_ <= 5) tab(activeTab_)->showNormalPicture();
+  activeTab_ = n;
+  tab(n)->showPicture(pictures_.Get(QStringLiteral("m%1.png").arg(n)));
+}
+
+void MainWindow::SelectTabAndScreen(int n) {
+  switch (n) {
+    case 1: OnNewSiteTab(); return;
+    case 2: SelectTab(2); chrome_->ShowStep(2); ShowScreen(Screen::Account); return;
+    case 3:
+      SelectTab(3);
+      chrome_->ShowStep(2);
+      gallery_->setMode(GalleryMode::ApplyTemplate);
+      ShowScreen(Screen::Gallery);
+      return;
+    case 4:
+      SelectTab(4);
+      chrome_->ShowStep(2);
+      ShowScreen(Screen::PageManager);
+      pageManager_->BuildPageRows();
+      return;
+    case 5: SelectTab(5); chrome_->ShowStep(3); ShowScreen(Screen::Publish); return;
+    default: return;
+  }
+}
+
+void MainWindow::OnNewSiteTab() {
+  pageManager_->FreePageRows();
+  editorController_->AskToSaveChanges(screen_ == Screen::Editor);
+  for (SkinnedButton* t : tabs_) t->showNormalPicture();
+  activeTab_ = 0;
+  chrome_->ShowStep(1);
+  chrome_->ShowBanner(true);
+  ShowTabs(false);
+  startFrameSize_ = ShellMetrics::kDesignFrame;
+  start_->Reset();
+  startClose_->show();
+  ShowScreen(Screen::Start);
+  start_->nameField()->setFocus();
+}
+
+void MainWindow::OnStartClose() {
+  startClose_->hide();
+  chrome_->ShowBanner(false);
+  ShowTabs(true);
+  SelectTabAndScreen(4);
+  chrome_->ShowStep(2);
+}
+
+void MainWindow::OnNewSiteAccepted(const QString& typed) {
+  TAccount& a = site_.SiteAccount;
+  a.FirstName.clear();
+  a.LastName.clear();
+  a.Email.clear();
+  a.Password.clear();
+  a.Domain.clear();
+  a.FtpHost.clear();
+  a.FtpUsername.clear();
+  a.FtpPassword.clear();
+  a.FtpPath.clear();
+  a.FtpPort = 25;
+  a.MoxaSiteStatus = true;
+  a.UnixName = SanitizeSiteName(typed);
+  startClose_->hide();
+  chrome_->ShowStep(2);
+  gallery_->setMode(GalleryMode::NewSite);
+  ExpandContentFrame();
+  ShowScreen(Screen::Gallery);
+  gallery_->setFocus();
+}
+
+void MainWindow::ExpandContentFrame() {
+  // A short opening movement from the start screen's frame to the full one.
+  QLabel* frame = chrome_->contentFrame();
+  start_->hide();
+  const int dh = (height() - ShellMetrics::kBodyTop - frame->height() - ShellMetrics::kStripHeight) / 6;
+  const int dw = (width() - frame->width() - 60) / 6;
+  for (int i = 0; i < 6; ++i) {
+    QThread::msleep(10);
+    frame->setGeometry(frame->x() - dw / 2, frame->y() - 21, frame->width() + dw,
+                       frame->height() + dh);
+    frame->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+}
+
+void MainWindow::StartSiteCreation() {
+  layer_->ShowBusyOverlay(QStringLiteral("Loading"));
+  site_.SelectedTemplateIndex = gallery_->selectedIndex();
+  creation_->Start(site_, folders_, TemplateNumber(), creationMinimum_);
+}
+
+void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
+  layer_->HideBusyOverlay();
+  if (!ok) {
+    prompts_.error(QStringLiteral("Your site could not be created."));
+    emit siteCreationFinished(false);
+    return;
+  }
+  site_ = created;
+  chrome_->ShowBanner(false);
+  ShowTabs(true);
+  for (SkinnedButton* t : tabs_) t->showNormalPicture();
+  activeTab_ = 0;
+  editorController_->ShowOpenedPage();
+  ShowScreen(Screen::Editor);
+  emit siteCreationFinished(true);
+}
+
+void MainWindow::OnApplyTemplate() {
+  if (session_->SaveBusy()) return;
+  site_.SelectedTemplateIndex = gallery_->selectedIndex();
+  if (!ApplyTemplate(site_, folders_, TemplateNumber())) {
+    prompts_.error(QStringLiteral("The template could not be applied to your site."));
+    return;
+  }
+  ShowTabs(true);
+  if (activeTab_ >= 1) tab(activeTab_)->showNormalPicture();
+  activeTab_ = 0;
+  editorController_->ShowOpenedPage();
+  ShowScreen(Screen::Editor);
+}
+
+void MainWindow::OnExport() {
+  const QString folder = prompts_.chooseFolder();
+  if (folder.isEmpty()) return;
+  const ExportResult result = ExportSite(site_, folders_, folder);
+  if (result.Ok) {
+    prompts_.information(QStringLiteral("Done Exporting."));
+  } else {
+    prompts_.error(QStringLiteral("Some files could not be exported: %1")
+                       .arg(result.FailedFiles.isEmpty() ? folder : result.FailedFiles.join(", ")));
+  }
+  pageManager_->exportButton()->showNormalPicture();
+}
+
+// Edit on a Page Manager row: the page in the editor, no tab selected.
+void MainWindow::OnEditPage(int row) {
+  if (row < 0 || row >= site_.PageCount()) return;
+  const QString fileName = site_.Page(row).FileName;
+  pageManager_->FreePageRows();
+  if (activeTab_ >= 1) tab(activeTab_)->showNormalPicture();
+  activeTab_ = 0;
+  ShowTabs(true);
+  ShowScreen(Screen::Editor);
+  editorController_->OpenPage(fileName);
+}
+
+void MainWindow::ToggleMaximised() {
+  maximised_ = !maximised_;
+  chrome_->setDraggingAllowed(!maximised_);
+  chrome_->maximiseButton()->setSkin(
+      maximised_ ? SkinSet{pictures_.Get(QStringLiteral("caption_restore_a.png")),
+                           pictures_.Get(QStringLiteral("caption_restore_b.png")),
+                           pictures_.Get(QStringLiteral("caption_restore_c.png"))}
+                 : pictures_.Skin(3));
+  chrome_->maximiseButton()->setAccessibleName(maximised_ ? QStringLiteral("Restore")
+                                                          : QStringLiteral("Maximise"));
+  if (maximised_) {
+    restoreBounds_ = geometry();
+    const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    setGeometry(area.left(), area.top(), area.width() + 1, area.height() + 1);
+  } else {
+    setGeometry(restoreBounds_);
+  }
+  RunLayoutPass();
+}
+
+void MainWindow::ApplyWindowShape() {
+  // Offscreen there is no window shape to give.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  if (maximised_) {
+    clearMask();
+    return;
+  }
+  QPainterPath path;
+  path.addRoundedRect(QRectF(rect()), 5, 5);
+  setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+void MainWindow::RunLayoutPass() {
+  if (width() < ShellMetrics::kMinimumWidth || height() < ShellMetrics::kMinimumHeight) {
+    resize(std::max(width(), ShellMetrics::kMinimumWidth),
+           std::max(height(), ShellMetrics::kMinimumHeight));
+  }
+  layout_ = ComputeShellLayout(size(), screen_, StartScreen::kSize, startClose_->size(),
+                               startFrameSize_);
+  ApplyWindowShape();
+  chrome_->Apply(layout_, maximised_, screen_ == Screen::Start);
+  start_->setGeometry(layout_.startPanel);
+  startClose_->move(layout_.startClose.topLeft());
+  for (QWidget* panel : {static_cast<QWidget*>(gallery_), static_cast<QWidget*>(editor_),
+                         static_cast<QWidget*>(pageManager_), account_, publish_}) {
+    if (panel->isVisible()) panel->setGeometry(layout_.screenPanel);
+  }
+  for (int n = 1; n <= 5; ++n) tab(n)->setGeometry(layout_.tabs[static_cast<size_t>(n - 1)]);
+  start_->raise();
+  startClose_->raise();
+  chrome_->RaiseFront();
+  for (SkinnedButton* t : tabs_) t->raise();
+  if (layer_->isVisible()) {
+    layer_->setGeometry(rect());
+    layer_->raise();
+  }
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) { RunLayoutPass(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // A site being created must finish writing before the program ends.
+  if (creation_->running()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace moxa

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "app/editor/EditorSession.h"
+#include "app/shell/Pictures.h"
+#include "app/shell/ShellLayout.h"
+#include "site/Folders.h"
+#include "site/Site.h"
+#include "site/SiteStore.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace moxa {
+
+class DialogLayer;
+class EditorController;
+class EditorScreen;
+class GalleryScreen;
+class PageActions;
+class PageManagerScreen;
+class SiteCreationJob;
+class SkinnedButton;
+class StartScreen;
+class WindowChrome;
+
+// The boxes and choices the window puts to the user. Tests answer them
+// without a modal loop; the program uses the standard dialogs.
+struct UserPrompts {
+  std::function<void(const QString&)> information;
+  std::function<void(const QString&)> error;
+  std::function<QString()> chooseFolder;  // "" when cancelled
+  static UserPrompts Standard(QWidget* parent);
+};
+
+// The one window of the program. It owns the site, creates the screens and
+// wires them together; what each screen does lives in its own class and
+// the work on files in the logic libraries.
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(const Folders& folders, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The start-up load: the start screen without a site, else the Page Manager.
+  LoadSiteResult LoadStoredSite();
+
+  Site& site() { return site_; }
+  const Folders& folders() const { return folders_; }
+  const Pictures& pictures() const { return pictures_; }
+  Screen currentScreen() const { return screen_; }
+  int activeTab() const { return activeTab_; }
+  bool isMaximised() const { return maximised_; }
+  int step() const;
+  const ShellGeometry& geometryOfLayout() const { return layout_; }
+  void setPrompts(UserPrompts prompts) { prompts_ = std::move(prompts); }
+  void setSiteCreationMinimum(int milliseconds) { creationMinimum_ = milliseconds; }
+
+  StartScreen* startScreen() const { return start_; }
+  GalleryScreen* galleryScreen() const { return gallery_; }
+  EditorScreen* editorScreen() const { return editor_; }
+  PageManagerScreen* pageManagerScreen() const { return pageManager_; }
+  DialogLayer* dialogLayer() const { return layer_; }
+  EditorSession& editorSession() { return *session_; }
+  EditorController* editorController() const { return editorController_; }
+  PageActions* pageActions() const { return pageActions_; }
+  WindowChrome* chrome() const { return chrome_; }
+  SkinnedButton* tab(int n) const { return tabs_[static_cast<size_t>(n - 1)]; }
+
+  // The navigation of the window, also used by tests.
+  void SelectTabAndScreen(int tab);
+  void ToggleMaximised();
+  void EnterSiteLayout();
+  void RunLayoutPass();
+
+ signals:
+  void siteCreationFinished(bool ok);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateScreens();
+  void CreateTabs();
+  void ShowScreen(Screen screen);
+  void SelectTab(int n);
+  void ShowTabs(bool visible);
+  void OnNewSiteTab();
+  void OnStartClose();
+  void OnNewSiteAccepted(const QString& typed);
+  void ExpandContentFrame();
+  void StartSiteCreation();
+  void FinishSiteCreation(bool ok, const Site& created);
+  void OnApplyTemplate();
+  void OnExport();
+  void OnEditPage(int row);
+  void ApplyWindowShape();
+  int TemplateNumber() const;
+
+  Folders folders_;
+  Pictures pictures_;
+  Site site_;
+  UserPrompts prompts_;
+  Screen screen_ = Screen::Start;
+  int activeTab_ = 0;
+  bool maximised_ = false;
+  QRect restoreBounds_;
+  QSize startFrameSize_ = ShellMetrics::kDesignFrame;
+  ShellGeometry layout_;
+  int creationMinimum_ = 2000;
+
+  WindowChrome* chrome_ = nullptr;
+  StartScreen* start_ = nullptr;
+  SkinnedButton* startClose_ = nullptr;
+  GalleryScreen* gallery_ = nullptr;
+  EditorScreen* editor_ = nullptr;
+  PageManagerScreen* pageManager_ = nullptr;
+  QWidget* account_ = nullptr;
+  QWidget* publish_ = nullptr;
+  DialogLayer* layer_ = nullptr;
+  EditorSession* session_ = nullptr;
+  EditorController* editorController_ = nullptr;
+  PageActions* pageActions_ = nullptr;
+  SiteCreationJob* creation_ = nullptr;
+  std::array<SkinnedButton*, 5> tabs_{};
+};
+
+}  // namespace moxa

@@ -1,0 +1,43 @@
+#include "support/gui/WindowFixture.h"
+
+#include "app/gallery/GalleryScreen.h"
+#include "app/start/StartScreen.h"
+#include "platform/SettingsStore.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace moxa::test {
+
+void WindowFixture::SetUp() {
+  SettingsStore store;
+  store.Clear();
+  store.Commit();
+  window = std::make_unique<MainWindow>(Folders::At(SourceDir(), temp.path()));
+  window->setSiteCreationMinimum(0);
+  window->setPrompts({[this](const QString& text) { informations << text; },
+                      [this](const QString& text) { errors << text; },
+                      [this] { return chosenFolder; }});
+}
+
+void WindowFixture::StartNewSite(const QString& name) {
+  window->startScreen()->nameField()->setText(name);
+  QTest::keyClick(window->startScreen()->nameField(), Qt::Key_Return);
+}
+
+void WindowFixture::CreateSite() {
+  window->LoadStoredSite();
+  window->show();
+  StartNewSite(QStringLiteral("Joe's Bakery"));
+  ASSERT_EQ(window->currentScreen(), Screen::Gallery);
+  QSignalSpy finished(window.get(), &MainWindow::siteCreationFinished);
+  emit window->galleryScreen()->nextClicked();
+  ASSERT_TRUE(finished.wait(20000));
+  ASSERT_TRUE(finished.first().first().toBool());
+}
+
+QByteArray WindowFixture::WorkFile(const QString& name) const {
+  return ReadBytes(window->folders().WorkFolder() + name);
+}
+
+}  // namespace moxa::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/shell/MainWindow.h"
+#include "support/TestSupport.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace moxa::test {
+
+// A main window on the shipped data folder with a fresh store and working
+// folder. Message boxes are answered by the test, which keeps what they
+// said; the folder dialog answers `chosenFolder` (empty: cancelled).
+class WindowFixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  // Types `name` into the start screen's name field and presses Enter.
+  void StartNewSite(const QString& name);
+  // Makes "Joe's Bakery" from template 1 through the gallery and leaves the
+  // editor showing its home page.
+  void CreateSite();
+  // The bytes of a file of the working folder.
+  QByteArray WorkFile(const QString& name) const;
+
+  QTemporaryDir temp;
+  std::unique_ptr<MainWindow> window;
+  QStringList informations;
+  QStringList errors;
+  QString chosenFolder;
+};
+
+}  // namespace moxa::test
