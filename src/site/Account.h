@@ -25,4 +25,13 @@ struct TAccount {
   bool operator==(const TAccount&) const = default;
 };
 
+// The FTP port a new site starts with.
+inline constexpr qint32 kNewSiteFtpPort = 25;
+
+// The account of a new site named `unixName`, made from the current one:
+// names, e-mail, password, own domain and FTP details emptied, the port
+// `kNewSiteFtpPort`, the address switched on. The hosting plan stays (it is
+// the user's). The new name is not registered yet, whatever the old one was.
+TAccount NewSiteAccount(const TAccount& current, const QString& unixName);
+
 }  // namespace moxa

@@ -15,6 +15,13 @@ int Site::IndexOfFileName(const QString& fileName) const {
   return -1;
 }
 
+QString Site::HomePageFileName() const {
+  for (const TSitePage& page : pages_) {
+    if (page.IsHomePage) return page.FileName;
+  }
+  return pages_.empty() ? QString() : pages_.front().FileName;
+}
+
 void Site::Reset() {
   SiteAccount = TAccount{};
   SelectedTemplateIndex = 0;

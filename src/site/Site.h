@@ -39,6 +39,9 @@ class Site {
   // Index of the page with this file name (exact match), or -1.
   int IndexOfFileName(const QString& fileName) const;
 
+  // The home page's file name (the first page when none is marked); "" without pages.
+  QString HomePageFileName() const;
+
   // Back to the state of a fresh start: no account, template 0, no pages.
   void Reset();
 

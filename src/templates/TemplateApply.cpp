@@ -53,13 +53,6 @@ bool RebuildPages(Site& site, const Folders& staged, const QString& templateFold
   return true;
 }
 
-QString HomePageName(const Site& site) {
-  for (const TSitePage& page : site.SitePages()) {
-    if (page.IsHomePage) return page.FileName;
-  }
-  return site.Page(0).FileName;
-}
-
 }  // namespace
 
 QStringList PagesLosingText(const Site& site, const Folders& folders, int templateNumber) {
@@ -94,7 +87,7 @@ bool ApplyTemplate(Site& site, const Folders& folders, int templateNumber, int t
   changed.SelectedTemplateIndex = templateIndex;
   if (!RebuildPages(changed, staged, templateFolder) ||
       !RebuildMenus(changed, staged, templateNumber) ||
-      !OpenPageInEditor(changed, staged, HomePageName(changed))) {
+      !OpenPageInEditor(changed, staged, changed.HomePageFileName())) {
     return false;
   }
   if (!SaveSite(changed, store)) return false;

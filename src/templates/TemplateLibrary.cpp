@@ -14,13 +14,22 @@ TemplateLibrary TemplateLibrary::Scan(const Folders& folders) {
   return TemplateLibrary(std::move(numbers));
 }
 
+TemplateLibrary TemplateLibrary::ScanWithScreenshots(const Folders& folders,
+                                                     std::vector<QImage>& screenshots) {
+  TemplateLibrary library = Scan(folders);
+  screenshots.clear();
+  for (const int number : library.numbers_) {
+    QImage screenshot(folders.TemplateFolder(number) + QStringLiteral("ss.png"));
+    if (screenshot.isNull()) break;
+    screenshots.push_back(std::move(screenshot));
+  }
+  library.numbers_.resize(screenshots.size());
+  return library;
+}
+
 std::optional<int> TemplateLibrary::NumberAt(int index) const {
   if (index < 0 || index >= Count()) return std::nullopt;
   return numbers_[static_cast<size_t>(index)];
-}
-
-void TemplateLibrary::Truncate(int count) {
-  if (count >= 0 && count < Count()) numbers_.resize(static_cast<size_t>(count));
 }
 
 }  // namespace moxa

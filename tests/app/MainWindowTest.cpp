@@ -1,4 +1,5 @@
 #include "app/dialogs/DialogLayer.h"
+#include "support/StoreHelpers.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
 #include "app/gallery/GalleryScreen.h"
@@ -8,9 +9,12 @@
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/WindowChrome.h"
 #include "app/start/StartScreen.h"
+#include "pages/PageOperations.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
@@ -94,8 +98,8 @@ TEST_F(MainWindowTest, NewSiteNamesAreCheckedOnTheStartScreen) {
   }
   StartNewSite(QStringLiteral("Joe's Bakery"));
   EXPECT_EQ(window->currentScreen(), Screen::Gallery);
-  EXPECT_EQ(window->site().SiteAccount.UnixName, "Joes-Bakery");
-  EXPECT_EQ(window->site().SiteAccount.FtpPort, 25);
+  // Nothing of the site changes before Next.
+  EXPECT_TRUE(window->site().SiteAccount.UnixName.isEmpty());
   EXPECT_TRUE(window->galleryScreen()->nextButton()->isVisible());
   EXPECT_FALSE(window->galleryScreen()->saveButton()->isVisible());
 }
@@ -111,8 +115,9 @@ TEST_F(MainWindowTest, SiteCreationEndsInTheEditorWithTheHomePageOpen) {
             QUrl::fromLocalFile(window->folders().WorkingCopyFile()));
   for (int n = 1; n <= 5; ++n) EXPECT_TRUE(window->tab(n)->isVisible()) << n;
   Site stored;
-  EXPECT_EQ(LoadSite(stored), LoadSiteResult::Loaded);
+  EXPECT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
   EXPECT_EQ(stored.SiteAccount.UnixName, "Joes-Bakery");
+  EXPECT_EQ(stored.SiteAccount.FtpPort, 25);
   EXPECT_EQ(stored.PageCount(), 4);
 }
 
@@ -257,7 +262,7 @@ TEST_F(MainWindowTest, EndToEndNewSiteIsEditedAndPreviewed) {
   QSignalSpy editorLoaded(editor, &QWebEngineView::loadFinished);
   ASSERT_TRUE(editorLoaded.wait(20000) || !editor->title().isEmpty());
   EXPECT_EQ(editor->url(), QUrl::fromLocalFile(window->folders().WorkingCopyFile()));
-  EXPECT_EQ(editor->title(), "Window Title");
+  EXPECT_EQ(editor->title(), "Home");
 
   window->editorScreen()->previewButton()->clicked();
   PreviewPanel* preview = window->editorController()->previewPanel();
@@ -267,9 +272,109 @@ TEST_F(MainWindowTest, EndToEndNewSiteIsEditedAndPreviewed) {
   ASSERT_TRUE(previewLoaded.wait(20000));
   EXPECT_EQ(preview->view()->url(),
             QUrl::fromLocalFile(window->folders().PreviewPageFile(QStringLiteral("index"))));
-  EXPECT_EQ(preview->view()->title(), "Window Title");
+  EXPECT_EQ(preview->view()->title(), "Home");
   preview->GoBack();
   EXPECT_FALSE(preview->isVisible());
+}
+
+// New Site while a site exists: asked first; Cancel keeps everything, and
+// the gallery offers the way back until Next.
+TEST_F(MainWindowTest, NewSiteAsksFirstAndOffersTheWayBackUntilNext) {
+  CreateSite();
+  EditWorkingCopy("<p>my words</p>");
+  ASSERT_EQ(window->editorSession().Save(true), EditorSession::SaveResult::Saved);
+  const QByteArray index = WorkFile(QStringLiteral("index.html"));
+  const TAccount account = window->site().SiteAccount;
+
+  confirmAnswer = false;
+  window->SelectTabAndScreen(1);
+  EXPECT_EQ(questions, QStringList{QStringLiteral(
+                           "Creating a new site replaces the site you are working on. Continue?")});
+  EXPECT_EQ(window->currentScreen(), Screen::Editor);
+
+  confirmAnswer = true;
+  window->SelectTabAndScreen(1);
+  ASSERT_EQ(window->currentScreen(), Screen::Start);
+  StartNewSite(QStringLiteral("Other Site"));
+  ASSERT_EQ(window->currentScreen(), Screen::Gallery);
+  QLabel* back = window->galleryScreen()->backToSiteLink();
+  ASSERT_TRUE(back->isVisible());
+  emit back->linkActivated(QStringLiteral("back"));
+  EXPECT_EQ(window->currentScreen(), Screen::PageManager);
+  EXPECT_EQ(window->site().SiteAccount, account);
+  EXPECT_EQ(WorkFile(QStringLiteral("index.html")), index);
+  Site stored;
+  ASSERT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
+  EXPECT_EQ(stored.SiteAccount.UnixName, "Joes-Bakery");
+}
+
+// A store that cannot be read is said to be so, and New Site still asks
+// before it could replace the site that may well be there.
+TEST_F(MainWindowTest, AnUnreadableStoreIsReportedAndNeverTakenForAFirstStart) {
+  CreateSite();
+  const QString storeFile = window->store().FileName();
+  const QByteArray stored = test::ReadBytes(storeFile);
+  ASSERT_TRUE(QFile::remove(storeFile));
+  ASSERT_TRUE(QDir().mkpath(storeFile));  // unreadable even for the superuser
+
+  window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+  window->setPrompts({[this](const QString& text) { informations << text; },
+                      [this](const QString& text) { errors << text; },
+                      [] { return QString(); },
+                      [this](const QString& text) {
+                        questions << text;
+                        return false;
+                      }});
+  EXPECT_EQ(window->LoadStoredSite(), LoadSiteResult::Unreadable);
+  EXPECT_EQ(errors, QStringList{QStringLiteral("Your site's settings could not be read.")});
+  window->SelectTabAndScreen(1);
+  EXPECT_EQ(questions.size(), 1);
+  EXPECT_TRUE(QFileInfo(storeFile).isDir());
+  QDir(storeFile).removeRecursively();
+  test::WriteBytes(storeFile, stored);
+}
+
+// The template change that would drop a region's text names the pages
+// first; Cancel leaves everything as it was.
+TEST_F(MainWindowTest, ATemplateChangeThatWouldDropTextAsksFirst) {
+  CreateSite();
+  const std::optional<int> sixth = window->templateLibrary().NumberAt(5);
+  ASSERT_TRUE(sixth.has_value());
+  // Template 6 has no fifth region: the words of template 1's have no place there.
+  const QByteArray index = WorkFile(QStringLiteral("index.html"));
+  ASSERT_TRUE(index.contains("<div id=\"moxadiv5\">"));
+  confirmAnswer = false;
+  window->SelectTabAndScreen(3);
+  window->galleryScreen()->setSelectedIndex(5);
+  emit window->galleryScreen()->saveClicked();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_TRUE(questions.first().contains(QStringLiteral("Home, About Us")));
+  EXPECT_EQ(WorkFile(QStringLiteral("index.html")), index);
+  EXPECT_EQ(window->site().SelectedTemplateIndex, 0);
+  confirmAnswer = true;
+  emit window->galleryScreen()->saveClicked();
+  EXPECT_EQ(window->site().SelectedTemplateIndex, 5);
+  EXPECT_EQ(window->currentScreen(), Screen::Editor);
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(' ').toStdString();
+}
+
+// After the home row was dragged down, start-up and a template change still
+// open the home page.
+TEST_F(MainWindowTest, StartUpOpensTheHomePageWhereverItStands) {
+  CreateSite();
+  ASSERT_TRUE(MovePage(window->site(), {window->folders(), 1, &window->store()}, 0, 2).ok());
+  window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+  window->setPrompts({[this](const QString& text) { informations << text; },
+                      [this](const QString& text) { errors << text; },
+                      [] { return QString(); },
+                      [](const QString&) { return true; }});
+  ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
+  EXPECT_EQ(window->site().Page(2).FileName, "index");
+  EXPECT_EQ(window->site().OpenPageFileName, "index");
+  window->SelectTabAndScreen(3);
+  window->galleryScreen()->setSelectedIndex(1);
+  emit window->galleryScreen()->saveClicked();
+  EXPECT_EQ(window->site().OpenPageFileName, "index");
 }
 
 }  // namespace

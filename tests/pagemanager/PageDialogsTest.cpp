@@ -2,6 +2,8 @@
 // fields, OK with valid input and with every refusal, and what each
 // operation leaves in the editor, the rows, the files and the store.
 #include "PageManagerFixture.h"
+#include "support/FileSizeLimit.h"
+#include "support/StoreHelpers.h"
 
 #include "app/dialogs/DialogLayer.h"
 #include "app/dialogs/PageDialogs.h"
@@ -189,10 +191,25 @@ TEST_F(PageDialogsTest, AnAddThatCannotBeWrittenSaysSoAndKeepsTheDialog) {
   PageNameDialog* add = Actions()->addDialog();
   Type(add, QStringLiteral("team"), QStringLiteral("Team"));
   ClickOk(add);
-  EXPECT_EQ(errors, QStringList{QStringLiteral("The page could not be written.")});
+  EXPECT_EQ(errors, QStringList{QStringLiteral(
+                        "The template of your site could not be read. Nothing was changed.")});
   EXPECT_TRUE(Showing(add));
   EXPECT_EQ(FileNames().size(), 4);
   EXPECT_FALSE(QFile::exists(window->folders().PageFile(QStringLiteral("team"))));
+
+  // A full disk: the same, and not one page of the site is touched.
+  window->site().SelectedTemplateIndex = 0;
+  errors.clear();
+  const QByteArray index = WorkFile(QStringLiteral("index.html"));
+  {
+    const test::FileSizeLimit full(64);
+    ClickOk(add);
+  }
+  EXPECT_EQ(errors, QStringList{QStringLiteral("The page could not be written.")});
+  EXPECT_TRUE(Showing(add));
+  EXPECT_EQ(FileNames().size(), 4);
+  EXPECT_EQ(StoredFileNames().size(), 4);
+  EXPECT_EQ(WorkFile(QStringLiteral("index.html")), index);
 }
 
 TEST_F(PageDialogsTest, SaveAsCopiesTheOpenPageWithItsUnsavedEdits) {
@@ -228,7 +245,7 @@ TEST_F(PageDialogsTest, RenamingTheHomePageChangesOnlyItsLabel) {
   EXPECT_EQ(FileNames().first(), "index");
   EXPECT_TRUE(QFile::exists(window->folders().PageFile(QStringLiteral("index"))));
   Site stored;
-  LoadSite(stored);
+  test::LoadSiteNow(stored);
   EXPECT_EQ(stored.Page(0).Label_, "Start");
   EXPECT_TRUE(WorkFile(QStringLiteral("about-us.html")).contains(">Start<"));
   EXPECT_EQ(window->site().OpenPageFileName, "index");

@@ -1,4 +1,5 @@
 #include "PageManagerFixture.h"
+#include "support/StoreHelpers.h"
 
 #include "platform/SettingsStore.h"
 #include "site/SiteStore.h"
@@ -31,7 +32,7 @@ QStringList PageManagerFixture::FileNames() const {
 
 QStringList PageManagerFixture::StoredFileNames() const {
   Site stored;
-  LoadSite(stored);
+  test::LoadSiteNow(stored);
   QStringList names;
   for (const TSitePage& page : stored.SitePages()) names << page.FileName;
   return names;

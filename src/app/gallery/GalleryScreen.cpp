@@ -184,33 +184,52 @@ void GalleryScreen::MakeButtons() {
   save_->setAfterRelease(SkinnedButton::AfterRelease::Hover);
   save_->resize(save_->sizeHint());
   connect(save_, &SkinnedButton::clicked, this, &GalleryScreen::saveClicked);
+
+  // A new site replaces the current one only at Next: until then the user
+  // can go back to it.
+  backToSite_ = new QLabel(QStringLiteral("<a href=\"back\">Back to my site</a>"), this);
+  backToSite_->setObjectName(QStringLiteral("backToSiteLink"));
+  backToSite_->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                       Qt::LinksAccessibleByKeyboard);
+  backToSite_->setFocusPolicy(Qt::StrongFocus);
+  backToSite_->adjustSize();
+  backToSite_->hide();
+  connect(backToSite_, &QLabel::linkActivated, this, &GalleryScreen::backToSiteClicked);
   setMode(GalleryMode::NewSite);
+}
+
+void GalleryScreen::setBackToSiteOffered(bool offered) {
+  backToSiteOffered_ = offered;
+  backToSite_->setVisible(offered && mode_ == GalleryMode::NewSite);
 }
 
 void GalleryScreen::setMode(GalleryMode mode) {
   mode_ = mode;
   next_->setVisible(mode == GalleryMode::NewSite);
   save_->setVisible(mode == GalleryMode::ApplyTemplate);
+  backToSite_->setVisible(backToSiteOffered_ && mode == GalleryMode::NewSite);
 }
 
 // ---- Building -------------------------------------------------------------
 
 void GalleryScreen::BuildGallery() {
+  std::vector<QImage> screenshots;
+  ownLibrary_ = TemplateLibrary::ScanWithScreenshots(folders_, screenshots);
+  BuildGallery(ownLibrary_, std::move(screenshots));
+}
+
+void GalleryScreen::BuildGallery(const TemplateLibrary& library, std::vector<QImage> screenshots) {
   ClearThumbnails();
-  library_ = TemplateLibrary::Scan(folders_);
+  library_ = &library;
   int column = 0;
   int row = 0;
-  for (const int number : library_.Numbers()) {
-    QImage screenshot(folders_.TemplateFolder(number) + QStringLiteral("ss.png"));
-    // An unreadable screenshot ends the gallery: this and later templates are left out.
-    if (screenshot.isNull()) break;
-    AddThumbnail(number, std::move(screenshot), column, row);
+  for (size_t k = 0; k < screenshots.size() && k < library.Numbers().size(); ++k) {
+    AddThumbnail(library.Numbers()[k], std::move(screenshots[k]), column, row);
     if (++column == kColumns) {
       column = 0;
       ++row;
     }
   }
-  library_.Truncate(GalleryLastIndex() + 1);
   content_->setMinimumHeight(contentHeight_);
   RaiseMarkers();
   LayoutGallery();
@@ -270,10 +289,8 @@ QPoint GalleryScreen::ThumbnailOrigin(int k) const {
 }
 
 std::optional<int> GalleryScreen::templateNumberAt(int k) const {
-  const auto* frame = content_->findChild<QWidget*>(QStringLiteral("_%1_2").arg(k),
-                                                    Qt::FindDirectChildrenOnly);
-  if (frame == nullptr) return std::nullopt;
-  return frame->property(kNumberProperty).toInt();
+  if (library_ == nullptr || k < 0 || k > GalleryLastIndex()) return std::nullopt;
+  return library_->NumberAt(k);
 }
 
 // The checks live in the scrolled content, so a position there is the
@@ -313,6 +330,8 @@ void GalleryScreen::LayoutGallery() {
   for (SkinnedButton* button : {next_, save_}) {
     button->move(buttonRight - button->width(), (kScrollBoxAt.y() - button->height()) / 2);
   }
+  backToSite_->move(next_->x() - backToSite_->width() - 24,
+                    next_->y() + (next_->height() - backToSite_->height()) / 2);
   if (PreviewShown()) preview_->LayoutPreviewPanel();
 }
 

@@ -5,6 +5,7 @@
 #include "site/Folders.h"
 #include "templates/TemplateLibrary.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -50,23 +51,30 @@ class GalleryScreen : public QWidget {
 
   // Finds the templates and makes their thumbnails; meant to run once, at
   // start-up (a second run starts again from nothing).
+  // Shows `library` (which must outlive the gallery), one thumbnail per
+  // screenshot.
+  void BuildGallery(const TemplateLibrary& library, std::vector<QImage> screenshots);
+  // Scans the data folder itself: for a gallery shown on its own.
   void BuildGallery();
   // Places the scroll box, the selection check, the title and the buttons
   // for the current size (run on every resize).
   void LayoutGallery();
 
   void setMode(GalleryMode mode);
+  // In new-site mode: a link back to the site being worked on, if there is one.
+  void setBackToSiteOffered(bool offered);
+  QLabel* backToSiteLink() const { return backToSite_; }
   GalleryMode mode() const { return mode_; }
 
   int selectedIndex() const { return selected_; }
   // Marks thumbnail k as chosen; the check is hidden when there is no thumbnail k.
   void setSelectedIndex(int k);
   // The templates as built: a broken screenshot cuts the list short.
-  const TemplateLibrary& library() const { return library_; }
+  const TemplateLibrary& library() const { return *library_; }
   int GalleryLastIndex() const { return static_cast<int>(origins_.size()) - 1; }
   // Thumbnail k's screenshot position in the scrolled content (scroll offset 0).
   QPoint ThumbnailOrigin(int k) const;
-  // The template number carried by the frame of thumbnail k.
+  // The folder number of the template of thumbnail k.
   std::optional<int> templateNumberAt(int k) const;
 
   // Shares the main window's preview panel; without one the gallery makes
@@ -84,6 +92,7 @@ class GalleryScreen : public QWidget {
  signals:
   void nextClicked();
   void saveClicked();
+  void backToSiteClicked();
   void previewRequested(int templateNumber);
   // The user chose thumbnail k (click or arrow keys).
   void selectionChanged(int k);
@@ -116,8 +125,11 @@ class GalleryScreen : public QWidget {
 
   Folders folders_;
   Pictures pictures_;
-  TemplateLibrary library_;
+  TemplateLibrary ownLibrary_;
+  const TemplateLibrary* library_ = &ownLibrary_;
   GalleryMode mode_ = GalleryMode::NewSite;
+  QLabel* backToSite_ = nullptr;
+  bool backToSiteOffered_ = false;
   std::vector<QPoint> origins_;  // ThumbnailOrigin, by k
   std::vector<QWidget*> thumbnailWidgets_;
   int contentHeight_ = 0;

@@ -52,6 +52,7 @@ void PageActions::Connect() {
   connect(manager.rows(), &PageRows::renameClicked, this, &PageActions::RenameRow);
   connect(manager.rows(), &PageRows::deleteClicked, this, &PageActions::DeleteRow);
   connect(manager.drag(), &PageRowDrag::dropped, this, &PageActions::MoveRow);
+  connect(manager.rows(), &PageRows::showInMenuToggled, this, &PageActions::ShowRowInMenu);
 }
 
 int PageActions::OpenPageIndex() const {
@@ -91,7 +92,7 @@ void PageActions::OpenRenameDialog() {
 void PageActions::OpenPropertiesDialog() {
   const int index = OpenPageIndex();
   if (index < 0) return;
-  properties_->Fill(ReadPagePropertiesOf(p_.site, p_.folders, index));
+  properties_->Fill(ReadPagePropertiesOf(p_.site, Context().folders, index));
   if (Show(properties_)) properties_->FocusFirstField();
 }
 
@@ -113,54 +114,47 @@ void PageActions::DeleteRow(int row) {
 }
 
 void PageActions::MoveRow(int from, int to) {
-  const bool ok = MovePage(p_.site, Context(), from, to);
+  const PageOutcome outcome = MovePage(p_.site, Context(), from, to);
   p_.pageManager.RefreshRows();
   p_.editor.RefreshPageList();
-  if (!ok) p_.error(MessageText(PageMessage::FileError));
+  if (!outcome.ok()) p_.error(MessageText(outcome.Message));
+}
+
+void PageActions::ShowRowInMenu(int row, bool show) {
+  const PageOutcome outcome = SetShowInMenu(p_.site, Context(), row, show);
+  p_.pageManager.rows()->RefreshTick(row);  // a failed change shows the tick as it was
+  if (!outcome.ok()) p_.error(MessageText(outcome.Message));
 }
 
 void PageActions::OnAddOk() {
-  const std::vector<TSitePage> before = p_.site.SitePages();
-  const PageOutcome outcome = AddPage(p_.site, Context(), add_->fileName(), add_->label());
-  Finish(*add_, outcome, p_.site.SitePages() != before);
+  Finish(*add_, AddPage(p_.site, Context(), add_->fileName(), add_->label()));
 }
 
 void PageActions::OnSaveAsOk() {
-  const std::vector<TSitePage> before = p_.site.SitePages();
-  const PageOutcome outcome =
-      SavePageAs(p_.site, Context(), saveAs_->fileName(), saveAs_->label());
-  Finish(*saveAs_, outcome, p_.site.SitePages() != before);
+  Finish(*saveAs_, SavePageAs(p_.site, Context(), saveAs_->fileName(), saveAs_->label()));
 }
 
 void PageActions::OnRenameOk() {
   const int index = OpenPageIndex();
   if (index < 0) return;
-  const TSitePage& page = p_.site.Page(index);
-  const QString typed = page.IsHomePage ? page.FileName : rename_->fileName();
-  // The rename opens the page again from its file; unsaved edits would be
-  // lost, so a valid rename saves them first.
-  if (SanitizeFileName(typed, rename_->label()).Message == PageMessage::None &&
-      p_.session.PageModified()) {
-    p_.editor.Save();
-    if (p_.session.PageModified()) return;
-  }
-  const std::vector<TSitePage> before = p_.site.SitePages();
-  const PageOutcome outcome =
-      RenamePage(p_.site, Context(), index, rename_->fileName(), rename_->label());
-  Finish(*rename_, outcome, p_.site.SitePages() != before);
+  // The renamed page is written from the working copy when it holds unsaved
+  // edits, all in one operation: a refused rename saves nothing.
+  const PageOutcome outcome = RenamePage(p_.site, Context(), index, rename_->fileName(),
+                                         rename_->label(), p_.session.PageModified());
+  Finish(*rename_, outcome);
 }
 
-void PageActions::Finish(PageNameDialog& dialog, const PageOutcome& outcome, bool siteChanged) {
-  if (outcome.Message != PageMessage::FileError) dialog.ShowCleaned(outcome.Names);
+void PageActions::Finish(PageNameDialog& dialog, const PageOutcome& outcome) {
+  dialog.ShowCleaned(outcome.Names);
   if (outcome.ok()) {
     AfterPageChange();
     return;
   }
-  if (outcome.Message == PageMessage::FileError) {
-    // Whatever was done stays done and is shown; nothing done keeps the dialog.
-    if (siteChanged) AfterPageChange(p_.site.OpenPageFileName);  // opens it again
-    p_.error(MessageText(outcome.Message));
-    return;
+  switch (outcome.Message) {
+    case PageMessage::FileError:
+    case PageMessage::SettingsError:
+    case PageMessage::TemplateError: ReportFailure(outcome); return;
+    default: break;
   }
   p_.inform(MessageText(outcome.Message));
   QWidget* field = outcome.Message == PageMessage::EmptyLabel || !dialog.fileNameField()->isEnabled()
@@ -169,10 +163,14 @@ void PageActions::Finish(PageNameDialog& dialog, const PageOutcome& outcome, boo
   field->setFocus(Qt::OtherFocusReason);
 }
 
+void PageActions::ReportFailure(const PageOutcome& outcome) {
+  p_.error(MessageText(outcome.Message));
+}
+
 void PageActions::OnPropertiesOk() {
   const int index = OpenPageIndex();
   if (index < 0) return;
-  if (!SetPageProperties(p_.site, p_.folders, index, properties_->properties())) {
+  if (!SetPageProperties(p_.site, Context().folders, index, properties_->properties())) {
     p_.error(MessageText(PageMessage::FileError));
     return;
   }
@@ -181,25 +179,20 @@ void PageActions::OnPropertiesOk() {
 }
 
 void PageActions::OnDeleteOk() {
-  const int index = OpenPageIndex();
-  const int count = p_.site.PageCount();
-  const bool ok = DeletePage(p_.site, Context(), index);
-  if (ok) AfterPageChange();
-  else if (p_.site.PageCount() != count) AfterPageChange(p_.site.Page(0).FileName);
-  else p_.layer.CloseDialogLayer();
-  if (!ok) p_.error(MessageText(PageMessage::FileError));
+  const PageOutcome outcome = DeletePage(p_.site, Context(), OpenPageIndex());
+  if (outcome.ok()) {
+    AfterPageChange();
+    return;
+  }
+  p_.layer.CloseDialogLayer();
+  ReportFailure(outcome);
 }
 
-void PageActions::AfterPageChange(const QString& reopen) {
+void PageActions::AfterPageChange() {
   p_.layer.CloseDialogLayer();
-  // A finished operation opened its page already: the editor catches up
-  // (session, page selector, browser, This Page menu). One that stopped
-  // half-way has the editor open the page itself.
-  if (reopen.isEmpty()) {
-    p_.editor.ShowOpenedPage();
-  } else {
-    p_.editor.OpenPage(reopen);
-  }
+  // The operation opened its page already: the editor catches up (session,
+  // page selector, browser, This Page menu).
+  p_.editor.ShowOpenedPage();
   p_.pageManager.RefreshRows();
 }
 

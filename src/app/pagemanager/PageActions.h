@@ -33,8 +33,8 @@ class PageActions : public QObject {
  public:
   struct Parts {
     Site& site;
-    Folders folders;
-    std::function<int()> templateNumber;
+    // The folders, the site's template and the store, as they are now.
+    std::function<PageContext()> context;
     EditorSession& session;
     EditorController& editor;
     EditorScreen& editorScreen;
@@ -56,6 +56,8 @@ class PageActions : public QObject {
   void RenameRow(int row);
   void DeleteRow(int row);
   void MoveRow(int from, int to);
+  // The show-in-menu tick of row i.
+  void ShowRowInMenu(int row, bool show);
 
   PageNameDialog* addDialog() const { return add_; }
   PageNameDialog* saveAsDialog() const { return saveAs_; }
@@ -66,7 +68,7 @@ class PageActions : public QObject {
  private:
   void CreateDialogs();
   void Connect();
-  PageContext Context() const { return {p_.folders, p_.templateNumber()}; }
+  PageContext Context() const { return p_.context(); }
   int OpenPageIndex() const;
   bool Show(LayerDialog* dialog);
   void OnAddOk();
@@ -74,10 +76,10 @@ class PageActions : public QObject {
   void OnRenameOk();
   void OnPropertiesOk();
   void OnDeleteOk();
-  void Finish(PageNameDialog& dialog, const PageOutcome& outcome, bool siteChanged);
-  // With `reopen`, the editor opens that page itself (the operation stopped
-  // before it could).
-  void AfterPageChange(const QString& reopen = QString());
+  void Finish(PageNameDialog& dialog, const PageOutcome& outcome);
+  // A failed operation changed nothing: says why; the dialog stays open.
+  void ReportFailure(const PageOutcome& outcome);
+  void AfterPageChange();
   void UpdateDeleteItem();
 
   Parts p_;

@@ -224,12 +224,17 @@ void PageRows::MakeButtons(int i, Row& row) {
 
 void PageRows::Toggle(int i) {
   if (i < 0 || i >= count() || i >= site_.PageCount()) return;
-  // Only the table in memory changes; the next save of the table takes it along.
-  TSitePage& page = site_.Page(i);
-  page.ShowInMenu = !page.ShowInMenu;
+  // The page operation changes the table, the store and the menus; the tick
+  // follows what it did.
+  emit showInMenuToggled(i, !site_.Page(i).ShowInMenu);
+}
+
+void PageRows::RefreshTick(int i) {
+  if (i < 0 || i >= count() || i >= site_.PageCount()) return;
+  const bool shown = site_.Page(i).ShowInMenu;
   const Row& r = row(i);
-  r.controls[TickShown]->setVisible(page.ShowInMenu);
-  r.controls[TickHidden]->setVisible(!page.ShowInMenu);
+  r.controls[TickShown]->setVisible(shown);
+  r.controls[TickHidden]->setVisible(!shown);
 }
 
 void PageRows::PlaceRow(int i, int dy) {

@@ -70,6 +70,9 @@ class PageRows : public QObject {
   void PlaceRow(int i, int dy);
   void SetRowVisible(int i, bool visible);
 
+  // Shows row i's tick as its page's ShowInMenu stands.
+  void RefreshTick(int i);
+
   // The drag handle of row i was pressed at `cursor` (canvas coordinates).
   void PressHandle(int i, QPoint cursor);
 
@@ -78,6 +81,7 @@ class PageRows : public QObject {
   void renameClicked(int row);
   void deleteClicked(int row);
   void handlePressed(int row, QPoint cursor);
+  void showInMenuToggled(int row, bool show);
 
  private:
   void LoadRowPictures();

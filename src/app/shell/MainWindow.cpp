@@ -13,6 +13,8 @@
 #include "app/start/StartScreen.h"
 #include "online/SiteName.h"
 #include "pages/PageEditing.h"
+#include "platform/SettingsStore.h"
+#include "site/StagedWorkFolder.h"
 #include "templates/TemplateApply.h"
 
 #include <QApplication>
@@ -33,6 +35,10 @@ UserPrompts UserPrompts::Standard(QWidget* parent) {
           [parent] {
             return QFileDialog::getExistingDirectory(parent, QStringLiteral("Select a directory"),
                                                      QDir::homePath());
+          },
+          [parent, title](const QString& text) {
+            return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                         QMessageBox::Cancel) == QMessageBox::Ok;
           }};
 }
 
@@ -49,6 +55,7 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
   QPalette background = palette();
   background.setColor(QPalette::Window, Qt::white);
   setPalette(background);
+  store_ = std::make_unique<SettingsStore>();
 
   chrome_ = new WindowChrome(this, pictures_);
   connect(chrome_->minimiseButton(), &SkinnedButton::clicked, this, &QWidget::showMinimized);
@@ -70,7 +77,9 @@ void MainWindow::CreateScreens() {
   startClose_->setObjectName(QStringLiteral("startCloseButton"));
   startClose_->hide();
   gallery_ = new GalleryScreen(folders_, pictures_, this);
-  gallery_->BuildGallery();
+  std::vector<QImage> screenshots;
+  library_ = TemplateLibrary::ScanWithScreenshots(folders_, screenshots);
+  gallery_->BuildGallery(library_, std::move(screenshots));
   editor_ = new EditorScreen(pictures_, this);
   pageManager_ = new PageManagerScreen(site_, pictures_, this);
   account_ = new PlainScreen(QStringLiteral("accountScreen"), QStringLiteral("My Account"), this);
@@ -82,7 +91,8 @@ void MainWindow::CreateScreens() {
                                            [this](const QString& text) { prompts_.error(text); },
                                            this);
   pageActions_ = new PageActions(
-      {site_, folders_, [this] { return TemplateNumber(); }, *session_, *editorController_,
+      {site_, [this] { return PageContext{folders_, TemplateNumber(), store_.get()}; },
+       *session_, *editorController_,
        *editor_, *pageManager_, *layer_, pictures_,
        [this](const QString& text) { prompts_.information(text); },
        [this](const QString& text) { prompts_.error(text); }},
@@ -92,6 +102,7 @@ void MainWindow::CreateScreens() {
   connect(startClose_, &SkinnedButton::clicked, this, &MainWindow::OnStartClose);
   connect(gallery_, &GalleryScreen::nextClicked, this, &MainWindow::StartSiteCreation);
   connect(gallery_, &GalleryScreen::saveClicked, this, &MainWindow::OnApplyTemplate);
+  connect(gallery_, &GalleryScreen::backToSiteClicked, this, &MainWindow::OnBackToSite);
   connect(creation_, &SiteCreationJob::finished, this, &MainWindow::FinishSiteCreation);
   connect(pageManager_->exportButton(), &SkinnedButton::clicked, this, &MainWindow::OnExport);
   connect(pageManager_->rows(), &PageRows::editClicked, this, &MainWindow::OnEditPage);
@@ -114,20 +125,37 @@ void MainWindow::ShowTabs(bool visible) {
   for (SkinnedButton* tab : tabs_) tab->setVisible(visible);
 }
 
+// 0 (no template) when the stored choice names no template of the library:
+// operations then refuse instead of working from a wrong one.
 int MainWindow::TemplateNumber() const {
-  return gallery_->templateNumberAt(site_.SelectedTemplateIndex).value_or(0);
+  return library_.NumberAt(site_.SelectedTemplateIndex).value_or(0);
+}
+
+bool MainWindow::HasSite() const {
+  return storeUnreadable_ || !site_.SiteAccount.UnixName.isEmpty() || site_.PageCount() > 0;
 }
 
 LoadSiteResult MainWindow::LoadStoredSite() {
-  const LoadSiteResult result = LoadSite(site_);
+  // A swap of the working folder that the end of a run cut short is
+  // finished first, so the pages match the stored table.
+  RecoverWorkFolder(folders_);
+  store_ = std::make_unique<SettingsStore>();
+  const SiteLoad load = LoadSite(*store_, site_);
+  storeUnreadable_ = load.Result == LoadSiteResult::Unreadable;
   gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
-  if (result == LoadSiteResult::Loaded) {
-    if (site_.PageCount() > 0) editorController_->OpenPage(site_.Page(0).FileName);
+  if (load.Result == LoadSiteResult::Loaded) {
+    if (site_.PageCount() > 0) editorController_->OpenPage(site_.HomePageFileName());
     EnterSiteLayout();
   }
   RunLayoutPass();
   chrome_->ShowStep(2);
-  return result;
+  if (storeUnreadable_) prompts_.error(UnreadableSettingsMessage());
+  if (!load.SkippedPages.isEmpty()) {
+    prompts_.error(QStringLiteral("These pages could not be opened because their file names "
+                                  "cannot be used, and were left out: %1")
+                       .arg(load.SkippedPages.join(QStringLiteral(", "))));
+  }
+  return load.Result;
 }
 
 void MainWindow::EnterSiteLayout() {
@@ -180,6 +208,11 @@ void MainWindow::SelectTabAndScreen(int n) {
 }
 
 void MainWindow::OnNewSiteTab() {
+  if (HasSite() &&
+      !prompts_.confirm(QStringLiteral(
+          "Creating a new site replaces the site you are working on. Continue?"))) {
+    return;
+  }
   pageManager_->FreePageRows();
   editorController_->AskToSaveChanges(screen_ == Screen::Editor);
   for (SkinnedButton* t : tabs_) t->showNormalPicture();
@@ -203,25 +236,20 @@ void MainWindow::OnStartClose() {
 }
 
 void MainWindow::OnNewSiteAccepted(const QString& typed) {
-  TAccount& a = site_.SiteAccount;
-  a.FirstName.clear();
-  a.LastName.clear();
-  a.Email.clear();
-  a.Password.clear();
-  a.Domain.clear();
-  a.FtpHost.clear();
-  a.FtpUsername.clear();
-  a.FtpPassword.clear();
-  a.FtpPath.clear();
-  a.FtpPort = 25;
-  a.MoxaSiteStatus = true;
-  a.UnixName = SanitizeSiteName(typed);
+  newSiteAccount_ = NewSiteAccount(site_.SiteAccount, SanitizeSiteName(typed));
   startClose_->hide();
   chrome_->ShowStep(2);
   gallery_->setMode(GalleryMode::NewSite);
+  gallery_->setBackToSiteOffered(HasSite() && !storeUnreadable_);
   ExpandContentFrame();
   ShowScreen(Screen::Gallery);
   gallery_->setFocus();
+}
+
+// Back from the new-site gallery: nothing of the site was touched.
+void MainWindow::OnBackToSite() {
+  gallery_->setBackToSiteOffered(false);
+  OnStartClose();
 }
 
 void MainWindow::ExpandContentFrame() {
@@ -241,18 +269,26 @@ void MainWindow::ExpandContentFrame() {
 
 void MainWindow::StartSiteCreation() {
   layer_->ShowBusyOverlay(QStringLiteral("Loading"));
-  site_.SelectedTemplateIndex = gallery_->selectedIndex();
-  creation_->Start(site_, folders_, TemplateNumber(), creationMinimum_);
+  gallery_->setBackToSiteOffered(false);
+  // The worker builds the new site on a copy; this one stays as it is until
+  // the new one is complete.
+  Site fresh;
+  fresh.SiteAccount = newSiteAccount_;
+  fresh.SelectedTemplateIndex = gallery_->selectedIndex();
+  creation_->Start(fresh, folders_, library_.NumberAt(fresh.SelectedTemplateIndex).value_or(0),
+                   store_.get(), creationMinimum_);
 }
 
 void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
   layer_->HideBusyOverlay();
   if (!ok) {
     prompts_.error(QStringLiteral("Your site could not be created."));
+    gallery_->setBackToSiteOffered(HasSite() && !storeUnreadable_);
     emit siteCreationFinished(false);
     return;
   }
   site_ = created;
+  storeUnreadable_ = false;
   chrome_->ShowBanner(false);
   ShowTabs(true);
   for (SkinnedButton* t : tabs_) t->showNormalPicture();
@@ -264,9 +300,19 @@ void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
 
 void MainWindow::OnApplyTemplate() {
   if (session_->SaveBusy()) return;
-  site_.SelectedTemplateIndex = gallery_->selectedIndex();
-  if (!ApplyTemplate(site_, folders_, TemplateNumber())) {
-    prompts_.error(QStringLiteral("The template could not be applied to your site."));
+  const int index = gallery_->selectedIndex();
+  const int number = library_.NumberAt(index).value_or(0);
+  const QStringList losing = PagesLosingText(site_, folders_, number);
+  if (!losing.isEmpty() &&
+      !prompts_.confirm(QStringLiteral("This template has no place for some of the text of these "
+                                       "pages, which would be lost: %1. Continue?")
+                            .arg(losing.join(QStringLiteral(", "))))) {
+    return;
+  }
+  if (!ApplyTemplate(site_, folders_, number, index, *store_)) {
+    prompts_.error(QStringLiteral("The template could not be applied to your site. "
+                                  "Your site has not been changed."));
+    gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
     return;
   }
   ShowTabs(true);

@@ -6,15 +6,18 @@
 #include "site/Folders.h"
 #include "site/Site.h"
 #include "site/SiteStore.h"
+#include "templates/TemplateLibrary.h"
 
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <memory>
 
 namespace moxa {
 
 class DialogLayer;
+class SettingsStore;
 class EditorController;
 class EditorScreen;
 class GalleryScreen;
@@ -31,6 +34,7 @@ struct UserPrompts {
   std::function<void(const QString&)> information;
   std::function<void(const QString&)> error;
   std::function<QString()> chooseFolder;  // "" when cancelled
+  std::function<bool(const QString&)> confirm;  // OK (true) or Cancel
   static UserPrompts Standard(QWidget* parent);
 };
 
@@ -45,9 +49,12 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   // The start-up load: the start screen without a site, else the Page Manager.
+  // A store that cannot be read is reported and never taken for "no site".
   LoadSiteResult LoadStoredSite();
 
   Site& site() { return site_; }
+  SettingsStore& store() { return *store_; }
+  const TemplateLibrary& templateLibrary() const { return library_; }
   const Folders& folders() const { return folders_; }
   const Pictures& pictures() const { return pictures_; }
   Screen currentScreen() const { return screen_; }
@@ -99,10 +106,19 @@ class MainWindow : public QWidget {
   void OnEditPage(int row);
   void ApplyWindowShape();
   int TemplateNumber() const;
+  bool HasSite() const;
+  void OnBackToSite();
 
   Folders folders_;
   Pictures pictures_;
   Site site_;
+  // Opened at the start-up load; the only store of the running program.
+  std::unique_ptr<SettingsStore> store_;
+  bool storeUnreadable_ = false;
+  TemplateLibrary library_;
+  // The account a new site will have, kept apart until the site is made:
+  // going back to the current site must find its account untouched.
+  TAccount newSiteAccount_;
   UserPrompts prompts_;
   Screen screen_ = Screen::Start;
   int activeTab_ = 0;

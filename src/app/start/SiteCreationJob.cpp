@@ -19,15 +19,17 @@ SiteCreationJob::SiteCreationJob(QObject* parent) : QObject(parent) {
 }
 
 void SiteCreationJob::Start(const Site& site, const Folders& folders, int templateNumber,
-                            int minimumMilliseconds) {
+                            SettingsStore* store, int minimumMilliseconds) {
   if (running_) return;  // one job at a time
   running_ = true;
   minimum_ = minimumMilliseconds;
   elapsed_.start();
-  watcher_.setFuture(QtConcurrent::run([site, folders, templateNumber]() {
+  // The store is the window's; the busy overlay keeps everything else away
+  // from it while the worker writes.
+  watcher_.setFuture(QtConcurrent::run([site, folders, templateNumber, store]() {
     SiteCreationResult result;
     result.site = site;
-    result.ok = CreateSite(result.site, folders, templateNumber);
+    result.ok = CreateSite(result.site, folders, templateNumber, store);
     return result;
   }));
 }

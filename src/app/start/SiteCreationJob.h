@@ -9,6 +9,8 @@
 
 namespace moxa {
 
+class SettingsStore;
+
 struct SiteCreationResult {
   bool ok = false;
   Site site;
@@ -16,7 +18,8 @@ struct SiteCreationResult {
 
 // Creates a site from a template off the UI thread. The worker works on
 // its own copy of the site and hands the finished copy back, so the UI
-// thread and the worker never share a record. The busy screen stays up at
+// thread and the worker never share a record. The site is stored in the
+// given store; a failed creation leaves the old site, files and store whole. The busy screen stays up at
 // least `minimumMilliseconds`, so it never just flickers.
 class SiteCreationJob : public QObject {
   Q_OBJECT
@@ -26,7 +29,7 @@ class SiteCreationJob : public QObject {
 
   explicit SiteCreationJob(QObject* parent = nullptr);
 
-  void Start(const Site& site, const Folders& folders, int templateNumber,
+  void Start(const Site& site, const Folders& folders, int templateNumber, SettingsStore* store,
              int minimumMilliseconds = kMinimumMilliseconds);
   bool running() const { return running_; }
 

@@ -12,12 +12,16 @@ namespace moxa::test {
 void WindowFixture::SetUp() {
   SettingsStore store;
   store.Clear();
-  store.Commit();
+  ASSERT_TRUE(store.Commit());
   window = std::make_unique<MainWindow>(Folders::At(SourceDir(), temp.path()));
   window->setSiteCreationMinimum(0);
   window->setPrompts({[this](const QString& text) { informations << text; },
                       [this](const QString& text) { errors << text; },
-                      [this] { return chosenFolder; }});
+                      [this] { return chosenFolder; },
+                      [this](const QString& text) {
+                        questions << text;
+                        return confirmAnswer;
+                      }});
 }
 
 void WindowFixture::StartNewSite(const QString& name) {

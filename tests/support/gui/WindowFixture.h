@@ -34,6 +34,9 @@ class WindowFixture : public ::testing::Test {
   QStringList informations;
   QStringList errors;
   QString chosenFolder;
+  // OK/Cancel questions asked, and the answer they get.
+  QStringList questions;
+  bool confirmAnswer = true;
 };
 
 }  // namespace moxa::test
