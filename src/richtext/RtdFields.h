@@ -63,17 +63,17 @@ void Get(RtdReader& r, T& v);
 // At most the fewest bytes one element can take (strings empty), for the
 // count check; a larger number would refuse valid files.
 template <class T>
-constexpr qsizetype kMinBytes = 1;
+inline constexpr qsizetype kMinBytes = 1;
 template <>
-constexpr qsizetype kMinBytes<TRtTab> = 9;
+inline constexpr qsizetype kMinBytes<TRtTab> = 9;
 template <>
-constexpr qsizetype kMinBytes<TRtListLevel> = 40;
+inline constexpr qsizetype kMinBytes<TRtListLevel> = 40;
 template <>
-constexpr qsizetype kMinBytes<TFontInfo> = 64;
+inline constexpr qsizetype kMinBytes<TFontInfo> = 64;
 template <>
-constexpr qsizetype kMinBytes<TParaInfo> = 64;
+inline constexpr qsizetype kMinBytes<TParaInfo> = 64;
 template <>
-constexpr qsizetype kMinBytes<TRtListInfo> = 13;
+inline constexpr qsizetype kMinBytes<TRtListInfo> = 13;
 
 template <class T>
 void Put(RtdWriter& w, const std::vector<T>& v) {
