@@ -2,6 +2,7 @@
 
 #include "richtext/RtColor.h"
 #include "richtext/RtEnums.h"
+#include "richtext/RtFields.h"
 
 #include <QString>
 
@@ -93,10 +94,8 @@ inline constexpr TFontInfoProperties kAllFontInfoProperties = (1u << 30) - 1;
 bool SameFontInfo(const TFontInfo& a, const TFontInfo& b,
                   TFontInfoProperties mask = kAllFontInfoProperties);
 
-// Calls visit(name, member pointer) for every field in declaration order; the
-// binary format and the printer use it, so a new field cannot be forgotten.
 template <class Visitor>
-void ForEachFontInfoField(Visitor&& visit) {
+void ForEachField(FieldsOf<TFontInfo>, Visitor&& visit) {
   visit("StyleName", &TFontInfo::StyleName);
   visit("FontName", &TFontInfo::FontName);
   visit("Size", &TFontInfo::Size);

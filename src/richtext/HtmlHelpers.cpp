@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <utility>
 
 namespace moxa::rt {
 
@@ -74,13 +75,18 @@ int PointsToHtmlSize(int points) {
   return 7;
 }
 
-TRtAlignment ParseAlign(const TRtRawByteStringList& params, TRtAlignment fallback) {
-  const QByteArray value = params.GetValue("align").toLower();
-  if (value == "left") return rtaLeft;
-  if (value == "right") return rtaRight;
-  if (value == "center") return rtaCenter;
-  if (value == "justify") return rtaJustify;
+TRtAlignment AlignmentWord(QByteArrayView word, TRtAlignment fallback) {
+  for (const auto& [name, alignment] : {std::pair{"left", rtaLeft}, {"right", rtaRight},
+                                        {"center", rtaCenter}, {"justify", rtaJustify}}) {
+    if (word.compare(name, Qt::CaseInsensitive) == 0) return alignment;
+  }
   return fallback;
+}
+
+TRtAlignment ParseAlign(const TRtRawByteStringList& params, TRtAlignment fallback) {
+  const int index = params.IndexOfName("align");
+  if (index < 0) return fallback;
+  return AlignmentWord(QByteArrayView(params[index]).sliced(6), fallback);
 }
 
 TListType ParseListType(QByteArrayView text, TListType fallback) {

@@ -37,8 +37,10 @@ int HtmlSizeToPoints(int htmlSize);
 // The smallest size from 1 to 6 whose points reach `points`, else 7.
 int PointsToHtmlSize(int points);
 
-// The "align" attribute (left, right, center, justify, any case); anything
-// else, absence included, gives `fallback`.
+// "left", "right", "center", "justify" in any case; any other word gives
+// `fallback`. The one reading of an alignment, for attributes and styles.
+TRtAlignment AlignmentWord(QByteArrayView word, TRtAlignment fallback);
+// AlignmentWord of the "align" attribute; absent, `fallback`.
 TRtAlignment ParseAlign(const TRtRawByteStringList& params, TRtAlignment fallback);
 
 // "disc", "circle", "square" in any case; "a", "A", "i", "I", "1" exactly;

@@ -12,6 +12,9 @@ namespace {
 // sheet without end.
 constexpr size_t kMaxListLevels = 32;
 constexpr int kListIndentStep = 24;  // pixels per level
+// Item numbers: far from the int limits, so that counting on cannot
+// overflow.
+constexpr int kMaxItemNumber = 1'000'000'000;
 
 TRtListType EngineListType(TListType type) {
   switch (type) {
@@ -37,14 +40,63 @@ bool SameKind(const TRtListLevel& a, const TRtListLevel& b) {
          (a.FormatString == b.FormatString && a.Font.FontName == b.Font.FontName);
 }
 
+int NumberAttr(const TRtRawByteStringList& params, const char* name, int fallback) {
+  return NumberIn(Attr(params, name), kMaxItemNumber).value_or(fallback);
+}
+
 }  // namespace
+
+// Unordered lists without a type take disc, circle, square by nesting.
+void TRtHtmlRun::OpenList(TIndentType type) {
+  FlushText();
+  const TRtRawByteStringList& params = parser_.TagParams;
+  const int open = ListCount();
+  const TListType fallback = type == llOL ? ltNumber
+                             : open == 0  ? ltDisc
+                             : open == 1  ? ltCircle
+                                          : ltSquare;
+  EnterIndent(type, ParseListType(Attr(params, "type"), fallback), NumberAttr(params, "start", 1));
+  lastParaNo_ = -1;
+}
+
+void TRtHtmlRun::OpenQuotation() {
+  FlushText();
+  EnterIndent(llBQ, ltNone, 1);
+  lastParaNo_ = -1;
+}
+
+void TRtHtmlRun::EndIndent(TIndentType type) {
+  FlushText();
+  LeaveIndent(type);
+  lastParaNo_ = -1;
+}
+
+void TRtHtmlRun::HandleListItem() {
+  FlushText();
+  TContainerDataType& c = Top();
+  const TRtRawByteStringList& params = parser_.TagParams;
+  const int value = NumberAttr(params, "value", 0);
+  TListType fallback = ltDisc;
+  int number = value;
+  if (!c.IndentStack.empty()) {
+    TContainerIndentType& list = c.IndentStack.back();
+    fallback = list.ListType;
+    if (value >= 1) list.ListValue = value;
+    number = list.ListValue;
+    list.ListValue = std::min(list.ListValue, kMaxItemNumber) + 1;
+  }
+  c.CurLIType = ParseListType(Attr(params, "type"), fallback);
+  c.CurLIValue = number;
+  c.CurHadLI = true;
+  lastParaNo_ = -1;
+}
 
 void TRtHtmlRun::EnterIndent(TIndentType type, TListType listType, int start) {
   TContainerDataType& c = Top();
   c.IndentStack.push_back({type, listType, start});
   ++c.IndentCounts[type];
   if (!owner_.EnforceListLevels) return;
-  std::vector<TRtListLevel>& levels = style_.ListStyles[ContainerListStyle()].Levels;
+  std::vector<TRtListLevel>& levels = ContainerListLevels();
   if (levels.size() >= kMaxListLevels) return;
   const int k = static_cast<int>(levels.size());
   levels.push_back(ConfigureListLevel(listType, k, k + 1));
@@ -100,10 +152,14 @@ int TRtHtmlRun::ContainerListStyle() {
   return c.IndentListStyle;
 }
 
+std::vector<TRtListLevel>& TRtHtmlRun::ContainerListLevels() {
+  return style_.ListStyles[ContainerListStyle()].Levels;
+}
+
 int TRtHtmlRun::ListLevelFor(TListType type) {
   const int depth = static_cast<int>(Top().IndentStack.size());
   if (depth == 0) return -1;
-  std::vector<TRtListLevel>& levels = style_.ListStyles[ContainerListStyle()].Levels;
+  std::vector<TRtListLevel>& levels = ContainerListLevels();
   if (owner_.EnforceListLevels) {
     return std::min(depth, static_cast<int>(levels.size())) - 1;
   }

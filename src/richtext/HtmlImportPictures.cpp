@@ -16,11 +16,10 @@ namespace {
 // Larger files are no pictures of a web page.
 constexpr qint64 kMaxPictureFileSize = qint64{64} << 20;
 
+// Nothing when the attribute is missing; `otherwise` when it is no number.
 std::optional<int> NumberAttr(const TRtRawByteStringList& params, const char* name, int otherwise) {
   if (params.IndexOfName(name) < 0) return std::nullopt;
-  bool ok = false;
-  const int value = Attr(params, name).trimmed().toInt(&ok);
-  return ok ? std::clamp(value, -1'000'000, 1'000'000) : otherwise;
+  return NumberIn(Attr(params, name), kMaxMeasure).value_or(otherwise);
 }
 
 int Scaled(int value, int numerator, int denominator) {
@@ -29,6 +28,11 @@ int Scaled(int value, int numerator, int denominator) {
 }
 
 }  // namespace
+
+void TRtHtmlRun::HandleImageTag() {
+  FlushText();
+  if (PicturesWanted()) HandleImage();
+}
 
 void TRtHtmlRun::HandleImage() {
   const TRtRawByteStringList& params = parser_.TagParams;
@@ -116,6 +120,15 @@ std::optional<TImportPicture> TRtHtmlRun::ReadPictureFile(const QString& path) {
   const QImage image = reader.read();
   if (image.isNull() || picture.Format.isEmpty()) return std::nullopt;
   return TImportPicture{picture, image.size()};
+}
+
+void TRtHtmlRun::ReadBackgroundAttr(TRtPicture& picture, QString& fileName,
+                                    TRtBackgroundStyle& style) {
+  const TRtRawByteStringList& params = parser_.TagParams;
+  if (params.IndexOfName("background") >= 0 && PicturesWanted() &&
+      LoadBackground(Attr(params, "background").toByteArray(), picture, fileName)) {
+    style = rtbgTiled;
+  }
 }
 
 bool TRtHtmlRun::LoadBackground(const QByteArray& src, TRtPicture& picture, QString& fileName) {

@@ -2,6 +2,7 @@
 // paragraphs, fonts and alignment.
 #include "richtext/HtmlImportRun.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -32,15 +33,6 @@ QByteArrayView Attr(const TRtRawByteStringList& params, std::string_view name) {
   return QByteArrayView(params[index]).sliced(static_cast<qsizetype>(name.size()) + 1);
 }
 
-TRtAlignment AlignAttr(const TRtRawByteStringList& params, TRtAlignment fallback) {
-  const QByteArrayView value = Attr(params, "align");
-  for (const auto& [word, alignment] : {std::pair{"left", rtaLeft}, {"right", rtaRight},
-                                        {"center", rtaCenter}, {"justify", rtaJustify}}) {
-    if (value.compare(word, Qt::CaseInsensitive) == 0) return alignment;
-  }
-  return fallback;
-}
-
 TRtColor ColorOf(QByteArrayView text) {
   if (text.size() == 7 && text[0] == '#') {
     int digits[6];
@@ -52,6 +44,29 @@ TRtColor ColorOf(QByteArrayView text) {
     }
   }
   return ParseHtmlColor(text);
+}
+
+std::optional<TRtColor> ColorAttr(const TRtRawByteStringList& params, std::string_view name) {
+  if (params.IndexOfName(name) < 0) return std::nullopt;
+  return ColorOf(Attr(params, name));
+}
+
+std::optional<int> NumberIn(QByteArrayView text, int limit) {
+  bool ok = false;
+  const int value = text.trimmed().toInt(&ok);
+  if (!ok) return std::nullopt;
+  return std::clamp(value, -limit, limit);
+}
+
+std::optional<size_t> ClassNumber(QByteArrayView value, const char* prefix) {
+  const qsizetype n = static_cast<qsizetype>(std::strlen(prefix));
+  if (value.size() <= n || value.first(n).compare(prefix, Qt::CaseInsensitive) != 0) {
+    return std::nullopt;
+  }
+  bool ok = false;
+  const int number = value.sliced(n).toInt(&ok);
+  if (!ok || number < 0) return std::nullopt;
+  return static_cast<size_t>(number);
 }
 
 TRtHtmlRun::TRtHtmlRun(TRtHtmlImporter& owner, TRtDocument& document, TRtStyle& style)
@@ -92,7 +107,7 @@ void TRtHtmlRun::Start() {
   } else {
     document_.Color = o.DefaultBGColor;
   }
-  if (!(o.Options & rthtmloIgnorePictures)) {
+  if (PicturesWanted()) {
     document_.BackgroundPicture = TRtPicture();
     document_.BackgroundStyle = rtbgNone;
     document_.BackgroundFileName.clear();
@@ -274,11 +289,15 @@ int TRtHtmlRun::ParaStyleForAlignment(TRtAlignment alignment) {
   return known;
 }
 
+int TRtHtmlRun::BlockParaStyle(int paraStyle, TRtAlignment alignment) {
+  return paraStyle >= 0 ? paraStyle : ParaStyleForAlignment(alignment);
+}
+
 void TRtHtmlRun::EnterAlignment(TRtAlignment alignment, int paraStyle) {
   TContainerDataType& c = Top();
   c.AlignmentStack.push_back(alignment);
   c.ParaStyleStack.push_back(paraStyle);
-  c.ParaStyle = paraStyle >= 0 ? paraStyle : ParaStyleForAlignment(alignment);
+  c.ParaStyle = BlockParaStyle(paraStyle, alignment);
 }
 
 void TRtHtmlRun::LeaveAlignment() {
@@ -287,8 +306,7 @@ void TRtHtmlRun::LeaveAlignment() {
     c.AlignmentStack.pop_back();
     c.ParaStyleStack.pop_back();
   }
-  const int paraStyle = c.ParaStyleStack.back();
-  c.ParaStyle = paraStyle >= 0 ? paraStyle : ParaStyleForAlignment(c.AlignmentStack.back());
+  c.ParaStyle = BlockParaStyle(c.ParaStyleStack.back(), c.AlignmentStack.back());
 }
 
 std::int32_t TRtHtmlRun::LinkTag() {

@@ -3,8 +3,9 @@
 // The state of one run of TRtHtmlImporter::LoadHtml and the operations on
 // it. Private to the importer: its .cpp files split the work by topic
 // (HtmlImportRun: text, fonts, paragraphs; HtmlImportTags: the tag table;
-// HtmlImportLists; HtmlImportTables: containers and tables;
-// HtmlImportPictures; HtmlStyleSheet).
+// HtmlImportBlocks: body, paragraphs, headings; HtmlImportInline: font
+// changes and links; HtmlImportLists; HtmlImportTables: containers and
+// tables; HtmlImportPictures; HtmlStyleSheet).
 
 #include "richtext/HtmlHelpers.h"
 #include "richtext/HtmlImporter.h"
@@ -77,16 +78,20 @@ struct TRtParaClass {
   int ParaStyleNo = 0;
 };
 
-// "left", "right", "center", "justify"; any other word gives `fallback`.
-TRtAlignment AlignmentWord(QByteArrayView word, TRtAlignment fallback);
-
 // Attribute values read in place, without a copy: valid until the next
 // token. Attr is empty for a missing attribute.
 QByteArrayView Attr(const TRtRawByteStringList& params, std::string_view name);
-// ParseAlign of the "align" attribute, and ParseHtmlColor with the common
-// "#rrggbb" read directly.
-TRtAlignment AlignAttr(const TRtRawByteStringList& params, TRtAlignment fallback);
+// ParseHtmlColor with the common "#rrggbb" read directly.
 TRtColor ColorOf(QByteArrayView text);
+// ColorOf an attribute; nothing when the attribute is missing.
+std::optional<TRtColor> ColorAttr(const TRtRawByteStringList& params, std::string_view name);
+// A number (spaces around it allowed) kept within -limit..limit, so that
+// counting on from it cannot overflow; nothing when the text is no number.
+std::optional<int> NumberIn(QByteArrayView text, int limit);
+// Sizes, spans and spacings: far beyond any real page.
+inline constexpr int kMaxMeasure = 1'000'000;
+// "class" of the form prefix + N (prefix in any case); the number N.
+std::optional<size_t> ClassNumber(QByteArrayView value, const char* prefix);
 
 class TRtHtmlRun {
  public:
@@ -108,6 +113,8 @@ class TRtHtmlRun {
   void SetCurrentStyle(int styleNo);
   int ParaStyleForAlignment(TRtAlignment alignment);
   void ForgetParaStyleSearches() { paraForAlignment_.fill(-1); }
+  // A block's own paragraph style, or with -1 the one for its alignment.
+  int BlockParaStyle(int paraStyle, TRtAlignment alignment);
   void EnterAlignment(TRtAlignment alignment, int paraStyle);
   void LeaveAlignment();
   TRtAlignment CurrentAlignment() const { return Top().AlignmentStack.back(); }
@@ -122,21 +129,47 @@ class TRtHtmlRun {
   TCustomRtData& TextTarget() { return *Top().RtData; }
 
   // HtmlImportTags.cpp
+  using TagHandler = void (*)(TRtHtmlRun&);
+  // What a tag (lower-case name, "/" first for an end tag) does; null for
+  // a tag the reader ignores.
+  static TagHandler FindTagHandler(std::string_view name);
   void HandleTag();
   void ReadSkipped();
+  void SkipUntil(const char* endTag);
+  void StartTitle();
+
+  // HtmlImportBlocks.cpp
+  // The text so far ends; what follows starts a paragraph of its own, in
+  // the block entered or back in the enclosing one.
+  void EnterBlock(TRtAlignment alignment, int paraStyle);
+  void LeaveBlock();
+  // The tag's "align", else the alignment in force.
+  TRtAlignment TagAlignment() const;
   void HandleBody();
-  void HandleParagraph();
+  void StartParagraph();
+  void EndDivision();
+  void LineBreak();
   void HandleHeading(int level);
-  void HandleFont();
-  void HandleSpan();
-  void HandleAnchor();
-  void EndAnchor();
-  void HandleListItem();
-  void EndIndent(TIndentType type);
+  void EndHeading();
+  void AddRule();
+  void StartPreformatted();
+  void EndPreformatted();
+
+  // HtmlImportInline.cpp
+  void PushFont() { UseFontStyle(true, inLink_); }
   void SetFlag(TFontStyle flag, bool on);
   void ChangeShift(bool start, int shift);
+  void HandleFont();
+  void HandleSpan();
+  void EndFontChange();
+  void HandleAnchor();
+  void EndAnchor();
 
   // HtmlImportLists.cpp
+  void OpenList(TIndentType type);
+  void OpenQuotation();
+  void HandleListItem();
+  void EndIndent(TIndentType type);
   void EnterIndent(TIndentType type, TListType listType, int start);
   TRtListLevel ConfigureListLevel(TListType type, int k, int n) const;
   int ListLevelFor(TListType type);
@@ -144,12 +177,16 @@ class TRtHtmlRun {
   int ListCount() const;
   bool AddListMarker();
   int ContainerListStyle();
+  std::vector<TRtListLevel>& ContainerListLevels();
 
   // HtmlImportTables.cpp
   void EnterContainer(TContainerLevel level, TRtAlignment alignment);
   void LeaveContainers(TContainerLevel level);
   void PopContainer();
   TRtTableItemInfoH* CurrentTable();
+  // True, with the paragraph ended, for a tag inside a table that is not
+  // made.
+  bool InIgnoredTable();
   void HandleTable();
   void HandleRow();
   void HandleCell(bool header);
@@ -163,6 +200,8 @@ class TRtHtmlRun {
   void ReadCellAttributes(TRtTableCell& cell, TRtTable& table);
 
   // HtmlImportPictures.cpp
+  bool PicturesWanted() const { return !(owner_.Options & rthtmloIgnorePictures); }
+  void HandleImageTag();
   void HandleImage();
   // The picture at `address` (`path` once resolved): from OnImageRequired2,
   // else read from inside the base path; nothing when it cannot be had.
@@ -171,6 +210,9 @@ class TRtHtmlRun {
   std::optional<TImportPicture> ReadPictureFile(const QString& path);
   bool InsideBasePath(const QString& path);
   bool LoadBackground(const QByteArray& src, TRtPicture& picture, QString& fileName);
+  // The tag's "background" picture, tiled; nothing changes when pictures
+  // are ignored or it cannot be had.
+  void ReadBackgroundAttr(TRtPicture& picture, QString& fileName, TRtBackgroundStyle& style);
 
   // HtmlStyleSheet.cpp
   void ReadStyleSheet(const QByteArray& text);

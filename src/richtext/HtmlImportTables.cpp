@@ -9,9 +9,7 @@ namespace moxa::rt {
 namespace {
 
 int NumberOr(QByteArrayView text, int fallback) {
-  bool ok = false;
-  const int value = text.trimmed().toInt(&ok);
-  return ok ? std::clamp(value, -1'000'000, 1'000'000) : fallback;
+  return NumberIn(text, kMaxMeasure).value_or(fallback);
 }
 
 // "120" is pixels; "50%" a percentage, stored negative ("%" alone: 100).
@@ -31,7 +29,7 @@ void ReadVAlign(QByteArrayView value, TRtCellVAlign& valign) {
 
 // The colour of "bgcolor", else of the "background-color" in "style".
 std::optional<TRtColor> BackgroundColor(const TRtRawByteStringList& params) {
-  if (params.IndexOfName("bgcolor") >= 0) return ColorOf(Attr(params, "bgcolor"));
+  if (const auto color = ColorAttr(params, "bgcolor")) return color;
   const QByteArray css = GetCssValue(Attr(params, "style"), "background-color");
   if (!css.isEmpty()) return ColorOf(css.trimmed());
   return std::nullopt;
@@ -115,6 +113,12 @@ TRtTableItemInfoH* TRtHtmlRun::CurrentTable() {
   return nullptr;
 }
 
+bool TRtHtmlRun::InIgnoredTable() {
+  if (ignoredTables_ == 0) return false;
+  lastParaNo_ = -1;
+  return true;
+}
+
 void TRtHtmlRun::HandleTable() {
   FlushText();
   const auto open = std::count_if(containers_.begin(), containers_.end(),
@@ -149,19 +153,13 @@ void TRtHtmlRun::HandleTable() {
   table.CellBorderColor = table.BorderColor;
   const std::optional<TRtColor> color = BackgroundColor(params);
   table.Color = color.value_or(rtclNone);
-  if (params.IndexOfName("bordercolorlight") >= 0) {
-    table.BorderLightColor = ColorOf(Attr(params, "bordercolorlight"));
-  } else {
-    table.BorderLightColor = table.Color == rtclBtnHighlight ? rtclBtnFace : rtclBtnHighlight;
-  }
+  table.BorderLightColor = ColorAttr(params, "bordercolorlight")
+                               .value_or(table.Color == rtclBtnHighlight ? rtclBtnFace
+                                                                         : rtclBtnHighlight);
   table.CellBorderLightColor = table.BorderLightColor;
-  if (params.IndexOfName("background") >= 0 && !(owner_.Options & rthtmloIgnorePictures) &&
-      LoadBackground(Attr(params, "background").toByteArray(), table.BackgroundPicture,
-                     table.BackgroundFileName)) {
-    table.BackgroundStyle = rtbgTiled;
-  }
+  ReadBackgroundAttr(table.BackgroundPicture, table.BackgroundFileName, table.BackgroundStyle);
   if (params.IndexOfName("width") >= 0) table.BestWidth = BestWidth(Attr(params, "width"));
-  maker.RtTableParaNo = ParaStyleForAlignment(AlignAttr(params, CurrentAlignment()));
+  maker.RtTableParaNo = ParaStyleForAlignment(TagAlignment());
 
   EnterContainer(clTable, rtaLeft);
   TContainerDataType& level = Top();
@@ -172,10 +170,7 @@ void TRtHtmlRun::HandleTable() {
 
 void TRtHtmlRun::HandleRow() {
   FlushText();
-  if (ignoredTables_ > 0) {
-    lastParaNo_ = -1;
-    return;
-  }
+  if (InIgnoredTable()) return;
   if (!CurrentTable()) return;
   LeaveContainers(clRow);
   TRtTableItemInfoH& info = *CurrentTable();
@@ -185,17 +180,14 @@ void TRtHtmlRun::HandleRow() {
   }
   info.CurrCol = -1;
   const TRtRawByteStringList& params = parser_.TagParams;
-  EnterContainer(clRow, AlignAttr(params, rtaLeft));
+  EnterContainer(clRow, ParseAlign(params, rtaLeft));
   ReadVAlign(Attr(params, "valign"), Top().VAlign);
   if (const std::optional<TRtColor> color = BackgroundColor(params)) Top().BgColor = *color;
 }
 
 void TRtHtmlRun::HandleCell(bool header) {
   FlushText();
-  if (ignoredTables_ > 0) {
-    lastParaNo_ = -1;
-    return;
-  }
+  if (InIgnoredTable()) return;
   if (!CurrentTable()) return;  // outside a table
   LeaveContainers(clCol);
   parser_.LastWasSpace = true;
@@ -207,7 +199,7 @@ void TRtHtmlRun::HandleCell(bool header) {
   if (!OpenCellSlot(info)) return;  // no room: its text goes beside the table
   TRtTable& table = *info.Table;
   TRtTableCell& cell = *table.Cell(info.CurrRow, info.CurrCol);
-  EnterContainer(clCol, AlignAttr(parser_.TagParams, CurrentAlignment()));
+  EnterContainer(clCol, TagAlignment());
   Top().Cell = &cell;
   Top().RtData = &cell.Data;
   if (header) {
@@ -222,18 +214,11 @@ void TRtHtmlRun::ReadCellAttributes(TRtTableCell& cell, TRtTable& table) {
   TContainerDataType& level = Top();
   ReadVAlign(Attr(params, "valign"), level.VAlign);
   cell.VAlign = level.VAlign;
-  if (params.IndexOfName("background") >= 0 && !(owner_.Options & rthtmloIgnorePictures) &&
-      LoadBackground(Attr(params, "background").toByteArray(), cell.BackgroundPicture,
-                     cell.BackgroundFileName)) {
-    cell.BackgroundStyle = rtbgTiled;
-  }
+  ReadBackgroundAttr(cell.BackgroundPicture, cell.BackgroundFileName, cell.BackgroundStyle);
   MergeSpan(*CurrentTable(), NumberOr(Attr(params, "colspan"), 1),
             NumberOr(Attr(params, "rowspan"), 1));
-  if (params.IndexOfName("bordercolor") >= 0) {
-    cell.BorderColor = ColorOf(Attr(params, "bordercolor"));
-  }
-  if (params.IndexOfName("bgcolor") >= 0)
-    level.BgColor = ColorOf(Attr(params, "bgcolor"));
+  if (const auto color = ColorAttr(params, "bordercolor")) cell.BorderColor = *color;
+  if (const auto color = ColorAttr(params, "bgcolor")) level.BgColor = *color;
   cell.Color = level.BgColor;
   if (params.IndexOfName("width") >= 0) cell.BestWidth = BestWidth(Attr(params, "width"));
   if (params.IndexOfName("height") >= 0) {
@@ -281,10 +266,7 @@ bool TRtHtmlRun::GrowTable(TRtTable& table, int rows, int cols) {
 
 void TRtHtmlRun::EndCell(bool header) {
   FlushText();
-  if (ignoredTables_ > 0) {
-    lastParaNo_ = -1;
-    return;
-  }
+  if (InIgnoredTable()) return;
   if (Top().Level != clCol) return;  // only inside a cell
   LeaveContainers(clCol);
   parser_.LastWasSpace = true;
@@ -293,18 +275,14 @@ void TRtHtmlRun::EndCell(bool header) {
 
 void TRtHtmlRun::EndRow() {
   FlushText();
-  if (ignoredTables_ > 0) {
-    lastParaNo_ = -1;
-    return;
-  }
+  if (InIgnoredTable()) return;
   if (CurrentTable()) LeaveContainers(clRow);
 }
 
 void TRtHtmlRun::EndTable() {
   FlushText();
-  if (ignoredTables_ > 0) {
+  if (InIgnoredTable()) {
     --ignoredTables_;
-    lastParaNo_ = -1;
     return;
   }
   if (!CurrentTable()) return;

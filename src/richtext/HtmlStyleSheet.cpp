@@ -74,14 +74,6 @@ QByteArray UrlFile(const QByteArray& value) {
 
 }  // namespace
 
-TRtAlignment AlignmentWord(QByteArrayView word, TRtAlignment fallback) {
-  if (word == "left") return rtaLeft;
-  if (word == "right") return rtaRight;
-  if (word == "center") return rtaCenter;
-  if (word == "justify") return rtaJustify;
-  return fallback;
-}
-
 void TRtHtmlRun::ReadStyleSheet(const QByteArray& text) {
   if (textClasses_.empty()) textClasses_.push_back(0);
   if (paraClasses_.empty()) paraClasses_.push_back({"left", 0});
@@ -139,7 +131,7 @@ void TRtHtmlRun::ReadBodyRule(const QByteArray& rule) {
   const QByteArray background = Css(rule, "background-color");
   if (!background.isEmpty()) document_.Color = ParseHtmlColor(background);
   const QByteArray file = UrlFile(GetCssValue(rule, "background-image") + ')');
-  if (!file.isEmpty() && !(owner_.Options & rthtmloIgnorePictures) &&
+  if (!file.isEmpty() && PicturesWanted() &&
       LoadBackground(file, document_.BackgroundPicture, document_.BackgroundFileName)) {
     document_.BackgroundStyle =
         BackgroundPlace(Css(rule, "background-position"), Css(rule, "background-attachment"));

@@ -3,6 +3,7 @@
 #include "richtext/FontInfo.h"
 #include "richtext/RtColor.h"
 #include "richtext/RtEnums.h"
+#include "richtext/RtFields.h"
 
 #include <QString>
 
@@ -20,6 +21,15 @@ struct TRtListFont {
   bool operator==(const TRtListFont&) const = default;
 };
 
+template <class Visitor>
+void ForEachField(FieldsOf<TRtListFont>, Visitor&& visit) {
+  visit("FontName", &TRtListFont::FontName);
+  visit("Size", &TRtListFont::Size);
+  visit("Charset", &TRtListFont::Charset);
+  visit("Color", &TRtListFont::Color);
+  visit("Style", &TRtListFont::Style);
+}
+
 // One level of a list style. FormatString is the marker pattern: "%0:s."
 // gives "1.", "2.", ... with the counter of level 0.
 struct TRtListLevel {
@@ -36,6 +46,20 @@ struct TRtListLevel {
   bool operator==(const TRtListLevel&) const = default;
 };
 
+template <class Visitor>
+void ForEachField(FieldsOf<TRtListLevel>, Visitor&& visit) {
+  visit("ListType", &TRtListLevel::ListType);
+  visit("FormatString", &TRtListLevel::FormatString);
+  visit("Font", &TRtListLevel::Font);
+  visit("FirstIndent", &TRtListLevel::FirstIndent);
+  visit("LeftIndent", &TRtListLevel::LeftIndent);
+  visit("MarkerIndent", &TRtListLevel::MarkerIndent);
+  visit("MarkerAlignment", &TRtListLevel::MarkerAlignment);
+  visit("StartFrom", &TRtListLevel::StartFrom);
+  visit("Options", &TRtListLevel::Options);
+  visit("ImageIndex", &TRtListLevel::ImageIndex);
+}
+
 // One list style. LstID is an identity, not a property: two list styles are
 // equal when their levels are (SameListStyle).
 struct TRtListInfo {
@@ -47,6 +71,14 @@ struct TRtListInfo {
   void Assign(const TRtListInfo& source) { *this = source; }
   bool operator==(const TRtListInfo&) const = default;
 };
+
+template <class Visitor>
+void ForEachField(FieldsOf<TRtListInfo>, Visitor&& visit) {
+  visit("StyleName", &TRtListInfo::StyleName);
+  visit("Levels", &TRtListInfo::Levels);
+  visit("LstID", &TRtListInfo::LstID);
+  visit("Standard", &TRtListInfo::Standard);
+}
 
 bool SameListStyle(const TRtListInfo& a, const TRtListInfo& b);
 

@@ -2,6 +2,7 @@
 
 #include "richtext/RtColor.h"
 #include "richtext/RtEnums.h"
+#include "richtext/RtFields.h"
 
 #include <QString>
 
@@ -38,6 +39,35 @@ struct TRtTab {
   QString Leader;
   bool operator==(const TRtTab&) const = default;
 };
+
+template <class Visitor>
+void ForEachField(FieldsOf<TRtParaBackground>, Visitor&& visit) {
+  visit("Color", &TRtParaBackground::Color);
+}
+
+template <class Visitor>
+void ForEachField(FieldsOf<TRtBorderSides>, Visitor&& visit) {
+  visit("Left", &TRtBorderSides::Left);
+  visit("Top", &TRtBorderSides::Top);
+  visit("Right", &TRtBorderSides::Right);
+  visit("Bottom", &TRtBorderSides::Bottom);
+}
+
+template <class Visitor>
+void ForEachField(FieldsOf<TRtParaBorder>, Visitor&& visit) {
+  visit("Style", &TRtParaBorder::Style);
+  visit("Color", &TRtParaBorder::Color);
+  visit("Width", &TRtParaBorder::Width);
+  visit("InternalWidth", &TRtParaBorder::InternalWidth);
+  visit("VisibleBorders", &TRtParaBorder::VisibleBorders);
+}
+
+template <class Visitor>
+void ForEachField(FieldsOf<TRtTab>, Visitor&& visit) {
+  visit("Position", &TRtTab::Position);
+  visit("Align", &TRtTab::Align);
+  visit("Leader", &TRtTab::Leader);
+}
 
 // One paragraph style.
 struct TParaInfo {
@@ -90,7 +120,7 @@ bool SameParaInfo(const TParaInfo& a, const TParaInfo& b,
                   TParaInfoProperties mask = kAllParaInfoProperties);
 
 template <class Visitor>
-void ForEachParaInfoField(Visitor&& visit) {
+void ForEachField(FieldsOf<TParaInfo>, Visitor&& visit) {
   visit("StyleName", &TParaInfo::StyleName);
   visit("Alignment", &TParaInfo::Alignment);
   visit("FirstIndent", &TParaInfo::FirstIndent);

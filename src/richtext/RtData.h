@@ -3,6 +3,7 @@
 #include "richtext/Boxed.h"
 #include "richtext/RtColor.h"
 #include "richtext/RtEnums.h"
+#include "richtext/RtFields.h"
 #include "richtext/RtPicture.h"
 
 #include <QByteArray>
@@ -42,6 +43,15 @@ struct TRtExtraProps {
   QString AltText;
   bool operator==(const TRtExtraProps&) const = default;
 };
+
+template <class Visitor>
+void ForEachField(FieldsOf<TRtExtraProps>, Visitor&& visit) {
+  visit("ImageWidth", &TRtExtraProps::ImageWidth);
+  visit("ImageHeight", &TRtExtraProps::ImageHeight);
+  visit("Spacing", &TRtExtraProps::Spacing);
+  visit("ImageFileName", &TRtExtraProps::ImageFileName);
+  visit("AltText", &TRtExtraProps::AltText);
+}
 
 struct TRtListMarker {
   int ListNo = 0;  // list style

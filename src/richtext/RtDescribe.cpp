@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <ostream>
+#include <type_traits>
+#include <vector>
 
 namespace moxa::rt {
 
@@ -14,42 +16,36 @@ QString Quoted(const QString& text) { return DumpQuoted(text); }
 
 QString Hex(TRtColor color) { return QStringLiteral("0x%1").arg(color, 8, 16, QLatin1Char('0')); }
 
-// Field values as text, by type.
+QString PictureText(const TRtPicture& picture) {
+  if (picture.Data.isEmpty()) {
+    return QStringLiteral("image %1x%2").arg(picture.Image.width()).arg(picture.Image.height());
+  }
+  return QStringLiteral("%1 bytes %2").arg(picture.Data.size()).arg(QLatin1String(picture.Format));
+}
+
+// Field values as text, by type; a structure with a field list as the
+// fields that differ from a default one.
 QString Text(int v) { return QString::number(v); }
 QString Text(bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); }
 QString Text(std::uint32_t v) { return Hex(v); }
 QString Text(std::uint8_t v) { return QString::number(v); }
 QString Text(const QString& v) { return Quoted(v); }
+QString Text(const TRtPicture& v) { return PictureText(v); }
 template <class E>
   requires std::is_enum_v<E>
 QString Text(E v) {
   return QString::number(static_cast<int>(v));
 }
-QString Text(const TRtParaBackground& v) { return Hex(v.Color); }
-QString Text(const TRtParaBorder& v) {
-  return QStringLiteral("{style %1 color %2 width %3/%4 sides %5%6%7%8}")
-      .arg(v.Style)
-      .arg(Hex(v.Color))
-      .arg(v.Width)
-      .arg(v.InternalWidth)
-      .arg(v.VisibleBorders.Left)
-      .arg(v.VisibleBorders.Top)
-      .arg(v.VisibleBorders.Right)
-      .arg(v.VisibleBorders.Bottom);
-}
-QString Text(const std::vector<TRtTab>& tabs) {
-  QStringList parts;
-  for (const TRtTab& tab : tabs) {
-    parts << QStringLiteral("%1/%2/%3").arg(tab.Position).arg(tab.Align).arg(Quoted(tab.Leader));
-  }
-  return QLatin1Char('[') + parts.join(QLatin1Char(' ')) + QLatin1Char(']');
-}
+template <class T>
+QString Text(const std::vector<T>& v);
+template <HasFieldList T>
+QString Text(const T& v);
 
-template <class T, class ForEach>
-QString Differences(const T& value, ForEach forEach) {
+template <HasFieldList T>
+QString Differences(const T& value) {
   const T defaults;
   QStringList parts;
-  forEach([&](const char* name, auto member) {
+  ForEachField(FieldsOf<T>{}, [&](const char* name, auto member) {
     if (!(value.*member == defaults.*member)) {
       parts << QLatin1String(name) + QLatin1Char('=') + Text(value.*member);
     }
@@ -57,40 +53,23 @@ QString Differences(const T& value, ForEach forEach) {
   return parts.join(QLatin1Char(' '));
 }
 
-QString FontText(const TFontInfo& font) {
-  return Differences(font, [](auto visit) { ForEachFontInfoField(visit); });
+// "label", then the fields that differ, if any.
+template <HasFieldList T>
+QString Labelled(const QString& label, const T& value) {
+  const QString fields = Differences(value);
+  return fields.isEmpty() ? label : label + QLatin1Char(' ') + fields;
 }
 
-QString ParaText(const TParaInfo& para) {
-  return Differences(para, [](auto visit) { ForEachParaInfoField(visit); });
+template <class T>
+QString Text(const std::vector<T>& v) {
+  QStringList parts;
+  for (const T& element : v) parts << Text(element);
+  return QLatin1Char('[') + parts.join(QLatin1Char(' ')) + QLatin1Char(']');
 }
 
-QString LevelText(const TRtListLevel& level) {
-  return QStringLiteral("{type %1 format %2 font %3 %4 charset %5 indents %6/%7/%8 start %9}")
-      .arg(level.ListType)
-      .arg(Quoted(level.FormatString), Quoted(level.Font.FontName))
-      .arg(level.Font.Size)
-      .arg(level.Font.Charset)
-      .arg(level.FirstIndent)
-      .arg(level.LeftIndent)
-      .arg(level.MarkerIndent)
-      .arg(level.StartFrom);
-}
-
-QString ListText(const TRtListInfo& list) {
-  QString text = QStringLiteral("%1 LstID=%2 Standard=%3")
-                     .arg(Quoted(list.StyleName))
-                     .arg(list.LstID)
-                     .arg(Text(list.Standard));
-  for (const TRtListLevel& level : list.Levels) text += QLatin1Char(' ') + LevelText(level);
-  return text;
-}
-
-QString PictureText(const TRtPicture& picture) {
-  if (picture.Data.isEmpty()) {
-    return QStringLiteral("image %1x%2").arg(picture.Image.width()).arg(picture.Image.height());
-  }
-  return QStringLiteral("%1 bytes %2").arg(picture.Data.size()).arg(QLatin1String(picture.Format));
+template <HasFieldList T>
+QString Text(const T& v) {
+  return QLatin1Char('{') + Differences(v) + QLatin1Char('}');
 }
 
 QString KindText(const TRtItem& item) {
@@ -121,35 +100,19 @@ QString KindText(const TRtItem& item) {
 }
 
 QString ExtrasText(const TRtItem& item) {
-  if (!item.Extra) return QString();
-  const TRtExtraProps& e = *item.Extra;
-  return QStringLiteral(" extras{w=%1 h=%2 spacing=%3 file=%4 alt=%5}")
-      .arg(e.ImageWidth)
-      .arg(e.ImageHeight)
-      .arg(e.Spacing)
-      .arg(Quoted(e.ImageFileName), Quoted(e.AltText));
+  return item.Extra ? QStringLiteral(" extras") + Text(*item.Extra) : QString();
 }
 
 QString TableText(const TRtTable& table, int indent) {
   const QString pad(indent, QLatin1Char(' '));
-  QString text = pad + QStringLiteral("%1x%2 width=%3 border=%4/%5 padding=%6 spacing=%7\n")
-                           .arg(table.RowCount())
-                           .arg(table.ColCount())
-                           .arg(table.BestWidth)
-                           .arg(table.BorderWidth)
-                           .arg(table.CellBorderWidth)
-                           .arg(table.CellPadding)
-                           .arg(table.CellHSpacing);
+  const QString size = QStringLiteral("%1x%2").arg(table.RowCount()).arg(table.ColCount());
+  QString text = pad + Labelled(size, table) + QLatin1Char('\n');
   for (int r = 0; r < table.RowCount(); ++r) {
     for (int c = 0; c < table.ColCount(); ++c) {
       const TRtTableCell* cell = table.Cell(r, c);
       if (!cell) continue;
-      text += pad + QStringLiteral("cell(%1,%2) span=%3x%4 color=%5\n")
-                        .arg(r)
-                        .arg(c)
-                        .arg(cell->ColSpan)
-                        .arg(cell->RowSpan)
-                        .arg(Hex(cell->Color));
+      const QString slot = QStringLiteral("cell(%1,%2)").arg(r).arg(c);
+      text += pad + Labelled(slot, *cell) + QLatin1Char('\n');
       text += DescribeData(cell->Data, indent + 2);
     }
   }
@@ -179,27 +142,19 @@ QString DescribeData(const TCustomRtData& data, int indent) {
 }
 
 QString DescribeDocument(const TRtDocument& d) {
-  return QStringLiteral("document color=%1 background=%2/%3 margins=%4,%5,%6,%7\n")
-             .arg(Hex(d.Color))
-             .arg(d.BackgroundStyle)
-             .arg(Quoted(d.BackgroundFileName))
-             .arg(d.LeftMargin)
-             .arg(d.TopMargin)
-             .arg(d.RightMargin)
-             .arg(d.BottomMargin) +
-         DescribeData(d.Data, 0);
+  return Labelled(QStringLiteral("document"), d) + QLatin1Char('\n') + DescribeData(d.Data, 0);
 }
 
 QString DescribeStyle(const TRtStyle& style) {
   QString text;
   for (int i = 0; i < style.TextStyles.Count(); ++i) {
-    text += QStringLiteral("text %1: %2\n").arg(i).arg(FontText(style.TextStyles[i]));
+    text += QStringLiteral("text %1: %2\n").arg(i).arg(Differences(style.TextStyles[i]));
   }
   for (int i = 0; i < style.ParaStyles.Count(); ++i) {
-    text += QStringLiteral("para %1: %2\n").arg(i).arg(ParaText(style.ParaStyles[i]));
+    text += QStringLiteral("para %1: %2\n").arg(i).arg(Differences(style.ParaStyles[i]));
   }
   for (int i = 0; i < style.ListStyles.Count(); ++i) {
-    text += QStringLiteral("list %1: %2\n").arg(i).arg(ListText(style.ListStyles[i]));
+    text += QStringLiteral("list %1: %2\n").arg(i).arg(Differences(style.ListStyles[i]));
   }
   return text;
 }
@@ -209,8 +164,8 @@ void PrintTo(const TRtDocument& document, std::ostream* out) {
   *out << "\n" << DescribeDocument(document);
 }
 void PrintTo(const TRtStyle& style, std::ostream* out) { *out << "\n" << DescribeStyle(style); }
-void PrintTo(const TFontInfo& font, std::ostream* out) { *out << "{" << FontText(font) << "}"; }
-void PrintTo(const TParaInfo& para, std::ostream* out) { *out << "{" << ParaText(para) << "}"; }
-void PrintTo(const TRtListInfo& list, std::ostream* out) { *out << "{" << ListText(list) << "}"; }
+void PrintTo(const TFontInfo& font, std::ostream* out) { *out << Text(font); }
+void PrintTo(const TParaInfo& para, std::ostream* out) { *out << Text(para); }
+void PrintTo(const TRtListInfo& list, std::ostream* out) { *out << Text(list); }
 
 }  // namespace moxa::rt

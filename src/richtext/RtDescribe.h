@@ -10,8 +10,9 @@
 namespace moxa::rt {
 
 // Readable descriptions for test failures and bug reports: one line per
-// item (table cells indented below their table), styles as the fields that
-// differ from a default style. Not a stable format.
+// item (table cells indented below their table), styles, tables, cells and
+// the rest as the fields that differ from a default one. Not a stable
+// format.
 QString DescribeData(const TCustomRtData& data, int indent = 0);
 QString DescribeDocument(const TRtDocument& document);
 QString DescribeStyle(const TRtStyle& style);

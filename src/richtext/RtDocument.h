@@ -3,6 +3,7 @@
 #include "richtext/RtColor.h"
 #include "richtext/RtData.h"
 #include "richtext/RtEnums.h"
+#include "richtext/RtFields.h"
 #include "richtext/RtPicture.h"
 #include "richtext/RtStyle.h"
 #include "richtext/RtTable.h"
@@ -31,6 +32,19 @@ struct TRtDocument {
   void Clear() { *this = TRtDocument(); }
   bool operator==(const TRtDocument&) const = default;
 };
+
+// Without Data.
+template <class Visitor>
+void ForEachField(FieldsOf<TRtDocument>, Visitor&& visit) {
+  visit("Color", &TRtDocument::Color);
+  visit("BackgroundPicture", &TRtDocument::BackgroundPicture);
+  visit("BackgroundStyle", &TRtDocument::BackgroundStyle);
+  visit("BackgroundFileName", &TRtDocument::BackgroundFileName);
+  visit("LeftMargin", &TRtDocument::LeftMargin);
+  visit("TopMargin", &TRtDocument::TopMargin);
+  visit("RightMargin", &TRtDocument::RightMargin);
+  visit("BottomMargin", &TRtDocument::BottomMargin);
+}
 
 // Calls visit(data) for `data` and then for every cell of its tables (rows
 // top to bottom, cells left to right), recursively.

@@ -4,6 +4,7 @@
 #include "richtext/RtColor.h"
 #include "richtext/RtData.h"
 #include "richtext/RtEnums.h"
+#include "richtext/RtFields.h"
 #include "richtext/RtPicture.h"
 
 #include <QString>
@@ -32,6 +33,22 @@ struct TRtTableCell {
   QString BackgroundFileName;
   bool operator==(const TRtTableCell&) const = default;
 };
+
+// Without Data.
+template <class Visitor>
+void ForEachField(FieldsOf<TRtTableCell>, Visitor&& visit) {
+  visit("ColSpan", &TRtTableCell::ColSpan);
+  visit("RowSpan", &TRtTableCell::RowSpan);
+  visit("Color", &TRtTableCell::Color);
+  visit("BorderColor", &TRtTableCell::BorderColor);
+  visit("BorderLightColor", &TRtTableCell::BorderLightColor);
+  visit("VAlign", &TRtTableCell::VAlign);
+  visit("BestWidth", &TRtTableCell::BestWidth);
+  visit("BestHeight", &TRtTableCell::BestHeight);
+  visit("BackgroundPicture", &TRtTableCell::BackgroundPicture);
+  visit("BackgroundStyle", &TRtTableCell::BackgroundStyle);
+  visit("BackgroundFileName", &TRtTableCell::BackgroundFileName);
+}
 
 // One row: a slot per column; an empty slot is covered by a merged cell
 // above it or to its left.
@@ -86,5 +103,28 @@ class TRtTable {
 
   bool operator==(const TRtTable&) const = default;
 };
+
+// Without Rows.
+template <class Visitor>
+void ForEachField(FieldsOf<TRtTable>, Visitor&& visit) {
+  visit("BestWidth", &TRtTable::BestWidth);
+  visit("BorderWidth", &TRtTable::BorderWidth);
+  visit("CellBorderWidth", &TRtTable::CellBorderWidth);
+  visit("BorderHSpacing", &TRtTable::BorderHSpacing);
+  visit("BorderVSpacing", &TRtTable::BorderVSpacing);
+  visit("CellHSpacing", &TRtTable::CellHSpacing);
+  visit("CellVSpacing", &TRtTable::CellVSpacing);
+  visit("CellPadding", &TRtTable::CellPadding);
+  visit("BorderStyle", &TRtTable::BorderStyle);
+  visit("CellBorderStyle", &TRtTable::CellBorderStyle);
+  visit("BorderColor", &TRtTable::BorderColor);
+  visit("BorderLightColor", &TRtTable::BorderLightColor);
+  visit("CellBorderColor", &TRtTable::CellBorderColor);
+  visit("CellBorderLightColor", &TRtTable::CellBorderLightColor);
+  visit("Color", &TRtTable::Color);
+  visit("BackgroundPicture", &TRtTable::BackgroundPicture);
+  visit("BackgroundStyle", &TRtTable::BackgroundStyle);
+  visit("BackgroundFileName", &TRtTable::BackgroundFileName);
+}
 
 }  // namespace moxa::rt

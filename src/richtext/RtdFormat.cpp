@@ -1,7 +1,7 @@
 #include "richtext/RtdFormat.h"
 
 #include "platform/SaveFileCommit.h"
-#include "richtext/RtdParts.h"
+#include "richtext/RtdFields.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +13,9 @@ namespace moxa::rt {
 
 namespace {
 
+using rtd::Get;
+using rtd::Put;
+
 constexpr qsizetype kMagicSize = 8;
 constexpr qsizetype kItemMinBytes = 40;  // an item with empty text and no boxes
 constexpr qint64 kMaxFileSize = qint64{1} << 30;
@@ -23,76 +26,18 @@ enum ItemBox : std::uint8_t { kHasPicture = 1, kHasExtra = 2, kHasTable = 4 };
 void WriteData(RtdWriter& w, const TCustomRtData& data);
 bool ReadData(RtdReader& r, TCustomRtData& data, int depth);
 
-void WriteExtras(RtdWriter& w, const TRtExtraProps& extras) {
-  w.I32(extras.ImageWidth);
-  w.I32(extras.ImageHeight);
-  w.I32(extras.Spacing);
-  w.Str(extras.ImageFileName);
-  w.Str(extras.AltText);
-}
-
-void ReadExtras(RtdReader& r, TRtExtraProps& extras) {
-  extras.ImageWidth = r.I32();
-  extras.ImageHeight = r.I32();
-  extras.Spacing = r.I32();
-  extras.ImageFileName = r.Str();
-  extras.AltText = r.Str();
-}
-
-void WriteBackground(RtdWriter& w, const TRtPicture& picture, TRtBackgroundStyle placement,
-                     const QString& fileName) {
-  WritePicture(w, picture);
-  w.Enum(placement);
-  w.Str(fileName);
-}
-
-bool ReadBackground(RtdReader& r, TRtPicture& picture, TRtBackgroundStyle& placement,
-                    QString& fileName) {
-  if (!ReadPicture(r, picture)) return false;
-  placement = r.Enum<TRtBackgroundStyle>();
-  fileName = r.Str();
-  return r.Ok();
-}
-
 void WriteCell(RtdWriter& w, const TRtTableCell& cell) {
-  w.I32(cell.ColSpan);
-  w.I32(cell.RowSpan);
-  w.U32(cell.Color);
-  w.U32(cell.BorderColor);
-  w.U32(cell.BorderLightColor);
-  w.Enum(cell.VAlign);
-  w.I32(cell.BestWidth);
-  w.I32(cell.BestHeight);
-  WriteBackground(w, cell.BackgroundPicture, cell.BackgroundStyle, cell.BackgroundFileName);
+  Put(w, cell);
   WriteData(w, cell.Data);
 }
 
 bool ReadCell(RtdReader& r, TRtTableCell& cell, int depth) {
-  cell.ColSpan = r.I32();
-  cell.RowSpan = r.I32();
-  cell.Color = r.U32();
-  cell.BorderColor = r.U32();
-  cell.BorderLightColor = r.U32();
-  cell.VAlign = r.Enum<TRtCellVAlign>();
-  cell.BestWidth = r.I32();
-  cell.BestHeight = r.I32();
-  return ReadBackground(r, cell.BackgroundPicture, cell.BackgroundStyle,
-                        cell.BackgroundFileName) &&
-         ReadData(r, cell.Data, depth);
+  Get(r, cell);
+  return r.Ok() && ReadData(r, cell.Data, depth);
 }
 
 void WriteTable(RtdWriter& w, const TRtTable& t) {
-  for (int value : {t.BestWidth, t.BorderWidth, t.CellBorderWidth, t.BorderHSpacing,
-                    t.BorderVSpacing, t.CellHSpacing, t.CellVSpacing, t.CellPadding}) {
-    w.I32(value);
-  }
-  w.Enum(t.BorderStyle);
-  w.Enum(t.CellBorderStyle);
-  for (TRtColor color : {t.BorderColor, t.BorderLightColor, t.CellBorderColor,
-                         t.CellBorderLightColor, t.Color}) {
-    w.U32(color);
-  }
-  WriteBackground(w, t.BackgroundPicture, t.BackgroundStyle, t.BackgroundFileName);
+  Put(w, t);
   w.U32(static_cast<std::uint32_t>(t.RowCount()));
   w.U32(static_cast<std::uint32_t>(t.ColCount()));
   for (const TRtTableRow& row : t.Rows) {
@@ -121,18 +66,8 @@ bool ReadGrid(RtdReader& r, TRtTable& t, int depth) {
 
 bool ReadTable(RtdReader& r, TRtTable& t, int depth) {
   if (depth >= kMaxTableNesting) return false;
-  for (int* value : {&t.BestWidth, &t.BorderWidth, &t.CellBorderWidth, &t.BorderHSpacing,
-                     &t.BorderVSpacing, &t.CellHSpacing, &t.CellVSpacing, &t.CellPadding}) {
-    *value = r.I32();
-  }
-  t.BorderStyle = r.Enum<TRtTableBorderStyle>();
-  t.CellBorderStyle = r.Enum<TRtTableBorderStyle>();
-  for (TRtColor* color : {&t.BorderColor, &t.BorderLightColor, &t.CellBorderColor,
-                          &t.CellBorderLightColor, &t.Color}) {
-    *color = r.U32();
-  }
-  return ReadBackground(r, t.BackgroundPicture, t.BackgroundStyle, t.BackgroundFileName) &&
-         ReadGrid(r, t, depth + 1);
+  Get(r, t);
+  return r.Ok() && ReadGrid(r, t, depth + 1);
 }
 
 void WriteItem(RtdWriter& w, const TRtItem& item) {
@@ -151,7 +86,7 @@ void WriteItem(RtdWriter& w, const TRtItem& item) {
   w.U8((item.Picture ? kHasPicture : 0) | (item.Extra ? kHasExtra : 0) |
        (item.Table ? kHasTable : 0));
   if (item.Picture) WritePicture(w, *item.Picture);
-  if (item.Extra) WriteExtras(w, *item.Extra);
+  if (item.Extra) Put(w, *item.Extra);
   if (item.Table) WriteTable(w, *item.Table);
 }
 
@@ -176,7 +111,7 @@ bool ReadItem(RtdReader& r, TRtItem& item, int depth) {
     return false;
   }
   if ((boxes & kHasPicture) && !ReadPicture(r, item.Picture.Ensure())) return false;
-  if (boxes & kHasExtra) ReadExtras(r, item.Extra.Ensure());
+  if (boxes & kHasExtra) Get(r, item.Extra.Ensure());
   if ((boxes & kHasTable) && !ReadTable(r, item.Table.Ensure(), depth)) return false;
   return r.Ok();
 }
@@ -196,21 +131,13 @@ bool ReadData(RtdReader& r, TCustomRtData& data, int depth) {
 }
 
 void WriteDocument(RtdWriter& w, const TRtDocument& d) {
-  w.U32(d.Color);
-  WriteBackground(w, d.BackgroundPicture, d.BackgroundStyle, d.BackgroundFileName);
-  for (int margin : {d.LeftMargin, d.TopMargin, d.RightMargin, d.BottomMargin}) w.I32(margin);
+  Put(w, d);
   WriteData(w, d.Data);
 }
 
 bool ReadDocument(RtdReader& r, TRtDocument& d) {
-  d.Color = r.U32();
-  if (!ReadBackground(r, d.BackgroundPicture, d.BackgroundStyle, d.BackgroundFileName)) {
-    return false;
-  }
-  for (int* margin : {&d.LeftMargin, &d.TopMargin, &d.RightMargin, &d.BottomMargin}) {
-    *margin = r.I32();
-  }
-  return ReadData(r, d.Data, 0);
+  Get(r, d);
+  return r.Ok() && ReadData(r, d.Data, 0);
 }
 
 bool ReadHeader(RtdReader& r) {

@@ -3,6 +3,8 @@
 // binary format as the editor moves it, and every linked item carries the
 // tag of an entry of the link table. The first byte chooses the importer's
 // settings; the base path holds one real picture, so pictures load too.
+#include "HtmlImportSettingsByte.h"
+
 #include "richtext/HtmlImporter.h"
 #include "richtext/LinkTable.h"
 #include "richtext/RtDocument.h"
@@ -50,15 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   TRtHtmlImporter importer;
   importer.View = {&document, &style};
   importer.BasePath = BaseFolder();
-  importer.EnforceListLevels = !(settings & 1);
-  importer.SeparateLines = settings & 2;
-  importer.Encoding = settings & 4 ? rthtmleUTF8 : rthtmleANSI;
-  if (settings & 8) importer.Options |= rthtmloImgSrcToImageName;
-  if (settings & 16) importer.Options |= rthtmloIgnorePictures;
-  if (settings & 32) importer.Options &= ~rthtmloBasePathLinks;
+  fuzz::ApplySettingsByte(importer, settings);
   importer.OnReadHyperlink = MakeReadHyperlinkHook(links);
   importer.LoadHtml(html);
-  if (settings & 64) importer.LoadHtml(html);  // a second run over a used sheet
+  if (fuzz::ImportsTwice(settings)) importer.LoadHtml(html);
 
   if (!IsConsistent(document, style)) __builtin_trap();
   CheckLinks(document.Data, style, links);

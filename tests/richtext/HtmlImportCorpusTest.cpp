@@ -1,7 +1,8 @@
 // Every input of the importer's fuzz corpus (seeds, and the inputs that
 // once found a fault, named regression-*) imports into a consistent
 // document that survives the binary format. The first byte holds the
-// settings, as for the fuzz target.
+// settings, read as the fuzz target reads it.
+#include "../fuzz/HtmlImportSettingsByte.h"
 #include "HtmlImportSupport.h"
 
 #include "richtext/RtdFormat.h"
@@ -13,15 +14,6 @@
 namespace moxa::rt {
 namespace {
 
-void Configure(TRtHtmlImporter& importer, char settings) {
-  importer.EnforceListLevels = !(settings & 1);
-  importer.SeparateLines = settings & 2;
-  importer.Encoding = settings & 4 ? rthtmleUTF8 : rthtmleANSI;
-  if (settings & 8) importer.Options |= rthtmloImgSrcToImageName;
-  if (settings & 16) importer.Options |= rthtmloIgnorePictures;
-  if (settings & 32) importer.Options &= ~rthtmloBasePathLinks;
-}
-
 TEST(HtmlImportCorpusTest, EveryInputGivesAConsistentDocument) {
   const QDir corpus(moxa::test::SourceDir() + QStringLiteral("/tests/fuzz/corpus/load_html"));
   const QStringList names = corpus.entryList(QDir::Files);
@@ -31,7 +23,9 @@ TEST(HtmlImportCorpusTest, EveryInputGivesAConsistentDocument) {
     const QByteArray bytes = moxa::test::ReadBytes(corpus.filePath(name));
     if (bytes.isEmpty()) continue;
     const test::Imported imported = test::ImportHtml(
-        bytes.mid(1), corpus.path() + u'/', [&](TRtHtmlImporter& i) { Configure(i, bytes[0]); });
+        bytes.mid(1), corpus.path() + u'/', [&](TRtHtmlImporter& i) {
+          fuzz::ApplySettingsByte(i, static_cast<std::uint8_t>(bytes[0]));
+        });
     ASSERT_TRUE(IsConsistent(imported.Document, imported.Style));
     const std::optional<QByteArray> saved = SaveRtdToBytes(imported.Document, imported.Style);
     ASSERT_TRUE(saved);
