@@ -3,10 +3,14 @@
 #include "platform/IniText.h"
 #include "platform/SaveFileCommit.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+
+#include <mutex>
 
 namespace moxa {
 
@@ -55,6 +59,21 @@ void SettingsStore::Clear() { values_.clear(); }
 
 void SettingsStore::Discard() { values_ = committed_; }
 
+// The platform's reader keeps a parsed copy of a file until the file's size
+// or modification time (to the millisecond) changes. Two commits within one
+// millisecond that happen to leave the same size would let a store opened
+// afterwards read the older copy: every commit gets a time of its own.
+void SettingsStore::StampAfterEveryEarlierCommit(const QString& fileName) {
+  static std::mutex mutex;
+  static QDateTime last;
+  const std::lock_guard lock(mutex);
+  QDateTime stamp = QDateTime::currentDateTimeUtc();
+  if (last.isValid() && stamp <= last) stamp = last.addMSecs(1);
+  last = stamp;
+  QFile file(fileName);
+  if (file.open(QIODevice::Append)) file.setFileTime(stamp, QFileDevice::FileModificationTime);
+}
+
 bool SettingsStore::Commit() {
   if (values_ == committed_) return true;
   // A store that could not be read is never overwritten: that would replace
@@ -73,6 +92,7 @@ bool SettingsStore::Commit() {
     return false;
   }
   committed_ = values_;
+  StampAfterEveryEarlierCommit(fileName_);
   return true;
 }
 

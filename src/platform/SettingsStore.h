@@ -46,6 +46,7 @@ class SettingsStore {
 
  private:
   void Load();
+  static void StampAfterEveryEarlierCommit(const QString& fileName);
 
   QString fileName_;
   std::map<QString, QString> committed_;  // what the file on disk holds

@@ -54,9 +54,11 @@ bool BuildSiteFiles(Site& site, const Folders& folders, int templateNumber) {
   }
   site.OpenPageFileName = site.Page(0).FileName;
 
+  // The site picture, where the data folder has one.
   const QString picture = folders.DataFolder() + QStringLiteral("img.jpg");
-  if (!CopyFileReplacing(picture, folders.WorkFolder() + QStringLiteral("img.jpg")) ||
-      !CopyFileReplacing(picture, folders.PreviewFolder() + QStringLiteral("img.jpg")) ||
+  const bool hasPicture = QFileInfo::exists(picture);
+  if ((hasPicture && !CopyFileReplacing(picture, folders.WorkFolder() + QStringLiteral("img.jpg"))) ||
+      (hasPicture && !CopyFileReplacing(picture, folders.PreviewFolder() + QStringLiteral("img.jpg"))) ||
       !ReplaceTemplateAssets(templateFolder, folders.WorkFolder()) ||
       !ReplaceTemplateAssets(templateFolder, folders.PreviewFolder())) {
     return false;
