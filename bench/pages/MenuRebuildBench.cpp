@@ -34,29 +34,39 @@ std::unique_ptr<BenchSite> MakeSite(int count) {
     moxa::TSitePage page;
     page.FileName = n == 0 ? QStringLiteral("index") : QStringLiteral("page-%1").arg(n);
     page.Label_ = n == 0 ? QStringLiteral("Home") : QStringLiteral("Page %1").arg(n);
+    page.ShowInMenu = true;
+    page.IsHomePage = n == 0;
     bench->site.AppendPage(page);
     QFile::copy(index, bench->folders.PageFile(page.FileName));
   }
-  moxa::RebuildMenus(bench->site, bench->folders, g_template);
+  if (!moxa::RebuildMenus(bench->site, bench->folders, g_template)) return nullptr;
   return bench;
 }
 
+// A page renamed between rebuilds, so every page's menu changes and every
+// page file is written, as after a rename.
 void BM_RebuildMenus(benchmark::State& state) {
   auto bench = MakeSite(static_cast<int>(state.range(0)));
+  if (!bench) return state.SkipWithError("the site could not be made");
+  int round = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(moxa::RebuildMenus(bench->site, bench->folders, g_template));
+    bench->site.Page(bench->site.LastPageIndex()).Label_ = QStringLiteral("Last %1").arg(++round % 2);
+    if (!moxa::RebuildMenus(bench->site, bench->folders, g_template)) {
+      return state.SkipWithError("the menus could not be rebuilt");
+    }
   }
 }
 
 void BM_PlainReadWrite(benchmark::State& state) {
   auto bench = MakeSite(static_cast<int>(state.range(0)));
+  if (!bench) return state.SkipWithError("the site could not be made");
   int64_t bytes = 0;
   for (auto _ : state) {
     for (const moxa::TSitePage& page : bench->site.SitePages()) {
       const QString path = bench->folders.PageFile(page.FileName);
       const QByteArray text = moxa::ReadTextFile(path);
       bytes += text.size();
-      moxa::WriteTextFile(text, path);
+      if (!moxa::WriteTextFile(text, path)) return state.SkipWithError("a page could not be written");
     }
   }
   state.SetBytesProcessed(bytes);

@@ -12,12 +12,12 @@ namespace moxa {
 // with every link disabled. False (and nothing changed) when the page file
 // cannot be read or the working copy cannot be written, so the editor never
 // shows one page under another page's name.
-bool OpenPageInEditor(Site& site, const Folders& folders, const QString& fileName);
+[[nodiscard]] bool OpenPageInEditor(Site& site, const Folders& folders, const QString& fileName);
 
 // Writes the working copy, links enabled again, to the open page's file.
 // False when there is no working copy or the file cannot be written; the
 // page file is then left as it was.
-bool SavePage(const Site& site, const Folders& folders);
+[[nodiscard]] bool SavePage(const Site& site, const Folders& folders);
 
 // The working copy with its links enabled again: the open page as the user
 // sees it, unsaved edits included. Empty when there is no working copy.
@@ -26,7 +26,7 @@ QByteArray ReadWorkingCopyCleaned(const Folders& folders);
 // Refreshes the preview folder from the page files, the pictures and the
 // working copy (so the open page is previewed with its unsaved edits).
 // Returns the preview file of the open page, or "" on failure.
-QString RefreshPreview(const Site& site, const Folders& folders);
+[[nodiscard]] QString RefreshPreview(const Site& site, const Folders& folders);
 
 struct ExportResult {
   bool Ok = true;
@@ -36,7 +36,7 @@ struct ExportResult {
 // Copies the saved pages, the template assets and the site's pictures into
 // `folder`, replacing files of the same names. Refused (nothing written)
 // when `folder` is no folder or lies inside the working folder.
-ExportResult ExportSite(const Site& site, const Folders& folders, const QString& folder);
+[[nodiscard]] ExportResult ExportSite(const Site& site, const Folders& folders, const QString& folder);
 
 // W + "moxa_img1.jpg", "moxa_img2.jpg", ... up to the first that is missing.
 QStringList EditorPictureNames(const Folders& folders);

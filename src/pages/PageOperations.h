@@ -31,12 +31,12 @@ struct PageOutcome {
 
 // Adds a page made from the template's home page at the end of the site and
 // opens it.
-PageOutcome AddPage(Site& site, const PageContext& context, const QString& fileName,
+[[nodiscard]] PageOutcome AddPage(Site& site, const PageContext& context, const QString& fileName,
                     const QString& label);
 
 // Adds a page made from the working copy (the open page with its unsaved
 // edits) at the end of the site; otherwise as AddPage.
-PageOutcome SavePageAs(Site& site, const PageContext& context, const QString& fileName,
+[[nodiscard]] PageOutcome SavePageAs(Site& site, const PageContext& context, const QString& fileName,
                        const QString& label);
 
 // Renames page `index` (its file and label) and opens it. The home page
@@ -44,14 +44,14 @@ PageOutcome SavePageAs(Site& site, const PageContext& context, const QString& fi
 // `withUnsavedEdits` (page `index` is open with unsaved edits) the page is
 // written from the working copy, so renaming never loses those edits; a
 // refused rename saves nothing.
-PageOutcome RenamePage(Site& site, const PageContext& context, int index,
+[[nodiscard]] PageOutcome RenamePage(Site& site, const PageContext& context, int index,
                        const QString& fileName, const QString& label,
                        bool withUnsavedEdits = false);
 
 // Writes new head values into the open page: into the record, the page file
 // (links enabled) and the working copy (links kept disabled). The table is
 // not stored and the menus are not rebuilt.
-bool SetPageProperties(Site& site, const Folders& folders, int index,
+[[nodiscard]] bool SetPageProperties(Site& site, const Folders& folders, int index,
                        const PageProperties& properties);
 
 // The head values shown by the page-properties dialog for page `index`.
@@ -59,13 +59,13 @@ PageProperties ReadPagePropertiesOf(const Site& site, const Folders& folders, in
 
 // Deletes page `index` (never the home page), its file and preview copy,
 // and opens the first page.
-PageOutcome DeletePage(Site& site, const PageContext& context, int index);
+[[nodiscard]] PageOutcome DeletePage(Site& site, const PageContext& context, int index);
 
 // Moves the page at `from` to `to` in the page order.
-PageOutcome MovePage(Site& site, const PageContext& context, int from, int to);
+[[nodiscard]] PageOutcome MovePage(Site& site, const PageContext& context, int from, int to);
 
 // Shows or hides page `index` in the site's menus (the home page always
 // stays in them).
-PageOutcome SetShowInMenu(Site& site, const PageContext& context, int index, bool show);
+[[nodiscard]] PageOutcome SetShowInMenu(Site& site, const PageContext& context, int index, bool show);
 
 }  // namespace moxa

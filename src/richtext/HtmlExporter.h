@@ -58,7 +58,7 @@ struct TRtSaveHTMLParams {
 // inconsistent document, a handler that throws) the result is false and
 // no file has been added or changed (with rtsoOverrideImages, a picture
 // file that appeared while the export ran may have been replaced).
-bool SaveHTML(const QString& fileName, const TRtDocument& document, const TRtStyle& style,
+[[nodiscard]] bool SaveHTML(const QString& fileName, const TRtDocument& document, const TRtStyle& style,
               const TRtSaveHTMLParams& params);
 
 // A picture the writer needs a file name for.

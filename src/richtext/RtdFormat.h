@@ -22,7 +22,7 @@ inline constexpr std::uint32_t kRtdVersion = 1;
 std::optional<QByteArray> SaveRtdToBytes(const TRtDocument& document, const TRtStyle& style);
 // Writes the file whole or not at all: false, and any previous file kept,
 // when the document is inconsistent or the file cannot be written.
-bool SaveRtd(const QString& fileName, const TRtDocument& document, const TRtStyle& style);
+[[nodiscard]] bool SaveRtd(const QString& fileName, const TRtDocument& document, const TRtStyle& style);
 
 // Replaces `document` by the one in the bytes. The file's styles are put
 // into `style` at their own numbers (replacing the entries there, appending

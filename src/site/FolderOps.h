@@ -8,12 +8,12 @@ namespace moxa {
 // recursing into sub-folders; links are never followed. A file already
 // present in the destination is kept unless `replace`. False when anything
 // could not be copied (the rest is still copied).
-bool CopyFolder(const QString& source, const QString& destination, bool replace = false);
+[[nodiscard]] bool CopyFolder(const QString& source, const QString& destination, bool replace = false);
 
 // Removes `path` whatever it is: a folder with everything in it, a file, or
 // a symbolic link (only the link itself: what it points to is never touched).
 // True when nothing is left at `path`.
-bool RemoveTree(const QString& path);
+[[nodiscard]] bool RemoveTree(const QString& path);
 
 // Deletes every file directly inside `folder`; sub-folders stay.
 void ClearFolderFiles(const QString& folder);
@@ -21,6 +21,6 @@ void ClearFolderFiles(const QString& folder);
 // Copies `source` over `destination`, written safely: the destination is
 // either the whole new copy or left as it was. False when the source cannot
 // be read or the destination cannot be written.
-bool CopyFileReplacing(const QString& source, const QString& destination);
+[[nodiscard]] bool CopyFileReplacing(const QString& source, const QString& destination);
 
 }  // namespace moxa

@@ -9,6 +9,6 @@ namespace moxa {
 // `path`, so a crash or a full disk never leaves a half-written file: the
 // previous content stays intact unless the whole new content is in place.
 // False (and the target untouched) on any failure.
-bool WriteFileSafely(const QString& path, const QByteArray& bytes);
+[[nodiscard]] bool WriteFileSafely(const QString& path, const QByteArray& bytes);
 
 }  // namespace moxa

@@ -27,7 +27,8 @@ StagedWorkFolder::StagedWorkFolder(const Folders& folders)
     : folders_(folders), staged_(folders.WithWorkFolder(StagingPath(folders))) {}
 
 StagedWorkFolder::~StagedWorkFolder() {
-  if (!swapped_) RemoveTree(StagingPath(folders_));
+  // A leftover is removed again by the next staging or at the next start.
+  if (!swapped_) (void)RemoveTree(StagingPath(folders_));
 }
 
 bool StagedWorkFolder::Create() {
@@ -45,7 +46,7 @@ bool StagedWorkFolder::SwapIn() {
     return false;
   }
   swapped_ = true;
-  RemoveTree(retired);
+  (void)RemoveTree(retired);  // the new site is in place; a leftover goes at the next start
   return true;
 }
 
@@ -58,8 +59,8 @@ void RecoverWorkFolder(const Folders& folders) {
   if (!QFileInfo::exists(work) && QFileInfo(RetiredPath(folders)).isDir()) {
     QDir().rename(RetiredPath(folders), work);
   }
-  RemoveTree(StagingPath(folders));
-  RemoveTree(RetiredPath(folders));
+  (void)RemoveTree(StagingPath(folders));
+  (void)RemoveTree(RetiredPath(folders));
 }
 
 }  // namespace moxa

@@ -16,7 +16,7 @@ QByteArray ReadTextFile(const QString& path, bool* ok = nullptr);
 // only when the text does not already end with CR LF, so reading a file and
 // writing it back leaves it unchanged. Written safely; false on failure,
 // with any previous file left intact.
-bool WriteTextFile(const QByteArray& text, const QString& path);
+[[nodiscard]] bool WriteTextFile(const QByteArray& text, const QString& path);
 
 // `text` as WriteTextFile puts it on disk: ending with exactly one CR LF.
 QByteArray TextFileBytes(const QByteArray& text);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ TEST(CopyFolderTest, CopiesTreeAndHiddenFilesButKeepsExistingFiles) {
   const QString destination = dir.filePath(QStringLiteral("work/bin"));
   WriteBytes(destination + QStringLiteral("/style.css"), "earlier template's style");
 
-  CopyFolder(source, destination);
+  EXPECT_TRUE(CopyFolder(source, destination));
 
   EXPECT_EQ(ReadBytes(destination + QStringLiteral("/style.css")), "earlier template's style");
   EXPECT_EQ(ReadBytes(destination + QStringLiteral("/.hidden")), "hidden");
@@ -34,16 +35,16 @@ TEST(CopyFolderTest, CreatesOnlyOneLevelOfDestination) {
   QTemporaryDir dir;
   const QString source = dir.filePath(QStringLiteral("src"));
   WriteBytes(source + QStringLiteral("/a.txt"), "a");
-  CopyFolder(source, dir.filePath(QStringLiteral("one")));
+  EXPECT_TRUE(CopyFolder(source, dir.filePath(QStringLiteral("one"))));
   EXPECT_EQ(ReadBytes(dir.filePath(QStringLiteral("one/a.txt"))), "a");
 
-  CopyFolder(source, dir.filePath(QStringLiteral("missing/parent")));
+  EXPECT_FALSE(CopyFolder(source, dir.filePath(QStringLiteral("missing/parent"))));
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing"))));
 }
 
 TEST(CopyFolderTest, MissingSourceDoesNothing) {
   QTemporaryDir dir;
-  CopyFolder(dir.filePath(QStringLiteral("absent")), dir.filePath(QStringLiteral("out")));
+  EXPECT_FALSE(CopyFolder(dir.filePath(QStringLiteral("absent")), dir.filePath(QStringLiteral("out"))));
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out"))));
 }
 
@@ -52,8 +53,9 @@ TEST(CopyFolderTest, DoesNotFollowALinkBackIntoTheTree) {
   const QString source = dir.filePath(QStringLiteral("src"));
   WriteBytes(source + QStringLiteral("/a.txt"), "a");
   ASSERT_TRUE(QFile::link(source, source + QStringLiteral("/loop")));
-  CopyFolder(source, dir.filePath(QStringLiteral("out")));
+  EXPECT_TRUE(CopyFolder(source, dir.filePath(QStringLiteral("out"))));
   EXPECT_EQ(ReadBytes(dir.filePath(QStringLiteral("out/a.txt"))), "a");
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("out/loop"))));
 }
 
 TEST(ClearFolderFilesTest, RemovesTopLevelFilesAndKeepsSubFolders) {
