@@ -4,8 +4,8 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +66,28 @@ TEST_F(PageEditingTest, SaveWithoutWorkingCopyNeverWipesThePage) {
   const QByteArray page = sandbox.WorkFile(QStringLiteral("index.html"));
   EXPECT_FALSE(SavePage(site, sandbox.folders()));
   EXPECT_EQ(sandbox.WorkFile(QStringLiteral("index.html")), page);
+}
+
+// A preview that shows stale pages is no preview: a page that could not be
+// refreshed is a failure.
+TEST_F(PageEditingTest, APreviewWithAPageThatCouldNotBeRefreshedFails) {
+  ASSERT_TRUE(OpenPageInEditor(site, sandbox.folders(), QStringLiteral("index")));
+  QDir().mkpath(sandbox.folders().PreviewPageFile(QStringLiteral("about-us")));  // in the way
+  EXPECT_EQ(RefreshPreview(site, sandbox.folders()), QString());
+}
+
+// A page file that is a link out of the working folder is never read into
+// the editor nor written through.
+TEST_F(PageEditingTest, APageFileThatLeadsOutOfTheWorkingFolderIsNotUsed) {
+  const QString outside = sandbox.Root() + QStringLiteral("/outside.html");
+  test::WriteBytes(outside, "someone else's file");
+  QFile::remove(sandbox.folders().PageFile(QStringLiteral("about-us")));
+  ASSERT_TRUE(QFile::link(outside, sandbox.folders().PageFile(QStringLiteral("about-us"))));
+  EXPECT_FALSE(OpenPageInEditor(site, sandbox.folders(), QStringLiteral("about-us")));
+  ASSERT_TRUE(OpenPageInEditor(site, sandbox.folders(), QStringLiteral("index")));
+  site.OpenPageFileName = QStringLiteral("about-us");
+  EXPECT_FALSE(SavePage(site, sandbox.folders()));
+  EXPECT_EQ(test::ReadBytes(outside), "someone else's file");
 }
 
 TEST_F(PageEditingTest, PreviewShowsUnsavedEditsAndTheUnbrokenRunOfPictures) {

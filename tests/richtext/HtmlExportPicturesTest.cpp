@@ -3,6 +3,7 @@
 #include "richtext/HtmlExporter.h"
 
 #include "richtext/HtmlFileCommit.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 #include "RtBuilders.h"
 
@@ -16,10 +17,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <optional>
-
-#include <sys/resource.h>
 
 namespace moxa::rt {
 namespace {
@@ -187,30 +185,7 @@ TEST_F(HtmlExportPicturesTest, PageBackgroundIsAPictureFileToo) {
   EXPECT_EQ(ReadBytes(Path(QStringLiteral("moxa_img1.jpg"))), document.BackgroundPicture.Data);
 }
 
-// Lowers the size any file of this process may grow to, as a full disk
-// would, for root too. The signal the kernel sends past the limit is
-// ignored, so the write fails with an error instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
-    ok_ = previous_ != SIG_ERR && getrlimit(RLIMIT_FSIZE, &saved_) == 0;
-    rlimit lowered = saved_;
-    lowered.rlim_cur = bytes;
-    ok_ = ok_ && setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    if (previous_ != SIG_ERR) std::signal(SIGXFSZ, previous_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  void (*previous_)(int);
-  rlimit saved_{};
-  bool ok_ = false;
-};
+using moxa::test::FileSizeLimit;
 
 // Every entry below `root`, a file with its bytes (hidden ones included).
 QStringList Snapshot(const QString& root) {

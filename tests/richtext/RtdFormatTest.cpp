@@ -1,6 +1,7 @@
 #include "richtext/RtdFormat.h"
 
 #include "richtext/RtDescribe.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 #include "RtBuilders.h"
 
@@ -285,6 +286,15 @@ TEST(RtdFormatTest, SavingRefusesADocumentThatCouldNotBeLoaded) {
   EXPECT_FALSE(SaveRtdToBytes(broken, style));
   EXPECT_FALSE(SaveRtd(path, broken, style));
   EXPECT_EQ(moxa::test::ReadBytes(path), before) << "the previous file stays whole";
+
+  // A full disk: the write seems to succeed until the data is flushed.
+  {
+    const moxa::test::FileSizeLimit full(static_cast<rlim_t>(before.size()));
+    ASSERT_TRUE(full.ok());
+    EXPECT_FALSE(SaveRtd(path, RichDocument(), RichStyle()));
+  }
+  EXPECT_EQ(moxa::test::ReadBytes(path), before) << "the previous file stays whole";
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(RtdFormatTest, FilesRoundTripAndFileErrorsAreFalse) {

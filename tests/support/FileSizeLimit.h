@@ -6,28 +6,30 @@
 
 namespace moxa::test {
 
-// Makes the disk "full" for this process: no file may grow beyond `bytes`
-// while the object lives. A write past the limit fails with an error, as on
-// a full file system, instead of ending the process.
+// Makes the disk "full" for this process, for root too: no file may grow
+// beyond `bytes` while the object lives. The signal the kernel sends past the
+// limit is ignored, so a write fails with an error, as on a full file system,
+// instead of ending the process. Processes started meanwhile inherit it.
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
+  explicit FileSizeLimit(rlim_t bytes) : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ok_ = previous_ != SIG_ERR && getrlimit(RLIMIT_FSIZE, &saved_) == 0;
+    rlimit lowered = saved_;
+    lowered.rlim_cur = bytes;
+    ok_ = ok_ && setrlimit(RLIMIT_FSIZE, &lowered) == 0;
   }
   ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    if (previous_ != SIG_ERR) std::signal(SIGXFSZ, previous_);
   }
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  bool ok() const { return ok_; }
 
  private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = SIG_DFL;
+  void (*previous_)(int);
+  rlimit saved_{};
+  bool ok_ = false;
 };
 
 }  // namespace moxa::test
