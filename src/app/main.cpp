@@ -3,7 +3,6 @@
 #include "app/shell/Splash.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include <unistd.h>
 
@@ -30,9 +29,7 @@ int main(int argc, char** argv) {
 
   moxa::MainWindow window(moxa::Folders::ForApplication());
   window.LoadStoredSite();
-  if (QScreen* screen = window.screen()) {
-    window.move(screen->availableGeometry().center() - window.rect().center());
-  }
+  window.RestorePlacement();
   auto* splash = new moxa::Splash(window.pictures().Get(QStringLiteral("splash.png")));
   splash->ShowAndFadeIn();
   window.show();

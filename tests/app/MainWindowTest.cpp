@@ -12,6 +12,7 @@
 #include "pages/PageOperations.h"
 #include "support/gui/WindowFixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -375,6 +376,59 @@ TEST_F(MainWindowTest, StartUpOpensTheHomePageWhereverItStands) {
   window->galleryScreen()->setSelectedIndex(1);
   emit window->galleryScreen()->saveClicked();
   EXPECT_EQ(window->site().OpenPageFileName, "index");
+}
+
+// At the next start the Page Manager shows its rows at once.
+TEST_F(MainWindowTest, AfterARestartThePageManagerShowsItsRowsAtOnce) {
+  CreateSite();
+  window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+  ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
+  window->show();
+  ASSERT_EQ(window->currentScreen(), Screen::PageManager);
+  EXPECT_EQ(window->pageManagerScreen()->geometry(), window->geometryOfLayout().screenPanel);
+  QWidget* home = window->findChild<QWidget*>(QStringLiteral("_pm_0"));
+  ASSERT_NE(home, nullptr);
+  EXPECT_TRUE(home->isVisible());
+  EXPECT_TRUE(window->pageManagerScreen()->rect().contains(
+      home->mapTo(window->pageManagerScreen(), QPoint(0, 0))));
+}
+
+// The window comes back where it was, maximised or not, and always on a
+// screen (the test screen is 800 pixels wide: the window at its narrowest
+// still fits only at its left edge).
+TEST_F(MainWindowTest, TheWindowComesBackWhereItWas) {
+  const QRect placed(0, 40, 1156, 700);
+  window->LoadStoredSite();
+  window->show();
+  window->setGeometry(placed);
+  window->close();
+
+  auto again = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+  again->LoadStoredSite();
+  again->RestorePlacement();
+  again->show();
+  EXPECT_EQ(again->geometry(), placed);
+  again->ToggleMaximised();
+  again->close();
+
+  auto third = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+  third->LoadStoredSite();
+  third->RestorePlacement();
+  EXPECT_TRUE(third->isMaximised());
+  third->ToggleMaximised();
+  EXPECT_EQ(third->geometry(), placed);
+}
+
+TEST_F(MainWindowTest, CtrlSOnTheEditorSavesAsTheSaveButtonDoes) {
+  CreateSite();
+  EditWorkingCopy("<p>saved by the keyboard</p>");
+  window->activateWindow();
+  QApplication::setActiveWindow(window.get());
+  window->editorScreen()->pageSelector()->setFocus();
+  QTest::keyClick(window->editorScreen()->pageSelector(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(WorkFile(QStringLiteral("index.html")).contains("saved by the keyboard"));
+  EXPECT_TRUE(window->editorSession().SaveBusy());
+  EXPECT_FALSE(window->editorSession().PageModified());
 }
 
 }  // namespace

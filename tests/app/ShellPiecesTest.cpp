@@ -2,10 +2,13 @@
 #include "app/editor/EditorSession.h"
 #include "app/shell/ShellLayout.h"
 #include "app/shell/Splash.h"
+#include "app/shell/WindowPlacement.h"
+#include "platform/SettingsStore.h"
 #include "site/TextFiles.h"
 #include "support/Sandbox.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -191,6 +194,40 @@ TEST(AnimationsTest, NoticeRisesFromTheFrameBottomAndGoesAgain) {
   SlideNoticeOut(&panel, frame);
   EXPECT_FALSE(panel.isVisible());
   EXPECT_EQ(panel.geometry().bottom(), 499);
+}
+
+}  // namespace
+}  // namespace moxa
+
+namespace moxa {
+namespace {
+
+TEST(WindowPlacementTest, ABoundsIsFittedOntoTheScreenAndNeverBelowTheMinimum) {
+  const QRect screen(0, 0, 1920, 1040);
+  const QSize minimum(1156, 610);
+  const struct {
+    const char* name;
+    QRect stored;
+    QRect expected;
+  } cases[] = {
+      {"as it was", QRect(100, 80, 1300, 700), QRect(100, 80, 1300, 700)},
+      {"too small", QRect(100, 80, 400, 300), QRect(100, 80, 1156, 610)},
+      {"on a screen that is gone", QRect(2500, 1500, 1300, 700), QRect(620, 340, 1300, 700)},
+      {"partly above and left", QRect(-200, -50, 1300, 700), QRect(0, 0, 1300, 700)},
+      {"larger than the screen", QRect(10, 10, 2500, 1500), QRect(0, 0, 1920, 1040)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FitOnScreen(c.stored, screen, minimum), c.expected) << c.name;
+}
+
+TEST(WindowPlacementTest, APlacementIsReadBackOnlyWhenStoredWhole) {
+  QTemporaryDir dir;
+  SettingsStore store(dir.filePath(QStringLiteral("s.conf")));
+  EXPECT_EQ(ReadWindowPlacement(store), std::nullopt);
+  const WindowPlacement placement{QRect(-10, 20, 1300, 700), true};
+  WriteWindowPlacement(placement, store);
+  EXPECT_EQ(ReadWindowPlacement(store), placement);
+  store.WriteSetting(QStringLiteral("WindowWidth"), QStringLiteral("wide"));
+  EXPECT_EQ(ReadWindowPlacement(store), std::nullopt);
 }
 
 }  // namespace

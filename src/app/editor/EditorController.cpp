@@ -6,6 +6,7 @@
 #include "pages/PageEditing.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -46,6 +47,11 @@ EditorController::EditorController(Site& site, const Folders& folders, const Pic
 
   screen_.saveButton()->setFeedbackFrozen([this] { return session_.SaveBusy(); });
   connect(screen_.saveButton(), &SkinnedButton::clicked, this, &EditorController::Save);
+  // Ctrl+S saves as the Save button does, wherever the focus is on the
+  // editing screen (the page in the browser included), never from a dialog.
+  auto* saveShortcut = new QShortcut(QKeySequence::Save, &screen_);
+  saveShortcut->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(saveShortcut, &QShortcut::activated, this, &EditorController::Save);
   connect(screen_.previewButton(), &SkinnedButton::clicked, this, &EditorController::Preview);
   connect(&screen_, &EditorScreen::pageChosen, this, &EditorController::OnPageChosen);
   connect(&session_, &EditorSession::saveConfirmed, this, [this] { screen_.ShowSaving(false); });

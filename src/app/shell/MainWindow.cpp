@@ -9,6 +9,7 @@
 #include "app/pagemanager/PageRows.h"
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/WindowChrome.h"
+#include "app/shell/WindowPlacement.h"
 #include "app/start/SiteCreationJob.h"
 #include "app/start/StartScreen.h"
 #include "online/SiteName.h"
@@ -392,7 +393,9 @@ void MainWindow::RunLayoutPass() {
   startClose_->move(layout_.startClose.topLeft());
   for (QWidget* panel : {static_cast<QWidget*>(gallery_), static_cast<QWidget*>(editor_),
                          static_cast<QWidget*>(pageManager_), account_, publish_}) {
-    if (panel->isVisible()) panel->setGeometry(layout_.screenPanel);
+    // Not isVisible(): before the window is first shown no panel is visible,
+    // and the screen shown at start-up would keep its empty first size.
+    if (!panel->isHidden()) panel->setGeometry(layout_.screenPanel);
   }
   for (int n = 1; n <= 5; ++n) tab(n)->setGeometry(layout_.tabs[static_cast<size_t>(n - 1)]);
   start_->raise();
@@ -407,12 +410,29 @@ void MainWindow::RunLayoutPass() {
 
 void MainWindow::resizeEvent(QResizeEvent*) { RunLayoutPass(); }
 
+void MainWindow::RestorePlacement() {
+  const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+  const std::optional<WindowPlacement> stored = ReadWindowPlacement(*store_);
+  if (!stored) {
+    move(area.center() - rect().center());
+    return;
+  }
+  QScreen* target = QGuiApplication::screenAt(stored->Bounds.center());
+  const QRect fit = FitOnScreen(stored->Bounds, target ? target->availableGeometry() : area,
+                                minimumSize());
+  setGeometry(fit);
+  if (stored->Maximised && !maximised_) ToggleMaximised();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A site being created must finish writing before the program ends.
   if (creation_->running()) {
     event->ignore();
     return;
   }
+  // Where the window is comes back at the next start; nothing else is saved.
+  WriteWindowPlacement({maximised_ ? restoreBounds_ : geometry(), maximised_}, *store_);
+  (void)store_->Commit();  // a store that cannot be written keeps the last placement
   event->accept();
 }
 

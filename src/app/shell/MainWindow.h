@@ -79,6 +79,9 @@ class MainWindow : public QWidget {
   // The navigation of the window, also used by tests.
   void SelectTabAndScreen(int tab);
   void ToggleMaximised();
+  // Puts the window where it was at the end of the last run (kept on a
+  // screen), or centres it on the first run.
+  void RestorePlacement();
   void EnterSiteLayout();
   void RunLayoutPass();
 
