@@ -113,7 +113,7 @@ void PageActions::DeleteRow(int row) {
 }
 
 void PageActions::MoveRow(int from, int to) {
-  const bool ok = MovePage(p_.site, Context(), from, to);
+  const bool ok = MovePage(p_.site, Context(), from, to).ok();
   p_.pageManager.RefreshRows();
   p_.editor.RefreshPageList();
   if (!ok) p_.error(MessageText(PageMessage::FileError));
@@ -183,7 +183,7 @@ void PageActions::OnPropertiesOk() {
 void PageActions::OnDeleteOk() {
   const int index = OpenPageIndex();
   const int count = p_.site.PageCount();
-  const bool ok = DeletePage(p_.site, Context(), index);
+  const bool ok = DeletePage(p_.site, Context(), index).ok();
   if (ok) AfterPageChange();
   else if (p_.site.PageCount() != count) AfterPageChange(p_.site.Page(0).FileName);
   else p_.layer.CloseDialogLayer();
