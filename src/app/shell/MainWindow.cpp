@@ -13,6 +13,7 @@
 #include "app/start/StartScreen.h"
 #include "online/SiteName.h"
 #include "pages/PageEditing.h"
+#include "platform/SettingsStore.h"
 #include "templates/TemplateApply.h"
 
 #include <QApplication>
@@ -119,7 +120,8 @@ int MainWindow::TemplateNumber() const {
 }
 
 LoadSiteResult MainWindow::LoadStoredSite() {
-  const LoadSiteResult result = LoadSite(site_);
+  const SettingsStore store;
+  const LoadSiteResult result = LoadSite(store, site_).Result;
   gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
   if (result == LoadSiteResult::Loaded) {
     if (site_.PageCount() > 0) editorController_->OpenPage(site_.Page(0).FileName);
@@ -265,7 +267,8 @@ void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
 void MainWindow::OnApplyTemplate() {
   if (session_->SaveBusy()) return;
   site_.SelectedTemplateIndex = gallery_->selectedIndex();
-  if (!ApplyTemplate(site_, folders_, TemplateNumber())) {
+  SettingsStore store;
+  if (!ApplyTemplate(site_, folders_, TemplateNumber(), site_.SelectedTemplateIndex, store)) {
     prompts_.error(QStringLiteral("The template could not be applied to your site."));
     return;
   }

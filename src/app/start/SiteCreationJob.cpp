@@ -1,5 +1,6 @@
 #include "app/start/SiteCreationJob.h"
 
+#include "platform/SettingsStore.h"
 #include "templates/SiteCreation.h"
 
 #include <QTimer>
@@ -27,7 +28,8 @@ void SiteCreationJob::Start(const Site& site, const Folders& folders, int templa
   watcher_.setFuture(QtConcurrent::run([site, folders, templateNumber]() {
     SiteCreationResult result;
     result.site = site;
-    result.ok = CreateSite(result.site, folders, templateNumber);
+    SettingsStore store;
+    result.ok = CreateSite(result.site, folders, templateNumber, &store);
     return result;
   }));
 }
