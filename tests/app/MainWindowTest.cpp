@@ -8,6 +8,7 @@
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/WindowChrome.h"
 #include "app/start/StartScreen.h"
+#include "platform/SettingsStore.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QDir>
@@ -111,7 +112,7 @@ TEST_F(MainWindowTest, SiteCreationEndsInTheEditorWithTheHomePageOpen) {
             QUrl::fromLocalFile(window->folders().WorkingCopyFile()));
   for (int n = 1; n <= 5; ++n) EXPECT_TRUE(window->tab(n)->isVisible()) << n;
   Site stored;
-  EXPECT_EQ(LoadSite(stored), LoadSiteResult::Loaded);
+  EXPECT_EQ(LoadSite(SettingsStore(), stored).Result, LoadSiteResult::Loaded);
   EXPECT_EQ(stored.SiteAccount.UnixName, "Joes-Bakery");
   EXPECT_EQ(stored.PageCount(), 4);
 }

@@ -7,6 +7,7 @@
 #include "app/dialogs/PageDialogs.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
+#include "platform/SettingsStore.h"
 #include "app/editor/EditorSession.h"
 #include "app/pagemanager/PageActions.h"
 #include "app/pagemanager/PageManagerScreen.h"
@@ -228,7 +229,7 @@ TEST_F(PageDialogsTest, RenamingTheHomePageChangesOnlyItsLabel) {
   EXPECT_EQ(FileNames().first(), "index");
   EXPECT_TRUE(QFile::exists(window->folders().PageFile(QStringLiteral("index"))));
   Site stored;
-  LoadSite(stored);
+  LoadSite(SettingsStore(), stored);
   EXPECT_EQ(stored.Page(0).Label_, "Start");
   EXPECT_TRUE(WorkFile(QStringLiteral("about-us.html")).contains(">Start<"));
   EXPECT_EQ(window->site().OpenPageFileName, "index");

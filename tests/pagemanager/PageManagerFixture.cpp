@@ -31,7 +31,7 @@ QStringList PageManagerFixture::FileNames() const {
 
 QStringList PageManagerFixture::StoredFileNames() const {
   Site stored;
-  LoadSite(stored);
+  LoadSite(SettingsStore(), stored);
   QStringList names;
   for (const TSitePage& page : stored.SitePages()) names << page.FileName;
   return names;

@@ -294,7 +294,7 @@ TEST_F(PageRowsTest, APressWithoutMovingSavesAndRewritesTheMenus) {
             (QStringList{"index.html", "about-us.html", "picture-gallery.html",
                          "contact-us.html"}));
   Site stored;
-  LoadSite(stored);
+  LoadSite(SettingsStore(), stored);
   EXPECT_EQ(stored.Page(1).Label_, "About Us");
   EXPECT_FALSE(stored.Page(3).ShowInMenu);
   EXPECT_EQ(Text(QStringLiteral("_pml_1")), "About Us");
