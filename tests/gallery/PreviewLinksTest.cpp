@@ -89,8 +89,16 @@ TEST(PreviewPanelLinksTest, TemplateMenuLinksShowTheTemplatesPagesOrNothing) {
       EXPECT_EQ(view->title(), "Oakline Interiors");
       continue;
     }
-    ASSERT_TRUE(loaded.wait(20000));
-    EXPECT_TRUE(loaded.last().first().toBool());
+    // A link that is mapped first reports its own turned-down load.
+    const auto succeeded = [&loaded] {
+      for (const QList<QVariant>& load : loaded) {
+        if (load.first().toBool()) return true;
+      }
+      return false;
+    };
+    while (!succeeded() && loaded.wait(20000)) {
+    }
+    EXPECT_TRUE(succeeded()) << loaded.size() << " " << view->url().toString().toStdString();
     EXPECT_EQ(view->url(), QUrl::fromLocalFile(root + QLatin1Char('/') + QString::fromUtf8(c.shown)));
     EXPECT_FALSE(view->title().isEmpty());
   }

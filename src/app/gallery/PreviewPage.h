@@ -22,6 +22,7 @@ class PreviewPage : public QWebEnginePage {
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
 
  private:
+  class LinkMapper;
   QString root_;
 };
 
