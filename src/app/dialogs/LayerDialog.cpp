@@ -8,7 +8,7 @@
 namespace moxa {
 namespace {
 // The least room between the "Cancel" link and the OK button.
-constexpr int kCancelGap = 10;
+constexpr int kCancelGap = 4;
 }  // namespace
 
 LayerDialog::Placement SavePromptPlacement() {
