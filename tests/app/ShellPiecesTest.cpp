@@ -1,4 +1,5 @@
 #include "app/dialogs/DialogLayer.h"
+#include "app/dialogs/LayerDialog.h"
 #include "app/editor/EditorSession.h"
 #include "app/shell/ShellLayout.h"
 #include "app/shell/Splash.h"
@@ -6,7 +7,9 @@
 #include "platform/SettingsStore.h"
 #include "site/TextFiles.h"
 #include "support/Sandbox.h"
+#include "support/TestSupport.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,39 +19,118 @@
 namespace moxa {
 namespace {
 
-TEST(ShellLayoutTest, MinimumWindowOnAnInnerScreen) {
-  const ShellGeometry g = ComputeShellLayout({1000, 500}, Screen::Editor, {560, 190}, {25, 23});
-  EXPECT_EQ(g.window, QSize(1156, 610));
-  EXPECT_EQ(g.frame, QRect(30, 127, 1096, 610 - 127 - 16 - 8));
-  EXPECT_EQ(g.strip, QRect(578 - 470, 127 + 459, 941, 16));
-  EXPECT_EQ(g.leftPiece, QRect(31, 586, 77, 16));
-  EXPECT_EQ(g.rightPiece, QRect(30 + 1096 - 77 - 1, 586, 77, 16));
-  EXPECT_TRUE(g.piecesVisible);
-  EXPECT_EQ(g.screenPanel, QRect(30, 127, 1096, 459 - 16));
-  EXPECT_EQ(g.tabs[0], QRect(30, 92, 121, 35));
-  EXPECT_EQ(g.tabs[4], QRect(514, 92, 121, 35));
-  EXPECT_EQ(g.minimise.topLeft(), QPoint(1156 - 122, 8));
-  EXPECT_EQ(g.maximise.topLeft(), QPoint(1156 - 81, 8));
-  EXPECT_EQ(g.close.topLeft(), QPoint(1156 - 40, 8));
-  EXPECT_EQ(g.stepIndicator.topLeft(), QPoint(1156 - 262, 37));
-  EXPECT_EQ(g.headerArt.topLeft(), QPoint(1156 - 410, 20));
-  EXPECT_EQ(g.grip.topLeft(), QPoint(1156 - 20, 610 - 20));
-  EXPECT_EQ(g.corners[3].topLeft(), QPoint(1156 - 8, 610 - 8));
-  EXPECT_EQ(g.borderBottom, QRect(0, 608, 1156, 1));
-  EXPECT_EQ(g.borderRight, QRect(1154, 0, 1, 610));
+// A window below the minimum is laid out at the minimum.
+TEST(ShellLayoutTest, NeverSmallerThanTheMinimum) {
+  for (const QSize asked : {QSize(1000, 500), QSize(1000, 700), QSize(1200, 300)}) {
+    const ShellGeometry g = ComputeShellLayout(asked, Screen::Editor, {560, 190}, {25, 23});
+    EXPECT_EQ(g.window, QSize(std::max(asked.width(), 1156), std::max(asked.height(), 610)));
+  }
 }
 
-TEST(ShellLayoutTest, LargerWindowOnTheStartScreen) {
-  const ShellGeometry g = ComputeShellLayout({1600, 900}, Screen::Start, {560, 190}, {25, 23});
-  EXPECT_EQ(g.window, QSize(1600, 900));
-  EXPECT_EQ(g.frame, QRect(800 - 470, 253, 941, 340));
-  EXPECT_EQ(g.strip.topLeft(), QPoint(330, 593));
-  EXPECT_FALSE(g.piecesVisible);
-  EXPECT_EQ(g.startPanel.topLeft(), QPoint(800 - 280 + 100, 253 + 80));
-  EXPECT_EQ(g.startClose.topLeft(), QPoint(330 + 941 - 25 - 10, 263));
-  EXPECT_EQ(g.banner.topLeft(), QPoint(330, 142));
-  EXPECT_EQ(g.close.topLeft(), QPoint(1560, 8));
+// How the pieces of the window stand to each other, at the smallest window
+// and a larger one, on the start screen and on every inner screen.
+class ShellLayoutRelations : public ::testing::TestWithParam<std::tuple<QSize, Screen>> {
+ protected:
+  static bool Inside(const QRect& inner, const QRect& outer) { return outer.contains(inner); }
+  static bool LeftOf(const QRect& a, const QRect& b) { return a.right() < b.left(); }
+  static bool Above(const QRect& a, const QRect& b) { return a.bottom() < b.top(); }
+  static int Middle(const QRect& r) { return r.left() + r.width() / 2; }
+};
+
+TEST_P(ShellLayoutRelations, PiecesStandInsideBesideAndClearOfEachOther) {
+  const auto [size, screen] = GetParam();
+  const ShellGeometry g = ComputeShellLayout(size, screen, {560, 190}, {25, 23});
+  const QRect window(QPoint(0, 0), g.window);
+  ASSERT_EQ(g.window, size);
+
+  // The header: logo left, tabs on the body's top edge in a row, the step
+  // indicator (whose picture hangs over the body's edge) and the caption
+  // buttons to the right.
+  EXPECT_TRUE(Inside(g.logo, g.headerBand));
+  EXPECT_TRUE(g.headerBand.contains(g.stepIndicator.topLeft()));
+  EXPECT_TRUE(Inside(g.stepIndicator, window));
+  for (size_t t = 0; t < g.tabs.size(); ++t) {
+    SCOPED_TRACE(t);
+    EXPECT_TRUE(Inside(g.tabs[t], g.headerBand));
+    EXPECT_EQ(g.tabs[t].bottom() + 1, g.body.top());
+    if (t > 0) {
+      EXPECT_EQ(g.tabs[t].top(), g.tabs[0].top());
+      EXPECT_EQ(g.tabs[t - 1].right() + 1, g.tabs[t].left());
+    }
+  }
+  EXPECT_TRUE(Above(g.logo, g.tabs[0]));
+  EXPECT_TRUE(LeftOf(g.tabs[4], g.stepIndicator));
+  EXPECT_TRUE(LeftOf(g.tabs[4], g.headerArt));
+  EXPECT_EQ(g.headerArt.bottom() + 1, g.body.top());
+  EXPECT_TRUE(LeftOf(g.minimise, g.maximise));
+  EXPECT_TRUE(LeftOf(g.maximise, g.close));
+  EXPECT_EQ(g.minimise.top(), g.close.top());
+  EXPECT_TRUE(Inside(g.close, g.headerBand));
+  EXPECT_TRUE(Above(g.close, g.stepIndicator));
+
+  // The content frame in the body, its bottom strip right under it.
+  EXPECT_TRUE(Inside(g.frame, g.body));
+  EXPECT_EQ(g.strip.top(), g.frame.bottom() + 1);
+  EXPECT_TRUE(Inside(g.strip, window));
+  EXPECT_LE(std::abs(Middle(g.frame) - Middle(window)), 1);
+  EXPECT_LE(std::abs(Middle(g.strip) - Middle(window)), 1);
+  if (screen == Screen::Start) {
+    EXPECT_FALSE(g.piecesVisible);
+    EXPECT_TRUE(Inside(g.startPanel, g.frame));
+    EXPECT_TRUE(Inside(g.startClose, g.frame));
+    EXPECT_TRUE(Above(g.startClose, g.startPanel));
+    EXPECT_TRUE(Above(g.banner, g.frame));
+    EXPECT_TRUE(Inside(g.banner, g.body));
+  } else {
+    // The screen's panel fills the frame above the strip; the side pieces
+    // fill the strip's row beside it without covering it.
+    EXPECT_EQ(g.screenPanel.topLeft(), g.frame.topLeft());
+    EXPECT_EQ(g.screenPanel.width(), g.frame.width());
+    EXPECT_TRUE(Inside(g.screenPanel, g.frame));
+    EXPECT_TRUE(Above(g.screenPanel, g.strip));
+    EXPECT_TRUE(g.piecesVisible);
+    EXPECT_TRUE(LeftOf(g.leftPiece, g.strip));
+    EXPECT_FALSE(g.rightPiece.intersects(g.leftPiece));
+    for (const QRect& piece : {g.leftPiece, g.rightPiece}) {
+      EXPECT_EQ(piece.top(), g.strip.top());
+      EXPECT_EQ(piece.height(), g.strip.height());
+      EXPECT_GE(piece.left(), g.frame.left());
+      EXPECT_LE(piece.right(), g.frame.right());
+    }
+    // The right piece may share the strip's last column (widths are halved).
+    EXPECT_GE(g.rightPiece.left(), g.strip.right());
+    EXPECT_TRUE(Above(g.strip, g.borderBottom));
+  }
+
+  // The edges: borders on the window's sides, a corner in each corner, the
+  // grip inside the bottom-right one's reach, nothing outside the window.
+  EXPECT_EQ(g.borderLeft.left(), 0);
+  EXPECT_EQ(g.borderTop.top(), 0);
+  EXPECT_EQ(g.borderTop.width(), window.width());
+  EXPECT_EQ(g.borderLeft.height(), window.height());
+  EXPECT_TRUE(Inside(g.borderRight, window));
+  EXPECT_TRUE(Inside(g.borderBottom, window));
+  EXPECT_GE(g.borderRight.left(), window.right() - 2);
+  EXPECT_GE(g.borderBottom.top(), window.bottom() - 2);
+  for (const QRect& corner : g.corners) EXPECT_TRUE(Inside(corner, window));
+  EXPECT_EQ(g.corners[0].topLeft(), QPoint(0, 0));
+  EXPECT_EQ(g.corners[1].top(), 0);
+  EXPECT_EQ(g.corners[2].left(), 0);
+  EXPECT_EQ(g.corners[1].right(), g.corners[3].right());
+  EXPECT_EQ(g.corners[2].bottom(), g.corners[3].bottom());
+  EXPECT_GE(g.corners[3].right(), window.right() - 2);
+  EXPECT_GE(g.corners[3].bottom(), window.bottom() - 2);
+  EXPECT_TRUE(Inside(g.grip, window));
+  EXPECT_TRUE(LeftOf(g.frame, g.borderRight));
+  EXPECT_FALSE(g.grip.intersects(g.corners[3]));
+  EXPECT_TRUE(LeftOf(g.strip, g.grip) || Above(g.strip, g.grip));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    MinimumAndLarger, ShellLayoutRelations,
+    ::testing::Combine(::testing::Values(QSize(1156, 610), QSize(1600, 900)),
+                       ::testing::Values(Screen::Start, Screen::Gallery, Screen::Editor,
+                                         Screen::PageManager, Screen::Account, Screen::Publish)));
 
 TEST(SplashTest, FadeInTakesEightyFiveStepsEndingAtFullOpacity) {
   const std::vector<int> steps = SplashFadeSteps();
@@ -108,6 +190,37 @@ TEST(DialogLayerTest, LayerCoversTheWindowUnlessBlocked) {
   EXPECT_EQ(layer.busyCaption(), "Loading");
   layer.HideBusyOverlay();
   EXPECT_FALSE(layer.isVisible());
+}
+
+// The "Cancel" link, and the prompt's longer "Don't Save", stand whole
+// inside their frame and clear of the OK button, on every dialog.
+TEST(LayerDialogTest, CancelLinkIsFullyVisibleBesideOk) {
+  const Pictures pictures(test::SourceDir() + QStringLiteral("/data/"));
+  const struct {
+    const char* dialog;
+    LayerDialog::Placement placement;
+  } dialogs[] = {{"save prompt", SavePromptPlacement()}, {"add", AddPagePlacement()},
+                 {"save as", SavePageAsPlacement()},     {"rename", RenamePagePlacement()},
+                 {"properties", PagePropertiesPlacement()}, {"delete", DeletePagePlacement()}};
+  for (const auto& d : dialogs) {
+    for (const char* text : {"Don't Save", "Cancel", "Don't Save"}) {
+      SCOPED_TRACE(std::string(d.dialog) + " / " + text);
+      LayerDialog dialog(pictures, d.placement);
+      dialog.setCancelText(QString::fromUtf8(text));
+      dialog.show();
+      auto* link = dialog.findChild<QLabel*>(QStringLiteral("cancelLink"));
+      ASSERT_NE(link, nullptr);
+      const QRect ok = dialog.okButton()->geometry();
+      EXPECT_TRUE(link->text().contains(QString::fromUtf8(text)));
+      EXPECT_GE(link->width(), link->sizeHint().width());
+      EXPECT_GE(link->height(), link->sizeHint().height());
+      EXPECT_TRUE(dialog.rect().contains(link->geometry()));
+      EXPECT_FALSE(link->geometry().intersects(ok));
+      EXPECT_LT(link->geometry().right(), ok.left());
+      // On the OK button's line.
+      EXPECT_TRUE(link->geometry().top() <= ok.bottom() && ok.top() <= link->geometry().bottom());
+    }
+  }
 }
 
 class EditorSessionTest : public ::testing::Test {

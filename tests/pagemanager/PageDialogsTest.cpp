@@ -9,6 +9,7 @@
 #include "app/dialogs/PageDialogs.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
+#include "platform/SettingsStore.h"
 #include "app/editor/EditorSession.h"
 #include "app/pagemanager/PageActions.h"
 #include "app/pagemanager/PageManagerScreen.h"

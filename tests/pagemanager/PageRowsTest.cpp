@@ -51,6 +51,32 @@ class PageRowsTest : public PageManagerFixture {
   void Press(QPoint at) { QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at); }
   void MoveTo(QPoint at) { QTest::mouseMove(window->windowHandle(), at); }
   void Release(QPoint at) { QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at); }
+
+  // The ghost drawn on its own: the row's picture at 180 of 255 opacity,
+  // its corners cut round.
+  void ExpectTranslucentRoundedPictureOfTheRow() const {
+    QImage ghost(Drag()->size(), QImage::Format_ARGB32);
+    ghost.fill(Qt::transparent);
+    Drag()->render(&ghost, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QImage row = Drag()->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+    int compared = 0;
+    for (int y = 12; y < ghost.height() - 12; y += 7) {
+      for (int x = 12; x < ghost.width() - 12; x += 31) {
+        const QColor drawn = ghost.pixelColor(x, y);
+        const QColor source = row.pixelColor(x * row.width() / ghost.width(),
+                                             y * row.height() / ghost.height());
+        if (source.alpha() != 255) continue;
+        ++compared;
+        EXPECT_NEAR(drawn.alpha(), 180, 2) << x << "," << y;
+        EXPECT_NEAR(drawn.red(), source.red(), 3) << x << "," << y;
+        EXPECT_NEAR(drawn.green(), source.green(), 3) << x << "," << y;
+        EXPECT_NEAR(drawn.blue(), source.blue(), 3) << x << "," << y;
+      }
+    }
+    EXPECT_GT(compared, 20);
+    EXPECT_EQ(ghost.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(ghost.pixelColor(ghost.width() - 1, ghost.height() - 1).alpha(), 0);
+  }
 };
 
 TEST_F(PageRowsTest, FourPagesMakeFourRowsOfNineControls) {
@@ -229,7 +255,7 @@ TEST_F(PageRowsTest, DraggingRowZeroBelowRowTwoMovesThePageEverywhere) {
   EXPECT_EQ(QWidget::mouseGrabber(), Drag());
   EXPECT_TRUE(Drag()->isVisible());
   EXPECT_EQ(Drag()->size(), QSize(736, 51));
-  EXPECT_EQ(Drag()->kOpacity, 180);
+  ExpectTranslucentRoundedPictureOfTheRow();
   // The slot takes the row's place.
   EXPECT_FALSE(Control(QStringLiteral("_pm_0"))->isVisible());
   EXPECT_EQ(Drag()->dropSlot()->y(), 0);

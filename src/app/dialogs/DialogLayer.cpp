@@ -43,6 +43,8 @@ void DialogLayer::ShowDialogLayer(bool evenIfBlocked) {
   const bool wasVisible = isVisible();
   if (!wasVisible) focusBefore_ = QApplication::focusWidget();
   if (wasVisible) hide();
+  // The snapshot shows the window as the user saw it, not its disabled look.
+  ReleaseWindow();
   const QPixmap snapshot = window->grab();
   background_ = DarkenSnapshot(snapshot.toImage());
   background_.setDevicePixelRatio(snapshot.devicePixelRatio());
@@ -63,7 +65,8 @@ void DialogLayer::ShowDialog(QWidget* dialog, bool evenIfBlocked) {
   CentreChildren();
   show();
   raise();
-  dialog->setFocus();
+  dialog->setFocus(Qt::OtherFocusReason);
+  HoldWindow();
 }
 
 void DialogLayer::ShowBusyOverlay(const QString& caption) {
@@ -81,12 +84,16 @@ void DialogLayer::ShowBusyOverlay(const QString& caption) {
   CentreChildren();
   show();
   raise();
+  // The overlay takes the keys itself, so none goes to the screen behind.
+  busyBox_->setFocus(Qt::OtherFocusReason);
+  HoldWindow();
 }
 
 void DialogLayer::HideBusyOverlay() {
   if (movie_) movie_->stop();
   busyBox_->hide();
   hide();
+  ReleaseWindow();
   RestoreFocus();
 }
 
@@ -95,8 +102,29 @@ void DialogLayer::CloseDialogLayer() {
     child->hide();
   }
   hide();
+  ReleaseWindow();
   RestoreFocus();
   if (onClose_) onClose_();
+}
+
+void DialogLayer::HoldWindow() {
+  if (holding_) return;
+  holding_ = true;
+  for (QWidget* piece : parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    // A piece disabled for its own reasons stays so when the layer closes.
+    if (piece == this || piece->isWindow() || !piece->isEnabled()) continue;
+    piece->setEnabled(false);
+    heldBack_.emplace_back(piece);
+  }
+}
+
+void DialogLayer::ReleaseWindow() {
+  if (!holding_) return;
+  holding_ = false;
+  for (const QPointer<QWidget>& piece : heldBack_) {
+    if (piece) piece->setEnabled(true);
+  }
+  heldBack_.clear();
 }
 
 void DialogLayer::RestoreFocus() {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace moxa {
 
@@ -19,7 +20,9 @@ QImage DarkenSnapshot(const QImage& snapshot);
 // The full-window layer on which dialogs and the busy overlay lie. Showing
 // it freezes a darkened snapshot of the window behind; while it is shown
 // nothing behind it can be reached. Exactly one dialog (a child widget the
-// caller adds) or the busy overlay is visible on it at a time.
+// caller adds) or the busy overlay is visible on it at a time. While it
+// shows it also holds the keyboard: everything behind it is disabled, so no
+// focus, key or shortcut reaches the screens, and Tab cycles inside it.
 class DialogLayer : public QWidget {
   Q_OBJECT
 
@@ -51,6 +54,10 @@ class DialogLayer : public QWidget {
   void CentreChildren();
   // Gives the keyboard focus back to where it was before the layer opened.
   void RestoreFocus();
+  // Disables the window's other pieces while the layer shows, and gives
+  // back exactly those that were enabled.
+  void HoldWindow();
+  void ReleaseWindow();
 
   const Pictures& pictures_;
   QImage background_;
@@ -61,6 +68,8 @@ class DialogLayer : public QWidget {
   std::function<bool()> blocked_;
   std::function<void()> onClose_;
   QPointer<QWidget> focusBefore_;
+  std::vector<QPointer<QWidget>> heldBack_;
+  bool holding_ = false;
 };
 
 }  // namespace moxa

@@ -3,7 +3,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace moxa {
+namespace {
+// The least room between the "Cancel" link and the OK button.
+constexpr int kCancelGap = 4;
+}  // namespace
 
 LayerDialog::Placement SavePromptPlacement() {
   return {QStringLiteral("dialog_save_prompt.png"), QSize(439, 225), QPoint(366, 178),
@@ -53,7 +59,7 @@ LayerDialog::LayerDialog(const Pictures& pictures, const Placement& placement, Q
   cancel_ = new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#1f5f8b\">Cancel</a>"), this);
   cancel_->setObjectName(QStringLiteral("cancelLink"));
   cancel_->setCursor(Qt::PointingHandCursor);
-  cancel_->move(placement.cancel);
+  setCancelText(cancelText_);
   connect(cancel_, &QLabel::linkActivated, this, &LayerDialog::cancelled);
 
   close_ = new SkinnedButton(pictures.Skin(4), QStringLiteral("Close"), this);
@@ -65,8 +71,11 @@ void LayerDialog::setCancelText(const QString& text) {
   cancelText_ = text;
   cancel_->setText(QStringLiteral("<a href=\"#\" style=\"color:#1f5f8b\">%1</a>").arg(text.toHtmlEscaped()));
   cancel_->adjustSize();
-  // "Don't Save" is longer than "Cancel": it grows to the left.
-  cancel_->move(text == QLatin1String("Cancel") ? cancelAt_ : cancelAt_ - QPoint(15, 0));
+  // "Don't Save" is longer than "Cancel": it grows to the left, and as far
+  // as its length needs so that it ends clear of the OK button.
+  QPoint at = text == QLatin1String("Cancel") ? cancelAt_ : cancelAt_ - QPoint(15, 0);
+  at.setX(std::min(at.x(), ok_->x() - kCancelGap - cancel_->width()));
+  cancel_->move(at);
 }
 
 void LayerDialog::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/SaveButtonFreeze.h"
 #include "app/gallery/PreviewPanel.h"
 #include "pages/PageEditing.h"
 
@@ -9,6 +10,7 @@
 #include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineView>
 
 namespace moxa {
 
@@ -45,7 +47,7 @@ EditorController::EditorController(Site& site, const Folders& folders, const Pic
   preview_->hide();
   connect(preview_, &PreviewPanel::backClicked, this, &EditorController::BackFromPreview);
 
-  screen_.saveButton()->setFeedbackFrozen([this] { return session_.SaveBusy(); });
+  FreezeDuringSaveConfirmation(*screen_.saveButton(), session_);
   connect(screen_.saveButton(), &SkinnedButton::clicked, this, &EditorController::Save);
   // Ctrl+S saves as the Save button does, wherever the focus is on the
   // editing screen (the page in the browser included), never from a dialog.
@@ -73,6 +75,9 @@ void EditorController::ShowOpenedPage() {
 }
 
 void EditorController::ShowWorkingCopy() {
+  // A page opened from elsewhere (the Page Manager's Edit) ends the preview
+  // of the page before it.
+  if (screen_.previewShown()) BackFromPreview();
   RefreshPageList();
   screen_.ShowWorkingCopy(folders_.WorkingCopyFile());
   emit pageOpened(site_.OpenPageFileName);
@@ -149,17 +154,19 @@ void EditorController::Preview() {
     showError_(QStringLiteral("The preview could not be prepared."));
     return;
   }
-  screen_.previewHost()->show();
-  screen_.previewHost()->raise();
+  screen_.ShowPreviewHost(true);
   preview_->setBackText(QStringLiteral("Back to Editing"));
   preview_->show();
   preview_->LayoutPreviewPanel();
   preview_->showUrl(QUrl::fromLocalFile(page));
+  preview_->view()->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorController::BackFromPreview() {
+  const bool wasShown = screen_.previewShown();
   preview_->hide();
-  screen_.previewHost()->hide();
+  screen_.ShowPreviewHost(false);
+  if (wasShown) screen_.previewButton()->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace moxa

@@ -2,6 +2,9 @@
 
 #include <QMouseEvent>
 #include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 namespace moxa {
@@ -13,12 +16,14 @@ EditorScreen::EditorScreen(const Pictures& pictures, QWidget* parent)
   browser_ = new QWebEngineView(browserPanel_);
   browser_->setObjectName(QStringLiteral("editorBrowser"));
   browser_->setContextMenuPolicy(Qt::NoContextMenu);
+  StartEveryPageAtTheTop();
   previewHost_ = new QWidget(this);
   previewHost_->setObjectName(QStringLiteral("sitePreviewHost"));
   previewHost_->hide();
 
   auto* pageLabel = new QLabel(QStringLiteral("Page:"), this);
   pageLabel->move(12, 24);
+  pageLabel_ = pageLabel;
   selector_ = new QComboBox(this);
   selector_->setObjectName(QStringLiteral("pageSelector"));
   selector_->setMinimumWidth(200);
@@ -63,6 +68,19 @@ EditorScreen::EditorScreen(const Pictures& pictures, QWidget* parent)
   });
 }
 
+// Every page is shown in the same working copy, so to the browser a page
+// switch is a reload of one address, and a reload returns to the old scroll
+// offset. A page opened here starts at its top instead.
+void EditorScreen::StartEveryPageAtTheTop() {
+  QWebEngineScript script;
+  script.setName(QStringLiteral("startAtTheTop"));
+  script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  script.setWorldId(QWebEngineScript::MainWorld);
+  script.setRunsOnSubFrames(false);
+  script.setSourceCode(QStringLiteral("history.scrollRestoration = 'manual';"));
+  browser_->page()->scripts().insert(script);
+}
+
 void EditorScreen::SetPages(const QStringList& fileNames, const QString& open) {
   filling_ = true;
   selector_->clear();
@@ -73,6 +91,17 @@ void EditorScreen::SetPages(const QStringList& fileNames, const QString& open) {
 
 void EditorScreen::PopUpThisPageMenu() {
   thisPageMenu_->popup(thisPage_->mapToGlobal(QPoint(0, thisPage_->height())));
+}
+
+void EditorScreen::ShowPreviewHost(bool shown) {
+  for (QWidget* control : {pageLabel_, static_cast<QWidget*>(selector_),
+                           static_cast<QWidget*>(thisPage_), static_cast<QWidget*>(save_),
+                           static_cast<QWidget*>(preview_), static_cast<QWidget*>(publish_),
+                           browserPanel_}) {
+    control->setEnabled(!shown);
+  }
+  previewHost_->setVisible(shown);
+  if (shown) previewHost_->raise();
 }
 
 void EditorScreen::ShowWorkingCopy(const QString& path) {
@@ -95,7 +124,7 @@ void EditorScreen::resizeEvent(QResizeEvent*) {
   const int panelWidth = width() - 16;
   browserPanel_->setGeometry(8, 63, panelWidth, height() - 63);
   browser_->setGeometry(0, 0, panelWidth, height() - 63);
-  previewHost_->setGeometry(browserPanel_->geometry());
+  previewHost_->setGeometry(rect());
   const int right = 8 + panelWidth;
   const int top = 16;
   publish_->move(right - publish_->width(), top);

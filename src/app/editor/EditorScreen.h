@@ -36,8 +36,13 @@ class EditorScreen : public QWidget {
   QAction* deletePageAction() const { return deletePage_; }
   // "Delete Page" is offered for every page but the home page.
   void setDeletePageEnabled(bool enabled) { deletePage_->setEnabled(enabled); }
-  // The area the site preview covers.
+  // The area the site preview covers: the whole screen.
   QWidget* previewHost() const { return previewHost_; }
+  // Shows or hides the preview's area. While it shows, the page selector,
+  // This Page, Save, Preview and Publish lie under it and take no mouse,
+  // key or focus: the page behind the preview cannot change.
+  void ShowPreviewHost(bool shown);
+  bool previewShown() const { return !previewHost_->isHidden(); }
 
   // Fills the selector with the site's pages and selects `open`, without
   // reporting it as the user's choice.
@@ -55,10 +60,13 @@ class EditorScreen : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void StartEveryPageAtTheTop();
+
   const Pictures& pictures_;
   QWebEngineView* browser_;
   QWidget* browserPanel_;
   QWidget* previewHost_;
+  QWidget* pageLabel_;
   QComboBox* selector_;
   QLabel* thisPage_;
   QMenu* thisPageMenu_;

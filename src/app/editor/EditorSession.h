@@ -21,6 +21,8 @@ class EditorSession : public QObject {
 
   bool PageModified() const { return pageModified_; }
   bool SaveBusy() const { return confirmation_.isActive(); }
+  // Tests shorten the confirmation period.
+  void setConfirmationMilliseconds(int milliseconds) { confirmation_.setInterval(milliseconds); }
   const QString& PendingPageSwitch() const { return pendingSwitch_; }
 
   void MarkModified() { pageModified_ = true; }

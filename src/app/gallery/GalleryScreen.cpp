@@ -1,6 +1,7 @@
 #include "app/gallery/GalleryScreen.h"
 
 #include "app/gallery/PreviewPanel.h"
+#include "app/gallery/TemplateTitle.h"
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/SlimScrollBar.h"
 #include "templates/Thumbnails.h"
@@ -25,6 +26,10 @@ const char* const kNumberProperty = "templateNumber";
 const QColor kFrameColour(0xD9, 0xD9, 0xD9);
 const QColor kCheckGreen(0x3C, 0xA5, 0x4A);
 const QColor kTitleColour(0x33, 0x33, 0x33);
+const QColor kHoverColour(0x1F, 0x7A, 0x8C);
+// The hover frame stands this far outside the screenshot.
+constexpr int kHoverFrameMargin = 4;
+constexpr int kNameHeight = 22;
 
 // A picture drawn at its top-left and cut off at the widget's size, never
 // stretched. The gallery watches its mouse events.
@@ -77,6 +82,35 @@ QPixmap CheckPicture(const Pictures& pictures) {
   painter.drawPath(tick);
   return picture;
 }
+
+// The mark on the thumbnail under the mouse: an empty ring where the
+// selection's check would go, so a hovered template never looks chosen.
+QPixmap HoverRingPicture() {
+  QPixmap picture(GalleryScreen::kCheckSize);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(kHoverColour, 3));
+  painter.setBrush(QColor(255, 255, 255, 220));
+  painter.drawEllipse(QRectF(6, 6, 38, 38));
+  return picture;
+}
+
+// The outline around the thumbnail under the mouse; the mouse goes through it.
+class HoverFrame : public QWidget {
+ public:
+  explicit HoverFrame(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kHoverColour, 3));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+  }
+};
 
 // The rows a reflection shows: the bottom 51 rows of a screenshot are the
 // first 51 of its flipped copy, so only they are converted, flipped and faded.
@@ -150,7 +184,11 @@ void GalleryScreen::MakeMarkers() {
   selectionCheck_->setAttribute(Qt::WA_TransparentForMouseEvents);
   selectionCheck_->hide();
 
-  hoverCheck_ = new GalleryPicture(check, content_);
+  hoverFrame_ = new HoverFrame(content_);
+  hoverFrame_->setObjectName(QStringLiteral("hoverFrame"));
+  hoverFrame_->hide();
+
+  hoverCheck_ = new GalleryPicture(HoverRingPicture(), content_);
   hoverCheck_->setObjectName(QStringLiteral("hoverCheck"));
   hoverCheck_->resize(kCheckSize);
   hoverCheck_->setCursor(Qt::PointingHandCursor);
@@ -263,6 +301,9 @@ void GalleryScreen::AddThumbnail(int number, QImage screenshot, int column, int 
              QRect(origin, QSize(w - 5, h - 5)));
   AddPicture(QStringLiteral("_r%1").arg(k), k, std::move(reflection),
              QRect(origin.x(), origin.y() + h - 4, w - 5, kReflectionHeight));
+  AddName(k, TemplateTitle(folders_.TemplateFolder(number), number),
+          QRect(origin.x(), origin.y() + h - 4 + kReflectionHeight - kNameHeight + 6, w - 5,
+                kNameHeight));
   origins_.push_back(origin);
   contentHeight_ = std::max(contentHeight_, origin.y() + h - 4 + kReflectionHeight + kCellMargin);
 }
@@ -279,6 +320,30 @@ QWidget* GalleryScreen::AddPicture(const QString& name, int k, QImage image,
   picture->show();
   thumbnailWidgets_.push_back(picture);
   return picture;
+}
+
+// The template's name under its picture, on the palest rows of the
+// reflection. Pointing at it or clicking it is pointing at the thumbnail.
+void GalleryScreen::AddName(int k, const QString& title, const QRect& place) {
+  auto* name = new QLabel(content_);
+  name->setObjectName(QStringLiteral("_n%1").arg(k));
+  name->setProperty(kIndexProperty, k);
+  name->setAlignment(Qt::AlignCenter);
+  QPalette colours = name->palette();
+  colours.setColor(QPalette::WindowText, kTitleColour);
+  name->setPalette(colours);
+  QFont font = name->font();
+  font.setPixelSize(13);
+  font.setBold(true);
+  name->setFont(font);
+  name->setText(QFontMetrics(font).elidedText(title, Qt::ElideRight, place.width() - 8));
+  name->setToolTip(title);
+  name->setAccessibleName(title);
+  name->setCursor(Qt::PointingHandCursor);
+  name->setGeometry(place);
+  name->installEventFilter(this);
+  name->show();
+  thumbnailWidgets_.push_back(name);
 }
 
 // ---- Positions ------------------------------------------------------------
@@ -315,8 +380,10 @@ void GalleryScreen::PlaceSelectionCheck() {
 }
 
 void GalleryScreen::RaiseMarkers() {
-  selectionCheck_->raise();
+  // The choice shows above the hover marks, also on the hovered thumbnail.
+  hoverFrame_->raise();
   hoverCheck_->raise();
+  selectionCheck_->raise();
   previewButton_->raise();
 }
 
@@ -380,6 +447,13 @@ void GalleryScreen::ThumbnailEntered(int k) {
   const QPoint check = CheckPosition(k);
   hoverCheck_->move(check);
   previewButton_->move(check.x() - 10, check.y() + hoverCheck_->height() + 10);
+  const QWidget* screenshot =
+      content_->findChild<QWidget*>(QStringLiteral("_%1").arg(k), Qt::FindDirectChildrenOnly);
+  if (screenshot != nullptr) {
+    hoverFrame_->setGeometry(screenshot->geometry().adjusted(
+        -kHoverFrameMargin, -kHoverFrameMargin, kHoverFrameMargin, kHoverFrameMargin));
+    hoverFrame_->show();
+  }
   hoverCheck_->show();
   previewButton_->show();
   hovered_ = k;
@@ -389,6 +463,7 @@ void GalleryScreen::ThumbnailLeft() { hideMarkers_.start(); }
 
 void GalleryScreen::HideHoverMarkers() {
   hideMarkers_.stop();
+  hoverFrame_->hide();
   hoverCheck_->hide();
   previewButton_->hide();
 }

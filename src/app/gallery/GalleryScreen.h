@@ -26,8 +26,9 @@ enum class GalleryMode { NewSite, ApplyTemplate };
 
 // Screen 2: every template of the library as its screenshot with a faded
 // reflection under it, three to a row in a vertically scrolling box.
-// Hovering a thumbnail shows a check and a Preview button on it, a click
-// selects it. Thumbnails are found again by name: the frame "_k_2" (which
+// Hovering a thumbnail outlines it and shows an empty ring and a Preview
+// button on it, a click selects it (a filled check). Each shows its
+// template's name under it ("_nk"). Thumbnails are found again by name: the frame "_k_2" (which
 // alone holds the template number), the screenshot "_k", the reflection "_rk".
 class GalleryScreen : public QWidget {
   Q_OBJECT
@@ -84,7 +85,10 @@ class GalleryScreen : public QWidget {
 
   QScrollArea* scrollBox() const { return scroll_; }
   QWidget* selectionCheck() const { return selectionCheck_; }
+  // The hover marks: an empty ring where the check goes and an outline
+  // around the screenshot, unlike the selection's filled check.
   QWidget* hoverCheck() const { return hoverCheck_; }
+  QWidget* hoverFrame() const { return hoverFrame_; }
   SkinnedButton* previewButton() const { return previewButton_; }
   SkinnedButton* nextButton() const { return next_; }
   SkinnedButton* saveButton() const { return save_; }
@@ -109,6 +113,7 @@ class GalleryScreen : public QWidget {
   void ClearThumbnails();
   void AddThumbnail(int number, QImage screenshot, int column, int row);
   QWidget* AddPicture(const QString& name, int k, QImage image, const QRect& place);
+  void AddName(int k, const QString& title, const QRect& place);
   int HoverIndexOf(const QObject* watched) const;
   QPoint CheckPosition(int k) const;
   void PlaceSelectionCheck();
@@ -142,6 +147,7 @@ class GalleryScreen : public QWidget {
   QWidget* content_ = nullptr;
   QWidget* selectionCheck_ = nullptr;
   QWidget* hoverCheck_ = nullptr;
+  QWidget* hoverFrame_ = nullptr;
   SkinnedButton* previewButton_ = nullptr;
   SkinnedButton* next_ = nullptr;
   SkinnedButton* save_ = nullptr;

@@ -1,5 +1,8 @@
 #include "app/gallery/PreviewPanel.h"
 
+#include "app/gallery/PreviewPage.h"
+
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -93,6 +96,8 @@ PreviewPanel::PreviewPanel(const Pictures& pictures, QWidget* parent) : QWidget(
   browserBox_ = new QWidget(this);
   view_ = new QWebEngineView(browserBox_);
   view_->setObjectName(QStringLiteral("previewBrowser"));
+  page_ = new PreviewPage(view_);
+  view_->setPage(page_);
   // No browser in the program shows its own context menu.
   view_->setContextMenuPolicy(Qt::NoContextMenu);
 
@@ -107,7 +112,11 @@ void PreviewPanel::LayoutPreviewPanel() {
   PlaceChildren();
 }
 
-void PreviewPanel::showUrl(const QUrl& url) { view_->setUrl(url); }
+void PreviewPanel::showUrl(const QUrl& url) {
+  // The links of the page lead only within its folder.
+  page_->setRootFolder(QFileInfo(url.toLocalFile()).absolutePath());
+  view_->setUrl(url);
+}
 
 void PreviewPanel::setBackText(const QString& text) {
   link_->setText(text);

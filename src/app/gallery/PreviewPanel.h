@@ -10,6 +10,8 @@ class QWebEngineView;
 
 namespace moxa {
 
+class PreviewPage;
+
 // A browser under a 25-pixel bar with a back arrow and a back link. The
 // gallery shows a template's preview page in it ("Back to Templates"); the
 // editor shows the whole site ("Back to Editing"). The owner puts it into
@@ -53,6 +55,7 @@ class PreviewPanel : public QWidget {
   QLabel* link_;
   QWidget* browserBox_;
   QWebEngineView* view_;
+  PreviewPage* page_;
 };
 
 }  // namespace moxa

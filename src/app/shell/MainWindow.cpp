@@ -3,6 +3,7 @@
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/SaveButtonFreeze.h"
 #include "app/gallery/GalleryScreen.h"
 #include "app/pagemanager/PageActions.h"
 #include "app/pagemanager/PageManagerScreen.h"
@@ -104,6 +105,7 @@ void MainWindow::CreateScreens() {
   connect(gallery_, &GalleryScreen::nextClicked, this, &MainWindow::StartSiteCreation);
   connect(gallery_, &GalleryScreen::saveClicked, this, &MainWindow::OnApplyTemplate);
   connect(gallery_, &GalleryScreen::backToSiteClicked, this, &MainWindow::OnBackToSite);
+  FreezeDuringSaveConfirmation(*gallery_->saveButton(), *session_);
   connect(creation_, &SiteCreationJob::finished, this, &MainWindow::FinishSiteCreation);
   connect(pageManager_->exportButton(), &SkinnedButton::clicked, this, &MainWindow::OnExport);
   connect(pageManager_->rows(), &PageRows::editClicked, this, &MainWindow::OnEditPage);

@@ -75,7 +75,7 @@ void SkinnedButton::mouseReleaseEvent(QMouseEvent* event) {
       case AfterRelease::Unchanged: break;
     }
   }
-  if (inside) emit clicked();
+  if (inside && !ClickIgnored()) emit clicked();
 }
 
 void SkinnedButton::focusInEvent(QFocusEvent* event) {
@@ -91,7 +91,7 @@ void SkinnedButton::focusOutEvent(QFocusEvent* event) {
 void SkinnedButton::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
       event->key() == Qt::Key_Enter) {
-    emit clicked();
+    if (!ClickIgnored()) emit clicked();
     return;
   }
   QWidget::keyPressEvent(event);

@@ -22,8 +22,12 @@ class SkinnedButton : public QWidget {
 
   void setAfterRelease(AfterRelease after) { afterRelease_ = after; }
   // While the predicate holds, mouse feedback is ignored (a selected tab, a
-  // Save button during its confirmation period).
-  void setFeedbackFrozen(std::function<bool()> frozen) { frozen_ = std::move(frozen); }
+  // Save button during its confirmation period); with `clicksToo` the click,
+  // by mouse or key, is ignored as well.
+  void setFeedbackFrozen(std::function<bool()> frozen, bool clicksToo = false) {
+    frozen_ = std::move(frozen);
+    clicksFrozen_ = clicksToo;
+  }
   void setSkin(const SkinSet& skin);
   // Shows `pixmap` until showNormalPicture(): the selected tab, the locked Save.
   void showPicture(const QPixmap& pixmap);
@@ -47,12 +51,14 @@ class SkinnedButton : public QWidget {
 
  private:
   bool Frozen() const { return frozen_ && frozen_(); }
+  bool ClickIgnored() const { return clicksFrozen_ && Frozen(); }
   void Show(const QPixmap& pixmap);
 
   SkinSet skin_;
   QPixmap current_;
   AfterRelease afterRelease_ = AfterRelease::Normal;
   std::function<bool()> frozen_;
+  bool clicksFrozen_ = false;
   bool keyboardFocus_ = false;  // the focus mark is for keyboard users only
 };
 

@@ -1,5 +1,6 @@
 #include "app/start/SiteCreationJob.h"
 
+#include "platform/SettingsStore.h"
 #include "templates/SiteCreation.h"
 
 #include <QTimer>
