@@ -298,6 +298,8 @@ void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
   activeTab_ = 0;
   editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
+  // The keyboard goes to the page, not to whatever tab happened to be first.
+  editor_->browser()->setFocus(Qt::OtherFocusReason);
   emit siteCreationFinished(true);
 }
 
@@ -323,6 +325,8 @@ void MainWindow::OnApplyTemplate() {
   activeTab_ = 0;
   editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
+  // The keyboard goes to the page, not to whatever tab happened to be first.
+  editor_->browser()->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::OnExport() {
