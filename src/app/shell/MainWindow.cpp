@@ -27,6 +27,7 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QThread>
+#include <QWebEngineView>
 
 namespace moxa {
 
