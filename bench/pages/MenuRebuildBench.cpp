@@ -50,7 +50,8 @@ void BM_RebuildMenus(benchmark::State& state) {
   if (!bench) return state.SkipWithError("the site could not be made");
   int round = 0;
   for (auto _ : state) {
-    bench->site.Page(bench->site.LastPageIndex()).Label_ = QStringLiteral("Last %1").arg(++round % 2);
+    bench->site.Page(bench->site.LastPageIndex()).Label_ =
+        QStringLiteral("Last %1").arg(++round % 2);
     if (!moxa::RebuildMenus(bench->site, bench->folders, g_template)) {
       return state.SkipWithError("the menus could not be rebuilt");
     }
@@ -66,7 +67,8 @@ void BM_PlainReadWrite(benchmark::State& state) {
       const QString path = bench->folders.PageFile(page.FileName);
       const QByteArray text = moxa::ReadTextFile(path);
       bytes += text.size();
-      if (!moxa::WriteTextFile(text, path)) return state.SkipWithError("a page could not be written");
+      if (!moxa::WriteTextFile(text, path))
+        return state.SkipWithError("a page could not be written");
     }
   }
   state.SetBytesProcessed(bytes);

@@ -62,7 +62,8 @@ QString RefreshPreview(const Site& site, const Folders& folders) {
   // Every copy counts: a preview that shows stale pages is no preview.
   bool ok = true;
   for (const TSitePage& page : site.SitePages()) {
-    ok = CopyFileReplacing(folders.PageFile(page.FileName), folders.PreviewPageFile(page.FileName)) &&
+    ok = CopyFileReplacing(folders.PageFile(page.FileName),
+                           folders.PreviewPageFile(page.FileName)) &&
          ok;
   }
   for (const QString& picture : EditorPictureNames(folders)) {
@@ -72,7 +73,8 @@ QString RefreshPreview(const Site& site, const Folders& folders) {
   ok = CopyFolder(folders.WorkFolder() + QStringLiteral("bin"), preview + QStringLiteral("bin")) &&
        ok;
   const QString sitePicture = QStringLiteral("img.jpg");
-  if (!QFileInfo::exists(preview + sitePicture) && QFileInfo::exists(folders.WorkFolder() + sitePicture)) {
+  if (!QFileInfo::exists(preview + sitePicture) &&
+      QFileInfo::exists(folders.WorkFolder() + sitePicture)) {
     ok = CopyFileReplacing(folders.WorkFolder() + sitePicture, preview + sitePicture) && ok;
   }
 

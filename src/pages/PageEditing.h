@@ -36,7 +36,8 @@ struct ExportResult {
 // Copies the saved pages, the template assets and the site's pictures into
 // `folder`, replacing files of the same names. Refused (nothing written)
 // when `folder` is no folder or lies inside the working folder.
-[[nodiscard]] ExportResult ExportSite(const Site& site, const Folders& folders, const QString& folder);
+[[nodiscard]] ExportResult ExportSite(const Site& site, const Folders& folders,
+                                      const QString& folder);
 
 // W + "moxa_img1.jpg", "moxa_img2.jpg", ... up to the first that is missing.
 QStringList EditorPictureNames(const Folders& folders);

@@ -47,7 +47,7 @@ PageOutcome CheckNames(const Site& site, const Folders& folders, const QString& 
   if (except < 0 && site.IsFull()) {
     outcome.Message = PageMessage::SiteFull;
   } else if (NameTaken(site, name, except) || !IsUsablePageFileName(name) ||
-      !PathStaysInside(folders.WorkFolder(), folders.PageFile(name))) {
+             !PathStaysInside(folders.WorkFolder(), folders.PageFile(name))) {
     outcome.Message = PageMessage::NameTaken;
   }
   return outcome;
@@ -139,22 +139,22 @@ PageOutcome SavePageAs(Site& site, const PageContext& context, const QString& fi
   return AppendPage(site, context, outcome, page);
 }
 
-PageOutcome RenamePage(Site& site, const PageContext& context, int index,
-                       const QString& fileName, const QString& label, bool withUnsavedEdits) {
+PageOutcome RenamePage(Site& site, const PageContext& context, int index, const QString& fileName,
+                       const QString& label, bool withUnsavedEdits) {
   if (index < 0 || index >= site.PageCount()) return Refused(PageMessage::FileError);
   const TSitePage& page = site.Page(index);
   const QString oldName = page.FileName;
-  PageOutcome outcome = CheckNames(site, context.folders,
-                                   page.IsHomePage ? oldName : fileName, label, index);
+  PageOutcome outcome =
+      CheckNames(site, context.folders, page.IsHomePage ? oldName : fileName, label, index);
   if (!outcome.ok()) return outcome;
   const QString newName = outcome.Names.FileName;
   const Folders& f = context.folders;
 
   // The renamed page's text: the working copy when it holds unsaved edits
   // (reopening from the file would drop them), else the page file.
-  const QByteArray text =
-      withUnsavedEdits ? ReadWorkingCopyCleaned(f) : PageText(f.PageFile(oldName), FileBatch())
-                                                         .value_or(QByteArray());
+  const QByteArray text = withUnsavedEdits
+                              ? ReadWorkingCopyCleaned(f)
+                              : PageText(f.PageFile(oldName), FileBatch()).value_or(QByteArray());
   if (text.isEmpty()) return Refused(PageMessage::FileError, outcome.Names);
   FileBatch batch;
   if (newName != oldName) {
@@ -212,8 +212,7 @@ PageOutcome DeletePage(Site& site, const PageContext& context, int index) {
   batch.Remove(context.folders.PreviewPageFile(name));
   batch.Remove(context.folders.PageFile(name));
   PageOutcome outcome;
-  outcome.Message =
-      CommitChange(site, std::move(changed), context, batch, site.Page(0).FileName);
+  outcome.Message = CommitChange(site, std::move(changed), context, batch, site.Page(0).FileName);
   return outcome;
 }
 

@@ -32,12 +32,12 @@ struct PageOutcome {
 // Adds a page made from the template's home page at the end of the site and
 // opens it.
 [[nodiscard]] PageOutcome AddPage(Site& site, const PageContext& context, const QString& fileName,
-                    const QString& label);
+                                  const QString& label);
 
 // Adds a page made from the working copy (the open page with its unsaved
 // edits) at the end of the site; otherwise as AddPage.
-[[nodiscard]] PageOutcome SavePageAs(Site& site, const PageContext& context, const QString& fileName,
-                       const QString& label);
+[[nodiscard]] PageOutcome SavePageAs(Site& site, const PageContext& context,
+                                     const QString& fileName, const QString& label);
 
 // Renames page `index` (its file and label) and opens it. The home page
 // keeps its file name whatever is typed: only its label changes. With
@@ -45,14 +45,14 @@ struct PageOutcome {
 // written from the working copy, so renaming never loses those edits; a
 // refused rename saves nothing.
 [[nodiscard]] PageOutcome RenamePage(Site& site, const PageContext& context, int index,
-                       const QString& fileName, const QString& label,
-                       bool withUnsavedEdits = false);
+                                     const QString& fileName, const QString& label,
+                                     bool withUnsavedEdits = false);
 
 // Writes new head values into the open page: into the record, the page file
 // (links enabled) and the working copy (links kept disabled). The table is
 // not stored and the menus are not rebuilt.
 [[nodiscard]] bool SetPageProperties(Site& site, const Folders& folders, int index,
-                       const PageProperties& properties);
+                                     const PageProperties& properties);
 
 // The head values shown by the page-properties dialog for page `index`.
 PageProperties ReadPagePropertiesOf(const Site& site, const Folders& folders, int index);
@@ -66,6 +66,7 @@ PageProperties ReadPagePropertiesOf(const Site& site, const Folders& folders, in
 
 // Shows or hides page `index` in the site's menus (the home page always
 // stays in them).
-[[nodiscard]] PageOutcome SetShowInMenu(Site& site, const PageContext& context, int index, bool show);
+[[nodiscard]] PageOutcome SetShowInMenu(Site& site, const PageContext& context, int index,
+                                        bool show);
 
 }  // namespace moxa

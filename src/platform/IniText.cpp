@@ -11,7 +11,8 @@ bool IsHexDigit(QChar c) {
 }
 
 void AppendHex(QByteArray& out, char16_t value, int digits) {
-  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kHexDigits[(value >> shift) & 0xF];
+  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+    out += kHexDigits[(value >> shift) & 0xF];
 }
 
 // A "/" separates groups; the reader turns "\" back into it.

@@ -85,8 +85,8 @@ bool SettingsStore::Commit() {
   QDir().mkpath(QFileInfo(fileName_).absolutePath());
   QSaveFile file(fileName_);
   const QByteArray text = EncodeIniSettings(values_);
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
-                       CommitSaveFile(file);
+  const bool written =
+      file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && CommitSaveFile(file);
   if (!written) {
     Discard();
     return false;

@@ -61,9 +61,9 @@ bool FileBatch::Apply() {
     // A temporary file is private to its owner; the new file keeps the
     // permissions of the one it replaces, or those of a plain file.
     const QFileDevice::Permissions permissions =
-        QFileInfo::exists(write.path) ? QFile::permissions(write.path)
-                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                            QFile::ReadOther;
+        QFileInfo::exists(write.path)
+            ? QFile::permissions(write.path)
+            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     write.temporary->setPermissions(permissions);
     const QByteArray from = QFile::encodeName(write.temporary->fileName());
     if (std::rename(from.constData(), QFile::encodeName(write.path).constData()) != 0) {

@@ -57,8 +57,10 @@ bool BuildSiteFiles(Site& site, const Folders& folders, int templateNumber) {
   // The site picture, where the data folder has one.
   const QString picture = folders.DataFolder() + QStringLiteral("img.jpg");
   const bool hasPicture = QFileInfo::exists(picture);
-  if ((hasPicture && !CopyFileReplacing(picture, folders.WorkFolder() + QStringLiteral("img.jpg"))) ||
-      (hasPicture && !CopyFileReplacing(picture, folders.PreviewFolder() + QStringLiteral("img.jpg"))) ||
+  if ((hasPicture &&
+       !CopyFileReplacing(picture, folders.WorkFolder() + QStringLiteral("img.jpg"))) ||
+      (hasPicture &&
+       !CopyFileReplacing(picture, folders.PreviewFolder() + QStringLiteral("img.jpg"))) ||
       !ReplaceTemplateAssets(templateFolder, folders.WorkFolder()) ||
       !ReplaceTemplateAssets(templateFolder, folders.PreviewFolder())) {
     return false;

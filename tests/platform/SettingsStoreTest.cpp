@@ -61,7 +61,8 @@ class SettingsStoreTest : public ::testing::Test {
 TEST_F(SettingsStoreTest, CommittedValuesAreThereForTheNextOpening) {
   {
     SettingsStore store(Path());
-    for (const QString& value : kAwkwardValues) store.WriteSetting(QStringLiteral("K") + value.toUtf8().toHex(), value);
+    for (const QString& value : kAwkwardValues)
+      store.WriteSetting(QStringLiteral("K") + value.toUtf8().toHex(), value);
     store.WriteSetting(QStringLiteral("Gone"), QStringLiteral("x"));
     store.RemoveSetting(QStringLiteral("Gone"));
     ASSERT_TRUE(store.Commit());
@@ -76,7 +77,8 @@ TEST_F(SettingsStoreTest, CommittedValuesAreThereForTheNextOpening) {
 
 TEST_F(SettingsStoreTest, AFullDiskLeavesTheStoreOnDiskAndInMemoryAsItWas) {
   SettingsStore store(Path());
-  for (int i = 0; i < 50; ++i) store.WriteSetting(QStringLiteral("Old_%1").arg(i), QStringLiteral("value %1").arg(i));
+  for (int i = 0; i < 50; ++i)
+    store.WriteSetting(QStringLiteral("Old_%1").arg(i), QStringLiteral("value %1").arg(i));
   ASSERT_TRUE(store.Commit());
   const QByteArray before = test::ReadBytes(Path());
 

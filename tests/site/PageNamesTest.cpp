@@ -73,7 +73,8 @@ TEST(StagedWorkFolderTest, SwapInReplacesTheWholeFolderAndDroppingItKeepsTheOld)
     test::WriteBytes(staging.Staged().PageFile(QStringLiteral("new")), "new site");
   }  // dropped: the old site stays, no staging folder is left
   EXPECT_EQ(test::ReadBytes(folders.PageFile(QStringLiteral("old"))), "old site");
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"wbx1988"}));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList({"wbx1988"}));
 
   StagedWorkFolder staging(folders);
   ASSERT_TRUE(staging.Create());
@@ -81,7 +82,8 @@ TEST(StagedWorkFolderTest, SwapInReplacesTheWholeFolderAndDroppingItKeepsTheOld)
   ASSERT_TRUE(staging.SwapIn());
   EXPECT_FALSE(QFileInfo::exists(folders.PageFile(QStringLiteral("old"))));
   EXPECT_EQ(test::ReadBytes(folders.PageFile(QStringLiteral("new"))), "new site");
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"wbx1988"}));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList({"wbx1988"}));
 }
 
 TEST(StagedWorkFolderTest, RecoveryCompletesASwapCutBetweenItsTwoRenames) {
@@ -91,7 +93,8 @@ TEST(StagedWorkFolderTest, RecoveryCompletesASwapCutBetweenItsTwoRenames) {
   test::WriteBytes(dir.filePath(QStringLiteral("wbx1988.new/index.html")), "new site");
   RecoverWorkFolder(folders);
   EXPECT_EQ(test::ReadBytes(folders.PageFile(QStringLiteral("index"))), "new site");
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"wbx1988"}));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList({"wbx1988"}));
 
   // A staging folder beside a whole working folder is an unfinished build.
   test::WriteBytes(dir.filePath(QStringLiteral("wbx1988.new/index.html")), "half");

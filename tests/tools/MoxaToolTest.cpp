@@ -15,15 +15,16 @@ namespace {
 class MoxaToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(Run({QStringLiteral("create-site"), QStringLiteral("--data"), Data(),
-                   QStringLiteral("--work"), Work(), QStringLiteral("--template"),
-                   QStringLiteral("1")}),
-              0);
+    ASSERT_EQ(
+        Run({QStringLiteral("create-site"), QStringLiteral("--data"), Data(),
+             QStringLiteral("--work"), Work(), QStringLiteral("--template"), QStringLiteral("1")}),
+        0);
   }
   static QString Data() { return test::SourceDir() + QStringLiteral("/data"); }
   QString Work() const { return dir_.filePath(QStringLiteral("site")); }
   QByteArray Page(const char* name) const {
-    return test::ReadBytes(Work() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".html"));
+    return test::ReadBytes(Work() + QLatin1Char('/') + QLatin1String(name) +
+                           QStringLiteral(".html"));
   }
   int RebuildMenus(const QString& pages) {
     return Run({QStringLiteral("rebuild-menus"), QStringLiteral("--data"), Data(),
@@ -55,10 +56,9 @@ TEST_F(MoxaToolTest, NamesThatAreNoPageNamesAreRefusedAndNothingIsWritten) {
   const QString outside = dir_.filePath(QStringLiteral("outside.html"));
   test::WriteBytes(outside, "not a page of the site");
   const QByteArray index = Page("index");
-  for (const QString& pages : {QStringLiteral("index:Home,../outside:Out"),
-                               QStringLiteral("index:Home,tab\there:Tab"),
-                               QStringLiteral("index:Home,:Empty"),
-                               QStringLiteral("index:Home,index:Twice")}) {
+  for (const QString& pages :
+       {QStringLiteral("index:Home,../outside:Out"), QStringLiteral("index:Home,tab\there:Tab"),
+        QStringLiteral("index:Home,:Empty"), QStringLiteral("index:Home,index:Twice")}) {
     EXPECT_EQ(RebuildMenus(pages), 2) << pages.toStdString();
   }
   EXPECT_EQ(test::ReadBytes(outside), "not a page of the site");

@@ -38,8 +38,10 @@ QRect FitOnScreen(const QRect& bounds, const QRect& available, const QSize& mini
   const int width = std::max(minimum.width(), std::min(bounds.width(), available.width()));
   const int height = std::max(minimum.height(), std::min(bounds.height(), available.height()));
   // Inside the area; a window larger than the area keeps its top left corner in it.
-  const int left = std::max(available.left(), std::min(bounds.left(), available.right() + 1 - width));
-  const int top = std::max(available.top(), std::min(bounds.top(), available.bottom() + 1 - height));
+  const int left =
+      std::max(available.left(), std::min(bounds.left(), available.right() + 1 - width));
+  const int top =
+      std::max(available.top(), std::min(bounds.top(), available.bottom() + 1 - height));
   return QRect(left, top, width, height);
 }
 

@@ -19,8 +19,9 @@ struct SiteCreationResult {
 // Creates a site from a template off the UI thread. The worker works on
 // its own copy of the site and hands the finished copy back, so the UI
 // thread and the worker never share a record. The site is stored in the
-// given store; a failed creation leaves the old site, files and store whole. The busy screen stays up at
-// least `minimumMilliseconds`, so it never just flickers.
+// given store; a failed creation leaves the old site, files and store whole.
+// The busy screen stays up at least `minimumMilliseconds`, so it never just
+// flickers.
 class SiteCreationJob : public QObject {
   Q_OBJECT
 
