@@ -58,6 +58,7 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
   QPalette background = palette();
   background.setColor(QPalette::Window, Qt::white);
   setPalette(background);
+  // Opened afresh by the start-up load; until then the screens have one to hand.
   store_ = std::make_unique<SettingsStore>();
 
   chrome_ = new WindowChrome(this, pictures_);
