@@ -16,7 +16,6 @@ EditorScreen::EditorScreen(const Pictures& pictures, QWidget* parent)
   browser_ = new QWebEngineView(browserPanel_);
   browser_->setObjectName(QStringLiteral("editorBrowser"));
   browser_->setContextMenuPolicy(Qt::NoContextMenu);
-  StartEveryPageAtTheTop();
   previewHost_ = new QWidget(this);
   previewHost_->setObjectName(QStringLiteral("sitePreviewHost"));
   previewHost_->hide();
@@ -105,6 +104,12 @@ void EditorScreen::ShowPreviewHost(bool shown) {
 }
 
 void EditorScreen::ShowWorkingCopy(const QString& path) {
+  // At the first page shown, not with the window: touching the browser's
+  // page starts the browser engine, which would hold up the start screen.
+  if (!startsAtTheTop_) {
+    StartEveryPageAtTheTop();
+    startsAtTheTop_ = true;
+  }
   browser_->setUrl(QUrl::fromLocalFile(path));
 }
 

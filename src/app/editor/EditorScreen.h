@@ -77,6 +77,7 @@ class EditorScreen : public QWidget {
   SkinnedButton* save_;
   SkinnedButton* preview_;
   SkinnedButton* publish_;
+  bool startsAtTheTop_ = false;
   QLabel* savedMarker_;
   QMovie* savedMovie_;
   bool filling_ = false;

@@ -96,8 +96,6 @@ PreviewPanel::PreviewPanel(const Pictures& pictures, QWidget* parent) : QWidget(
   browserBox_ = new QWidget(this);
   view_ = new QWebEngineView(browserBox_);
   view_->setObjectName(QStringLiteral("previewBrowser"));
-  page_ = new PreviewPage(view_);
-  view_->setPage(page_);
   // No browser in the program shows its own context menu.
   view_->setContextMenuPolicy(Qt::NoContextMenu);
 
@@ -113,6 +111,12 @@ void PreviewPanel::LayoutPreviewPanel() {
 }
 
 void PreviewPanel::showUrl(const QUrl& url) {
+  // Made at the first preview: a browser page started with the window would
+  // hold up the start screen.
+  if (page_ == nullptr) {
+    page_ = new PreviewPage(view_);
+    view_->setPage(page_);
+  }
   // The links of the page lead only within its folder.
   page_->setRootFolder(QFileInfo(url.toLocalFile()).absolutePath());
   view_->setUrl(url);

@@ -55,7 +55,7 @@ class PreviewPanel : public QWidget {
   QLabel* link_;
   QWidget* browserBox_;
   QWebEngineView* view_;
-  PreviewPage* page_;
+  PreviewPage* page_ = nullptr;
 };
 
 }  // namespace moxa
