@@ -1,10 +1,10 @@
 // What tells the templates apart in the gallery: the chosen one's check, a
 // hover mark that never looks like it, and each template's name.
 #include "app/gallery/GalleryScreen.h"
-#include "app/gallery/TemplateTitle.h"
 
 #include "gallery/GalleryFixture.h"
 #include "support/TestSupport.h"
+#include "templates/TemplateName.h"
 
 #include <QLabel>
 #include <QTest>
@@ -53,7 +53,7 @@ TEST_F(GalleryTest, HoverMarkLooksUnlikeTheSelectionAndStaysUnderIt) {
 TEST_F(GalleryTest, EachTemplateShowsItsNameUnderItsPicture) {
   Install({1, 2, 4});
   sandbox.WriteTemplateFile(2, QStringLiteral("index.html"),
-                            "<html><head>\n<TITLE>\n  Clara &amp; Julian\n</TITLE></head></html>");
+                            "<html><head>\n<title>\n  Clara &amp; Julian\n</title></head></html>");
   sandbox.WriteTemplateFile(4, QStringLiteral("index.html"), "<html><body>no title</body></html>");
   GalleryScreen& screen = Show();
   const struct {
@@ -95,11 +95,11 @@ TEST_F(GalleryTest, ALongNameIsShortenedAndWhole) {
             "Riverside Rovers - Sports Club for all ages, young and old, near and far");
 }
 
-TEST(TemplateTitleTest, ShippedTemplatesHaveTheirOwnNames) {
+TEST(TemplateNameTest, ShippedTemplatesHaveTheirOwnNames) {
   const QString templates = test::SourceDir() + QStringLiteral("/data/templates/");
-  EXPECT_EQ(TemplateTitle(templates + QStringLiteral("1"), 1), "Oakline Interiors");
-  EXPECT_EQ(TemplateTitle(templates + QStringLiteral("5"), 5), "Clara & Julian - Our Wedding");
-  EXPECT_EQ(TemplateTitle(templates + QStringLiteral("999"), 999), "999");
+  EXPECT_EQ(TemplateName(templates + QStringLiteral("1"), 1), "Oakline Interiors");
+  EXPECT_EQ(TemplateName(templates + QStringLiteral("5"), 5), "Clara & Julian - Our Wedding");
+  EXPECT_EQ(TemplateName(templates + QStringLiteral("999"), 999), "999");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Links followed inside a preview: a page of the previewed folder is shown,
 // the hosted site's ".php" and "./" forms lead to the local files, anything
 // else does nothing; never the browser's error page.
-#include "app/gallery/PreviewLinks.h"
+#include "pages/PreviewLinks.h"
 #include "app/gallery/PreviewPanel.h"
 
 #include "support/TestSupport.h"

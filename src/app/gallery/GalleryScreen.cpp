@@ -1,9 +1,9 @@
 #include "app/gallery/GalleryScreen.h"
 
 #include "app/gallery/PreviewPanel.h"
-#include "app/gallery/TemplateTitle.h"
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/SlimScrollBar.h"
+#include "templates/TemplateName.h"
 #include "templates/Thumbnails.h"
 
 #include <QKeyEvent>
@@ -301,7 +301,7 @@ void GalleryScreen::AddThumbnail(int number, QImage screenshot, int column, int 
              QRect(origin, QSize(w - 5, h - 5)));
   AddPicture(QStringLiteral("_r%1").arg(k), k, std::move(reflection),
              QRect(origin.x(), origin.y() + h - 4, w - 5, kReflectionHeight));
-  AddName(k, TemplateTitle(folders_.TemplateFolder(number), number),
+  AddName(k, TemplateName(folders_.TemplateFolder(number), number),
           QRect(origin.x(), origin.y() + h - 4 + kReflectionHeight - kNameHeight + 6, w - 5,
                 kNameHeight));
   origins_.push_back(origin);

@@ -1,6 +1,6 @@
 #include "app/gallery/PreviewPage.h"
 
-#include "app/gallery/PreviewLinks.h"
+#include "pages/PreviewLinks.h"
 
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineUrlRequestInterceptor>

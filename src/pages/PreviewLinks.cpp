@@ -1,4 +1,4 @@
-#include "app/gallery/PreviewLinks.h"
+#include "pages/PreviewLinks.h"
 
 #include <QDir>
 #include <QFileInfo>
