@@ -281,15 +281,6 @@ class MenuRefiller {
   std::optional<MenuItems> secondItems_[5];
 };
 
-// The text a page has in the batch: what is staged for it, else its file.
-std::optional<QByteArray> CurrentText(const QString& path, const FileBatch& batch) {
-  if (const QByteArray* staged = batch.Staged(path)) return *staged;
-  bool ok = true;
-  QByteArray text = ReadTextFile(path, &ok);
-  if (!ok) return std::nullopt;
-  return text;
-}
-
 // The open page's working copy gets the new menus too: otherwise its next
 // save would write the old menus back into the page. Its links stay disabled.
 bool StageWorkingCopy(const Site& site, const Folders& folders, MenuRefiller& refiller,
@@ -297,7 +288,7 @@ bool StageWorkingCopy(const Site& site, const Folders& folders, MenuRefiller& re
   const int open = site.IndexOfFileName(site.OpenPageFileName);
   const QString path = folders.WorkingCopyFile();
   if (open < 0 || (!batch.Staged(path) && !QFileInfo(path).isFile())) return true;
-  const auto copy = CurrentText(path, batch);
+  const auto copy = TextAfterBatch(batch, path);
   if (!copy) return false;
   QByteArray text = RemoveEditorLinkPrefixes(*copy);
   refiller.Refill(text, open);
@@ -317,7 +308,7 @@ bool StageMenuRebuild(Site& site, const Folders& folders, int templateNumber, Fi
     const QString path = folders.PageFile(page.FileName);
     // A page whose file is gone gets no new file made of menus alone.
     if (!batch.Staged(path) && !QFileInfo(path).isFile()) continue;
-    const auto current = CurrentText(path, batch);
+    const auto current = TextAfterBatch(batch, path);
     if (!current) return false;
     QByteArray text = *current;
     refiller.Refill(text, i);

@@ -53,12 +53,11 @@ PageOutcome CheckNames(const Site& site, const Folders& folders, const QString& 
   return outcome;
 }
 
-// The page's text as the batch will leave it.
+// The page's text as the batch will leave it; an empty page counts as
+// unreadable (writing it on would wipe the page).
 std::optional<QByteArray> PageText(const QString& path, const FileBatch& batch) {
-  if (const QByteArray* staged = batch.Staged(path)) return *staged;
-  bool ok = true;
-  QByteArray text = ReadTextFile(path, &ok);
-  if (!ok || text.isEmpty()) return std::nullopt;
+  std::optional<QByteArray> text = TextAfterBatch(batch, path);
+  if (!text || text->isEmpty()) return std::nullopt;
   return text;
 }
 

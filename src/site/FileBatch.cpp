@@ -1,5 +1,7 @@
 #include "site/FileBatch.h"
 
+#include "site/TextFiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -82,5 +84,13 @@ bool FileBatch::Apply() {
 }
 
 bool FileBatch::Commit() { return Prepare() && Apply(); }
+
+std::optional<QByteArray> TextAfterBatch(const FileBatch& batch, const QString& path) {
+  if (const QByteArray* staged = batch.Staged(path)) return *staged;
+  bool ok = true;
+  QByteArray text = ReadTextFile(path, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
 
 }  // namespace moxa

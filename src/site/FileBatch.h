@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTemporaryFile;
@@ -46,5 +47,9 @@ class FileBatch {
   QStringList removals_;
   bool prepared_ = false;
 };
+
+// The text file `path` as `batch` will leave it: the content staged for it,
+// else the file as ReadTextFile reads it. Nothing when the file cannot be read.
+std::optional<QByteArray> TextAfterBatch(const FileBatch& batch, const QString& path);
 
 }  // namespace moxa

@@ -25,12 +25,6 @@ constexpr DefaultPage kDefaultPages[] = {{"Home", "index"},
                                          {"Picture Gallery", "picture-gallery"},
                                          {"Contact Us", "contact-us"}};
 
-// The template's file for the page, or its home page when it has none.
-QString TemplateSourceFor(const QString& templateFolder, const QString& fileName) {
-  const QString own = templateFolder + fileName + QStringLiteral(".html");
-  return QFileInfo(own).isFile() ? own : templateFolder + QStringLiteral("index.html");
-}
-
 // Writes the page from its template source with its title, into the
 // working folder and its preview copy.
 bool SeedPageFile(const Folders& folders, const QString& templateFolder, const TSitePage& page) {
@@ -79,6 +73,11 @@ bool BuildSiteFiles(Site& site, const Folders& folders, int templateNumber) {
 }
 
 }  // namespace
+
+QString TemplateSourceFor(const QString& templateFolder, const QString& fileName) {
+  const QString own = templateFolder + fileName + QStringLiteral(".html");
+  return QFileInfo(own).isFile() ? own : templateFolder + QStringLiteral("index.html");
+}
 
 bool ReplaceTemplateAssets(const QString& templateFolder, const QString& siteFolder) {
   const QString bin = siteFolder + QStringLiteral("bin");

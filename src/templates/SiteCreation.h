@@ -20,6 +20,10 @@ class SettingsStore;
 [[nodiscard]] bool CreateSite(Site& site, const Folders& folders, int templateNumber,
                               SettingsStore* store);
 
+// The template's file a page of that name is made from: its own, or the
+// template's home page when it has none.
+QString TemplateSourceFor(const QString& templateFolder, const QString& fileName);
+
 // Appends one page to the table and seeds its file and preview copy from
 // the template's index.html. False when the table is full or a file could
 // not be written.

@@ -20,10 +20,8 @@ namespace {
 
 // The template's page of the same name, or its home page.
 std::optional<QByteArray> TemplatePageFor(const QString& templateFolder, const QString& fileName) {
-  const QString own = templateFolder + fileName + QStringLiteral(".html");
   bool ok = true;
-  const QByteArray text = ReadTextFile(
-      QFileInfo(own).isFile() ? own : templateFolder + QStringLiteral("index.html"), &ok);
+  const QByteArray text = ReadTextFile(TemplateSourceFor(templateFolder, fileName), &ok);
   if (!ok || text.isEmpty()) return std::nullopt;
   return text;
 }
