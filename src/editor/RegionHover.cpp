@@ -1,6 +1,7 @@
 #include "editor/RegionHover.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace moxa {
 namespace {
@@ -31,6 +32,16 @@ int RegionUnderCursor(const std::vector<EditorRegion>& regions, QPoint cursor,
     }
   }
   return -1;
+}
+
+std::vector<EditorRegion> ZoomedRegions(const std::vector<EditorRegion>& regions, double factor) {
+  const auto zoomed = [factor](int v) { return static_cast<int>(std::lround(v * factor)); };
+  std::vector<EditorRegion> result;
+  result.reserve(regions.size());
+  for (const EditorRegion& r : regions) {
+    result.push_back({zoomed(r.Left), zoomed(r.Top), zoomed(r.Right), zoomed(r.Bottom), r.Number});
+  }
+  return result;
 }
 
 QRect HighlightGeometry(const EditorRegion& region, const QRect& browserArea, QPoint scroll) {

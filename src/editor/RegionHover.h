@@ -19,6 +19,10 @@ namespace moxa {
 int RegionUnderCursor(const std::vector<EditorRegion>& regions, QPoint cursor,
                       const QRect& browserArea, QPoint scroll);
 
+// The regions' boxes in the browser's pixels for a page zoomed by `factor`
+// (the page measures them in its own pixels).
+std::vector<EditorRegion> ZoomedRegions(const std::vector<EditorRegion>& regions, double factor);
+
 // The highlight over `region`: from 4 pixels left of and above its box to
 // its right edge and 6 pixels below its bottom, at least 28 pixels high (so
 // the badge fits), cut at the browser's top and bottom edges.

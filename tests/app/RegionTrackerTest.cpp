@@ -199,6 +199,20 @@ TEST_F(RegionTrackerTest, TheHighlightFollowsScrollingAndPassesTheWheelOn) {
   ASSERT_TRUE(Eventually([&] { return Tracker()->ScrollOffset() > 0; }, 10000));
 }
 
+// The page measures in its own pixels; zoomed, they are larger on screen.
+TEST_F(RegionTrackerTest, AZoomedPageIsFramedWhereItShows) {
+  ASSERT_NO_FATAL_FAILURE(ShowTestPage());
+  Browser()->page()->setZoomFactor(2.0);
+  ASSERT_NO_FATAL_FAILURE(ScrollTo(20));
+  // Region 1, (50, 50) to (350, 150) in the page, from (60, 60) on screen.
+  PointAt({400, 150});
+  const QRect frame(100 - 4, 60 - 4, 600 + 4, 200 + 10);
+  ASSERT_TRUE(Eventually([&] { return Highlight()->geometry() == frame; }))
+      << Text(Highlight()->geometry());
+  PointAt({20, 20});
+  ASSERT_TRUE(Eventually([&] { return Highlight()->isHidden(); }));
+}
+
 TEST_F(RegionTrackerTest, ResizingTheWindowMeasuresTheRegionsAgain) {
   ASSERT_NO_FATAL_FAILURE(ShowTestPage());
   const int halfWidth = Tracker()->regions()[1].Right - Tracker()->regions()[1].Left;

@@ -41,6 +41,23 @@ TEST(RegionHoverTest, FindsTheFirstRegionStrictlyUnderTheCursor) {
   EXPECT_EQ(RegionUnderCursor({}, {150, 240}, kBrowser, {0, 0}), -1);
 }
 
+TEST(RegionHoverTest, AZoomedPagesBoxesGrowWithIt) {
+  const std::vector<EditorRegion> page = {{10, 20, 110, 71, 1}, {-5, 0, 3, 7, 4}};
+  const struct {
+    double factor;
+    std::vector<EditorRegion> boxes;
+  } cases[] = {
+      {1.0, page},
+      {2.0, {{20, 40, 220, 142, 1}, {-10, 0, 6, 14, 4}}},
+      {1.5, {{15, 30, 165, 107, 1}, {-8, 0, 5, 11, 4}}},  // halves round away from zero
+      {0.5, {{5, 10, 55, 36, 1}, {-3, 0, 2, 4, 4}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.factor);
+    EXPECT_EQ(ZoomedRegions(page, c.factor), c.boxes);
+  }
+}
+
 TEST(RegionHoverTest, HighlightFramesTheBoxWithinTheBrowsersHeight) {
   const QRect browser(0, 0, 400, 300);
   const struct {

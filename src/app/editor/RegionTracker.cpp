@@ -153,16 +153,20 @@ void RegionTracker::FollowCursor(QPoint cursor) {
   lastCursor_ = cursor;
   lookAgain_ = false;
   const QRect area = browser_.rect();
-  const QPoint scroll = ScrollPosition();
-  const int index = RegionUnderCursor(regions_, browser_.mapFromGlobal(cursor), area, scroll);
+  // A zoomed page (Ctrl and the wheel) measures its boxes in pixels of its
+  // own; its scroll position comes in the browser's.
+  const qreal zoom = Zoom();
+  const std::vector<EditorRegion> boxes = zoom == 1.0 ? regions_ : ZoomedRegions(regions_, zoom);
+  const QPoint scroll = BrowserScroll().toPoint();
+  const int index = RegionUnderCursor(boxes, browser_.mapFromGlobal(cursor), area, scroll);
   if (index < 0) {
     if (!highlight_->isHidden()) browser_.setFocus(Qt::OtherFocusReason);
     HideHighlight();
     return;
   }
   const QPoint browserInHost = browser_.mapTo(highlight_->parentWidget(), QPoint(0, 0));
-  const QRect frame = HighlightGeometry(regions_[static_cast<size_t>(index)], area, scroll)
-                          .translated(browserInHost);
+  const QRect frame =
+      HighlightGeometry(boxes[static_cast<size_t>(index)], area, scroll).translated(browserInHost);
   // The same region where it was: nothing to draw.
   if (index == hoverIndex_ && !highlight_->isHidden() && highlight_->geometry() == frame) return;
   hoverIndex_ = index;
@@ -181,9 +185,11 @@ bool RegionTracker::MayFollowMouse() const {
          !(selector_.view() && selector_.view()->isVisible());
 }
 
-QPoint RegionTracker::ScrollPosition() const {
+qreal RegionTracker::Zoom() const { return pageConnected_ ? browser_.page()->zoomFactor() : 1.0; }
+
+QPointF RegionTracker::BrowserScroll() const {
   if (!pageConnected_) return {};
-  return browser_.page()->scrollPosition().toPoint();
+  return browser_.page()->scrollPosition();
 }
 
 }  // namespace moxa

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -49,8 +50,9 @@ class RegionTracker : public QObject {
   // Scrolled down by once at the next completed load (when >= 1), then 0.
   void SetPendingScrollOffset(int offset) { pendingScroll_ = offset; }
   int pendingScrollOffset() const { return pendingScroll_; }
-  // The page's current vertical scroll offset (0 before any page).
-  int ScrollOffset() const { return ScrollPosition().y(); }
+  // The page's current vertical scroll offset in its own pixels, as
+  // SetPendingScrollOffset takes it (0 before any page).
+  int ScrollOffset() const { return qRound(BrowserScroll().y() / Zoom()); }
 
   // Whether the editing screen is the one the user sees now (no other
   // screen, dialog or preview over it): only then does a load start the
@@ -84,7 +86,9 @@ class RegionTracker : public QObject {
   void FollowCursor(QPoint cursor);
   void HideHighlight();
   bool MayFollowMouse() const;
-  QPoint ScrollPosition() const;
+  qreal Zoom() const;
+  // The page's scroll offsets in the browser's pixels.
+  QPointF BrowserScroll() const;
 
   QWebEngineView& browser_;
   const QComboBox& selector_;
