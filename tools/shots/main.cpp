@@ -1,11 +1,15 @@
 // moxa-shots OUTPUT_FOLDER [--template N]
 // Starts the program's main window offscreen with an empty store in a
 // temporary home, walks through the screens of a new site and writes one
-// PNG per screen into OUTPUT_FOLDER: start, gallery, editor, the Page
-// Manager of the new site, the Page Manager after two pages were added
+// PNG per screen into OUTPUT_FOLDER: start, gallery, editor, the editor
+// with the highlight over a region under the mouse, the Page Manager of
+// the new site, the Page Manager after two pages were added
 // (six pages, one hidden from the menu) and the rename dialog.
 #include "app/dialogs/PageDialogs.h"
+#include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/RegionHighlight.h"
+#include "app/editor/RegionTracker.h"
 #include "app/gallery/GalleryScreen.h"
 #include "app/pagemanager/PageActions.h"
 #include "app/pagemanager/PageManagerScreen.h"
@@ -20,6 +24,7 @@
 #include <QTest>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -84,6 +89,21 @@ int main(int argc, char** argv) {
   QSignalSpy loaded(window.editorScreen()->browser(), &QWebEngineView::loadFinished);
   loaded.wait(15000);
   Shoot(window, out, QStringLiteral("3-editor"));
+
+  // The mouse over the page's second region (the first where there is one only).
+  moxa::RegionTracker* tracker = window.editorController()->regionTracker();
+  if (tracker->regions().empty()) {
+    QSignalSpy(tracker, &moxa::RegionTracker::regionsScanned).wait(15000);
+  }
+  if (!tracker->regions().empty()) {
+    const auto& regions = tracker->regions();
+    const moxa::EditorRegion& region = regions[std::min<size_t>(1, regions.size() - 1)];
+    QTest::mouseMove(window.editorScreen()->browser(),
+                     QPoint((region.Left + region.Right) / 2, (region.Top + region.Bottom) / 2));
+    for (int i = 0; i < 100 && !tracker->highlight()->isVisible(); ++i) QTest::qWait(20);
+    Shoot(window, out, QStringLiteral("3-editor-highlight"));
+    QTest::mouseMove(window.editorScreen()->browser(), QPoint(2, 2));
+  }
 
   window.SelectTabAndScreen(4);
   Shoot(window, out, QStringLiteral("4-page-manager"));

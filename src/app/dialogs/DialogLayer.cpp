@@ -54,6 +54,7 @@ void DialogLayer::ShowDialogLayer(bool evenIfBlocked) {
   }
   raise();
   update();
+  emit layerShown();
 }
 
 void DialogLayer::ShowDialog(QWidget* dialog, bool evenIfBlocked) {
@@ -105,6 +106,7 @@ void DialogLayer::CloseDialogLayer() {
   ReleaseWindow();
   RestoreFocus();
   if (onClose_) onClose_();
+  emit layerClosed();
 }
 
 void DialogLayer::HoldWindow() {

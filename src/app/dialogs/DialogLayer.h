@@ -46,6 +46,12 @@ class DialogLayer : public QWidget {
   QString busyCaption() const { return caption_->text(); }
   const QImage& background() const { return background_; }
 
+ signals:
+  // The layer was prepared over the window (a dialog or the busy overlay follows).
+  void layerShown();
+  // CloseDialogLayer hid it.
+  void layerClosed();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

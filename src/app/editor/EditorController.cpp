@@ -2,6 +2,7 @@
 
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/RegionTracker.h"
 #include "app/editor/SaveButtonFreeze.h"
 #include "app/gallery/PreviewPanel.h"
 #include "pages/PageEditing.h"
@@ -46,6 +47,7 @@ EditorController::EditorController(Site& site, const Folders& folders, const Pic
   preview_ = new PreviewPanel(pictures, screen_.previewHost());
   preview_->hide();
   connect(preview_, &PreviewPanel::backClicked, this, &EditorController::BackFromPreview);
+  tracker_ = new RegionTracker(*screen_.browser(), *screen_.pageSelector(), pictures, this);
 
   FreezeDuringSaveConfirmation(*screen_.saveButton(), session_);
   connect(screen_.saveButton(), &SkinnedButton::clicked, this, &EditorController::Save);
@@ -154,6 +156,7 @@ void EditorController::Preview() {
     showError_(QStringLiteral("The preview could not be prepared."));
     return;
   }
+  tracker_->StopTracking();
   screen_.ShowPreviewHost(true);
   preview_->setBackText(QStringLiteral("Back to Editing"));
   preview_->show();
@@ -166,7 +169,9 @@ void EditorController::BackFromPreview() {
   const bool wasShown = screen_.previewShown();
   preview_->hide();
   screen_.ShowPreviewHost(false);
-  if (wasShown) screen_.previewButton()->setFocus(Qt::OtherFocusReason);
+  if (!wasShown) return;
+  screen_.previewButton()->setFocus(Qt::OtherFocusReason);
+  tracker_->StartTracking();
 }
 
 }  // namespace moxa

@@ -15,6 +15,7 @@ namespace moxa {
 class DialogLayer;
 class EditorScreen;
 class PreviewPanel;
+class RegionTracker;
 
 // The page editor screen at work: opening pages, the page selector with its
 // unsaved-changes prompt, saving with its confirmation period, and the
@@ -42,6 +43,8 @@ class EditorController : public QObject {
 
   LayerDialog* savePrompt() const { return prompt_; }
   PreviewPanel* previewPanel() const { return preview_; }
+  // The regions of the page shown and the highlight that picks one.
+  RegionTracker* regionTracker() const { return tracker_; }
 
  signals:
   void pageOpened(const QString& fileName);
@@ -61,6 +64,7 @@ class EditorController : public QObject {
   std::function<void(const QString&)> showError_;
   LayerDialog* prompt_;
   PreviewPanel* preview_;
+  RegionTracker* tracker_;
 };
 
 }  // namespace moxa

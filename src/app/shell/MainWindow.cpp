@@ -3,6 +3,7 @@
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/RegionTracker.h"
 #include "app/editor/SaveButtonFreeze.h"
 #include "app/gallery/GalleryScreen.h"
 #include "app/pagemanager/PageActions.h"
@@ -102,6 +103,17 @@ void MainWindow::CreateScreens() {
        [this](const QString& text) { prompts_.error(text); }},
       this);
 
+  // The page's regions follow the mouse only while the page is in front of the user.
+  RegionTracker* tracker = editorController_->regionTracker();
+  const auto editorInFront = [this] {
+    return screen_ == Screen::Editor && !layer_->isVisible() && !editor_->previewShown();
+  };
+  tracker->setEditorCurrent(editorInFront);
+  connect(layer_, &DialogLayer::layerShown, tracker, &RegionTracker::StopTracking);
+  connect(layer_, &DialogLayer::layerClosed, tracker, [tracker, editorInFront] {
+    if (editorInFront()) tracker->StartTracking();
+  });
+
   connect(start_, &StartScreen::newSiteAccepted, this, &MainWindow::OnNewSiteAccepted);
   connect(startClose_, &SkinnedButton::clicked, this, &MainWindow::OnStartClose);
   connect(gallery_, &GalleryScreen::nextClicked, this, &MainWindow::StartSiteCreation);
@@ -172,6 +184,7 @@ void MainWindow::EnterSiteLayout() {
 
 // The panel of each screen, and which tab stands for it.
 void MainWindow::ShowScreen(Screen screen) {
+  if (screen != Screen::Editor) editorController_->regionTracker()->StopTracking();
   screen_ = screen;
   start_->setVisible(screen == Screen::Start);
   gallery_->setVisible(screen == Screen::Gallery);
