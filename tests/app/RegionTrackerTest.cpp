@@ -24,6 +24,7 @@
 #include "app/shell/SkinnedButton.h"
 #include "pages/Regions.h"
 #include "support/TestSupport.h"
+#include "support/gui/Eventually.h"
 #include "support/gui/WindowFixture.h"
 
 namespace moxa {
@@ -56,23 +57,7 @@ std::string Text(const QRect& r) {
       .toStdString();
 }
 
-// Waits until `condition` holds; false when it still does not after
-// `milliseconds`. (QtTest's QTRY_ macros would only return from the test,
-// never fail it; and an event loop, unlike QTest::qWaitFor's short sleeps,
-// keeps the browser engine's messages flowing at full speed.)
-template <typename Condition>
-bool Eventually(Condition condition, int milliseconds = 5000) {
-  if (condition()) return true;
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (condition()) loop.quit();
-  });
-  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-  poll.start(5);
-  loop.exec();
-  return condition();
-}
+using test::Eventually;
 
 class RegionTrackerTest : public test::WindowFixture {
  protected:
