@@ -4,7 +4,8 @@
 #include "richtext/HtmlFileCommit.h"
 
 #include <QByteArray>
-#include <QDir>
+#include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -13,7 +14,9 @@
 namespace moxa::rt {
 
 // The picture files of one export into one folder: which name each picture
-// gets and the JPEG bytes of those that need a file of their own.
+// gets and the JPEG bytes of those that need a file of their own. The
+// folder is listed once, when this is made; files that appear afterwards
+// are met only when the files are committed.
 class THtmlPictureFiles {
  public:
   THtmlPictureFiles(const QString& folder, const QString& prefix);
@@ -28,19 +31,27 @@ class THtmlPictureFiles {
   const std::vector<TRtPendingFile>& NewFiles() const { return newFiles_; }
 
  private:
-  bool CameFromHere(const QString& imageFileName) const;
+  bool CameFromHere(const QString& imageFileName);
+  bool IsThisFolder(const QString& path);
+  bool IsTaken(int number) const;
   QString NameFor(int number) const;
 
-  QDir folder_;
+  QString folder_;
   QString canonicalFolder_;
   QString prefix_;
-  int next_ = 1;  // no lower number is free
+  // The numbers whose name an entry of the folder has; nothing when the
+  // folder could not be listed, and each name is then looked up on disk.
+  std::optional<QSet<int>> taken_;
+  QHash<QString, bool> thisFolder_;  // folder paths of pictures, answered once
+  int next_ = 1;                     // no lower number is free
   std::vector<TRtPendingFile> newFiles_;
 };
 
 // N for a file name prefix + N + ".jpg" (N decimal, from 1, no leading
-// zero); nothing for any other name.
-std::optional<int> PictureFileNumber(const QString& fileName, const QString& prefix);
+// zero); nothing for any other name. `letterCase` says whether prefix and
+// suffix must match in case.
+std::optional<int> PictureFileNumber(const QString& fileName, const QString& prefix,
+                                     Qt::CaseSensitivity letterCase = Qt::CaseSensitive);
 
 // The picture as JPEG bytes: a JPEG as it is, anything else drawn on
 // `background` (white when none) and encoded. Nothing when the picture has

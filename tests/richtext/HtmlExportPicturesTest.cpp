@@ -19,6 +19,8 @@
 
 #include <optional>
 
+#include <unistd.h>
+
 namespace moxa::rt {
 namespace {
 
@@ -183,6 +185,100 @@ TEST_F(HtmlExportPicturesTest, PageBackgroundIsAPictureFileToo) {
   EXPECT_TRUE(ReadBytes(Html()).contains(" background=\"moxa_img1.jpg\" leftmargin=5"));
   EXPECT_EQ(Sources(), QStringList{"moxa_img2.jpg"});
   EXPECT_EQ(ReadBytes(Path(QStringLiteral("moxa_img1.jpg"))), document.BackgroundPicture.Data);
+}
+
+// Pictures of this folder keep their names however the folder is written:
+// through "..", or a link to it.
+TEST_F(HtmlExportPicturesTest, NumberedFileOfThisFolderKeepsItsNameThroughAnyPathToIt) {
+  const QByteArray existing = Jpeg(qRgb(1, 2, 3)).Data;
+  WriteBytes(Path(QStringLiteral("moxa_img1.jpg")), existing);
+  ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("sub"))));
+  QTemporaryDir elsewhere;
+  const QString link = elsewhere.filePath(QStringLiteral("site"));
+  ASSERT_TRUE(QFile::link(dir_.path(), link));
+  const QString names[] = {
+      Path(QStringLiteral("sub/../moxa_img1.jpg")),
+      link + QStringLiteral("/moxa_img1.jpg"),
+  };
+  for (const QString& name : names) {
+    const auto picture = [&](TRtItem& item) { item.SetExtraStrProperty(rtespImageFileName, name); };
+    // Twice: the second is answered from what the first found out.
+    const TRtPicture other = Jpeg(qRgb(200, 0, 0));
+    ASSERT_TRUE(Save(Items().P().Pic(other).With(picture).Pic(other).With(picture).Doc()))
+        << name.toStdString();
+    EXPECT_EQ(Sources(), (QStringList{"moxa_img1.jpg", "moxa_img1.jpg"})) << name.toStdString();
+    EXPECT_EQ(ReadBytes(Path(QStringLiteral("moxa_img1.jpg"))), existing);
+    EXPECT_EQ(Files(), (QStringList{"moxa_img1.jpg", "out.html", "sub"}));
+  }
+}
+
+// Pictures are published as they are: they must be as readable as the page.
+TEST_F(HtmlExportPicturesTest, PictureFilesHaveThePermissionsOfTheHtmlFile) {
+  ASSERT_TRUE(Save(Items().P().Pic(Jpeg(qRgb(9, 9, 9))).Doc()));
+  EXPECT_EQ(QFileInfo(Path(QStringLiteral("moxa_img1.jpg"))).permissions(),
+            QFileInfo(Html()).permissions());
+}
+
+// The folder is looked at once, before the pages are written; an entry that
+// takes a chosen name afterwards is met only when the files are moved into
+// place. A folder there or a file that may not be replaced makes the export
+// fail whole; no temporary file stays behind either way.
+TEST_F(HtmlExportPicturesTest, NameTakenWhileTheExportRunsFailsOrIsReplacedAsAllowed) {
+  const struct {
+    const char* name;
+    bool folder;         // a folder takes the name, else a file
+    bool replace;        // rtsoOverrideImages
+    bool saved;
+    QStringList files;   // in the folder afterwards
+  } cases[] = {
+      {"a folder", true, true, false, {"moxa_img1.jpg"}},
+      {"a file, not to be replaced", false, false, false, {"moxa_img1.jpg"}},
+      {"a file, to be replaced", false, true, true, {"moxa_img1.jpg", "out.html"}},
+  };
+  const TRtPicture picture = Jpeg(qRgb(9, 9, 9));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    const QString taken = dir.filePath(QStringLiteral("moxa_img1.jpg"));
+    TRtSaveHTMLParams params;
+    params.ImagesPrefix = QStringLiteral("moxa_img");
+    params.Options = c.replace ? TRtSaveHTMLOptions{rtsoOverrideImages} : 0u;
+    // Raised for the hot picture before it is named.
+    params.OnWriteHyperlink = [&](int, const TCustomRtData&, int, QString&, QString&) {
+      if (c.folder) {
+        QDir().mkpath(taken);
+      } else {
+        WriteBytes(taken, "another's");
+      }
+    };
+    const bool saved = SaveHTML(dir.filePath(QStringLiteral("out.html")),
+                                Items().P().Hot(picture).Doc(), TRtStyle(), params);
+    EXPECT_EQ(saved, c.saved);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot |
+                                             QDir::Hidden,
+                                         QDir::Name),
+              c.files);
+    if (!c.folder) {
+      EXPECT_EQ(ReadBytes(taken), c.replace ? picture.Data : QByteArray("another's"));
+    }
+  }
+}
+
+// A folder that may be written but not listed: names are then looked up one
+// by one, so another content's picture is still never replaced.
+TEST_F(HtmlExportPicturesTest, FolderThatCannotBeListedStillKeepsOtherPictures) {
+  if (geteuid() == 0) GTEST_SKIP() << "root lists every folder";
+  const QByteArray existing = Jpeg(qRgb(1, 1, 1)).Data;
+  WriteBytes(Path(QStringLiteral("moxa_img1.jpg")), existing);
+  const QFile::Permissions listable = QFileInfo(dir_.path()).permissions();
+  ASSERT_TRUE(QFile::setPermissions(dir_.path(), QFile::WriteOwner | QFile::ExeOwner));
+  const TRtPicture picture = Jpeg(qRgb(9, 9, 9));
+  const bool saved = Save(Items().P().Pic(picture).Doc());
+  ASSERT_TRUE(QFile::setPermissions(dir_.path(), listable));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(Sources(), QStringList{"moxa_img2.jpg"});
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("moxa_img1.jpg"))), existing);
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("moxa_img2.jpg"))), picture.Data);
 }
 
 using moxa::test::FileSizeLimit;
