@@ -212,5 +212,38 @@ TEST_F(ItemsTest, TheCellHoldingTheCaretIsTheTopLevelEditor) {
   EXPECT_EQ(editor.GetItemStyle(1), rt::rtikTable);
 }
 
+TEST_F(ItemsTest, StartUpEmptiesTheEditorAndDropsUnusedStyles) {
+  style.TextStyles.Add().Standard = false;  // used by nothing
+  const int texts = style.TextStyles.Count();
+  editor.StartUp();
+  EXPECT_EQ(editor.LineCount(), 0);
+  EXPECT_EQ(style.TextStyles.Count(), texts - 3);  // the link, bold and added styles
+  EXPECT_EQ(style.ParaStyles.Count(), 1);
+  EXPECT_EQ(editor.TextDocument()->documentMargin(), 5);
+  EXPECT_EQ(editor.Document().LeftMargin, 5);
+  EXPECT_FALSE(editor.TextDocument()->isUndoAvailable());
+  // What is typed into the empty editor is text in the current style.
+  editor.InsertStringTag(QStringLiteral("typed"), 0);
+  EXPECT_EQ(rt::DumpItems(Model()), rt::DumpItems(Items().P().T("typed")));
+}
+
+TEST_F(ItemsTest, AParagraphMadeWhereQtKeptAnEmptyBlockIsKept) {
+  rt::TRtTable table(1, 1);
+  Load(Items().P().T("x").P().Table(table));
+  // The caret after the table, in the block Qt keeps there: Enter makes
+  // an empty paragraph, typing fills the next.
+  QTextCursor cursor = editor.Cursor();
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertBlock();
+  editor.SetCursor(cursor);
+  EXPECT_EQ(editor.LineCount(), 4);
+  editor.InsertStringTag(QStringLiteral("y"), 0);
+  const rt::TCustomRtData items = Model();
+  ASSERT_EQ(items.LineCount(), 4);
+  EXPECT_TRUE(items.GetItem(2).ParaStart);
+  EXPECT_EQ(items.GetItem(2).Text, QString());
+  EXPECT_EQ(items.GetItem(3).Text, QStringLiteral("y"));
+}
+
 }  // namespace
 }  // namespace moxa::editor
