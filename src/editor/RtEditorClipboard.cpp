@@ -184,6 +184,7 @@ void RtEditor::InsertFromMimeData(const QMimeData& mime) {
 }
 
 void RtEditor::InsertDocument(const rt::TCustomRtData& data) {
+  if (data.IsEmpty()) return;  // a paste that brings nothing keeps the selection
   cursor_.beginEditBlock();
   cursor_.removeSelectedText();
   RtViewWriter(document_, style_, [this] { return NextKey(); }).InsertAt(cursor_, data);
