@@ -27,17 +27,18 @@ RtDataView::RtDataView(RtEditor& editor, RtContainer container)
 
 bool RtDataView::IsValid() const { return !inCell_ || !container_.Table.isNull(); }
 
-RtReadItems RtDataView::Read() const {
-  if (!IsValid()) return {};
-  return ReadContainer(editor_->document_, container_, false);
+const RtReadItems& RtDataView::Read() const {
+  static const RtReadItems none;
+  if (!IsValid()) return none;
+  return editor_->ReadItems(container_, false);
 }
 
 int RtDataView::LineCount() const { return Read().Data.LineCount(); }
 
 rt::TRtItem RtDataView::GetItem(int itemNo) const {
-  RtReadItems items = Read();
+  const RtReadItems& items = Read();
   if (!IsWithin(items, itemNo)) return {};
-  return std::move(items.Data.Items[static_cast<size_t>(itemNo)]);
+  return items.Data.Items[static_cast<size_t>(itemNo)];
 }
 
 int RtDataView::GetItemStyle(int itemNo) const { return GetItem(itemNo).StyleNo; }
@@ -51,7 +52,7 @@ std::optional<rt::TRtListMarker> RtDataView::GetListMarkerInfo(int itemNo) const
 }
 
 std::pair<int, int> RtDataView::ExpandToPara(int firstItem, int lastItem) const {
-  const RtReadItems items = Read();
+  const RtReadItems& items = Read();
   if (items.Data.IsEmpty()) return {firstItem, lastItem};
   const int last = items.Data.LineCount() - 1;
   return items.Data.ExpandToPara(std::clamp(firstItem, 0, last), std::clamp(lastItem, 0, last));
@@ -65,7 +66,7 @@ int RtDataView::GetOffsAfterItem(int itemNo) const {
 }
 
 bool RtDataView::SetItemTagEd(int itemNo, std::int32_t tag) {
-  const RtReadItems items = Read();
+  const RtReadItems& items = Read();
   if (!IsWithin(items, itemNo)) return false;
   const RtItemSpan& span = items.Spans[static_cast<size_t>(itemNo)];
   QTextCursor cursor(&editor_->document_);
@@ -103,12 +104,13 @@ bool RtDataView::SetItemTagEd(int itemNo, std::int32_t tag) {
       break;
     }
   }
+  editor_->NoteChange();
   return true;
 }
 
 bool RtDataView::SetItemExtraStrProperty(int itemNo, rt::TRtExtraStrProperty property,
                                          const QString& value) {
-  const RtReadItems items = Read();
+  const RtReadItems& items = Read();
   if (!IsWithin(items, itemNo)) return false;
   const RtItemSpan& span = items.Spans[static_cast<size_t>(itemNo)];
   if (span.Kind != RtItemSpan::kText && span.Kind != RtItemSpan::kObject) return false;
@@ -127,6 +129,7 @@ bool RtDataView::SetItemExtraStrProperty(int itemNo, rt::TRtExtraStrProperty pro
   cursor.setPosition(span.End, QTextCursor::KeepAnchor);
   if (!cursor.hasSelection()) return false;
   cursor.mergeCharFormat(format);
+  editor_->NoteChange();
   return true;
 }
 
@@ -161,7 +164,7 @@ int RtDataView::OffsetInCurItem() const {
 }
 
 std::pair<int, int> RtDataView::ItemAt(int position, bool preferNext) const {
-  const RtReadItems items = Read();
+  const RtReadItems& items = Read();
   const auto& spans = items.Spans;
   const int count = static_cast<int>(spans.size());
   if (count == 0) return {-1, 0};
@@ -206,7 +209,7 @@ std::pair<int, int> RtDataView::ItemAt(int position, bool preferNext) const {
 }
 
 int RtDataView::PositionOf(int itemNo, int offset) const {
-  const RtReadItems items = Read();
+  const RtReadItems& items = Read();
   if (!IsWithin(items, itemNo)) return -1;
   const RtItemSpan& span = items.Spans[static_cast<size_t>(itemNo)];
   if (items.Data.Items[static_cast<size_t>(itemNo)].IsText() && span.Kind != RtItemSpan::kObject) {
@@ -216,7 +219,7 @@ int RtDataView::PositionOf(int itemNo, int offset) const {
 }
 
 int RtDataView::ItemOfCharacter(int position) const {
-  const RtReadItems items = Read();
+  const RtReadItems& items = Read();
   for (size_t i = 0; i < items.Spans.size(); ++i) {
     const RtItemSpan& span = items.Spans[i];
     const bool holds = span.Kind == RtItemSpan::kText || span.Kind == RtItemSpan::kObject

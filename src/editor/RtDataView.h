@@ -69,7 +69,7 @@ class RtDataView {
   int ItemOfCharacter(int position) const;
 
  private:
-  RtReadItems Read() const;
+  const RtReadItems& Read() const;
 
   RtEditor* editor_;
   RtContainer container_;

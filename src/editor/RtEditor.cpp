@@ -52,14 +52,22 @@ bool IsFillerBlock(const QTextBlock& block) {
   return block.length() <= 1 && block.blockFormat().boolProperty(kFiller);
 }
 
+// One undo step; `changed` runs when it closes.
 class EditBlock {
  public:
-  explicit EditBlock(QTextDocument& document) : cursor_(&document) { cursor_.beginEditBlock(); }
-  ~EditBlock() { cursor_.endEditBlock(); }
+  EditBlock(QTextDocument& document, std::function<void()> changed)
+      : cursor_(&document), changed_(std::move(changed)) {
+    cursor_.beginEditBlock();
+  }
+  ~EditBlock() {
+    cursor_.endEditBlock();
+    changed_();
+  }
   QTextCursor& Cursor() { return cursor_; }
 
  private:
   QTextCursor cursor_;
+  std::function<void()> changed_;
 };
 
 }  // namespace
@@ -85,14 +93,20 @@ void RtEditor::StartUp() {
 }
 
 void RtEditor::Clear() {
-  document_.clear();
+  // The margins belong to the view; everything else goes with the content.
   const rt::TRtDocument page = page_;
   page_ = rt::TRtDocument();
   page_.LeftMargin = page.LeftMargin;
   page_.TopMargin = page.TopMargin;
   page_.RightMargin = page.RightMargin;
   page_.BottomMargin = page.BottomMargin;
+  document_.setUndoRedoEnabled(false);
+  document_.clear();
   ApplyPageProperties();
+  QTextCursor cursor(&document_);
+  RtViewWriter(document_, style_, [this] { return NextKey(); }).WriteInto(cursor, {});
+  document_.setUndoRedoEnabled(true);
+  NoteChange();
   cursor_ = QTextCursor(&document_);
   curTextStyle_ = 0;
   UpdateCurrentStyles();
@@ -124,6 +138,7 @@ void RtEditor::LoadDocument(const rt::TRtDocument& document) {
   QTextCursor cursor(&document_);
   RtViewWriter(document_, style_, [this] { return NextKey(); }).WriteInto(cursor, document.Data);
   document_.setUndoRedoEnabled(true);  // an empty history
+  NoteChange();
   document_.setModified(false);
   cursor_ = QTextCursor(&document_);
   UpdateCurrentStyles();
@@ -141,12 +156,26 @@ bool RtEditor::LoadRtd(const QString& fileName) {
 
 rt::TRtDocument RtEditor::Document() const {
   rt::TRtDocument document = page_;
-  document.Data = ReadContainer(const_cast<QTextDocument&>(document_), {}, true).Data;
+  document.Data = ReadItems({}, true).Data;
   return document;
 }
 
 bool RtEditor::SaveRtd(const QString& fileName) const {
   return rt::SaveRtd(fileName, Document(), style_);
+}
+
+const RtReadItems& RtEditor::ReadItems(const RtContainer& container, bool deep) const {
+  const int revision = document_.revision();
+  reads_.remove_if([&](const CachedRead& read) {
+    return read.Revision != revision || read.Changes != changes_;
+  });
+  for (const CachedRead& read : reads_) {
+    if (read.Container == container && read.Deep == deep) return read.Items;
+  }
+  if (reads_.size() >= 16) reads_.pop_back();
+  reads_.push_front({revision, changes_, container, deep,
+                     ReadContainer(const_cast<QTextDocument&>(document_), container, deep)});
+  return reads_.front().Items;
 }
 
 // --- Caret -------------------------------------------------------------------
@@ -198,6 +227,7 @@ void RtEditor::SetCurTextStyleNo(int styleNo) {
       // The empty text item at the caret takes the style at once.
       QTextCursor inBlock(block);
       inBlock.mergeBlockCharFormat(ForBlockMerge(Converted(style_, block.charFormat(), styleNo)));
+      NoteChange();
     }
     if (IdentityOf(cursor_.charFormat()).StyleNo != styleNo) {
       cursor_.setCharFormat(TypingFormat(styleNo));
@@ -218,7 +248,7 @@ void RtEditor::ApplyStyleConversion(int userData) {
     return result;
   };
   const int current = convert(curTextStyle_, false);
-  EditBlock edit(document_);
+  EditBlock edit(document_, [this] { NoteChange(); });
   if (cursor_.hasSelection()) {
     int start = cursor_.selectionStart();
     int end = cursor_.selectionEnd();
@@ -296,7 +326,7 @@ void RtEditor::ApplyParaStyleConversion(int userData) {
     return result;
   };
   {
-    EditBlock edit(document_);
+    EditBlock edit(document_, [this] { NoteChange(); });
     for (const QTextBlock& block : TouchedBlocks()) {
       QTextBlockFormat format = block.blockFormat();
       const int old = format.intProperty(kParaNo);
@@ -321,7 +351,7 @@ void RtEditor::ApplyListStyle(int listNo, int level, int startFrom, bool useStar
   marker.StyleNo = rt::rtikListMarker;
   marker.Marker = {listNo, level, startFrom, useStartFrom};
   {
-    EditBlock edit(document_);
+    EditBlock edit(document_, [this] { NoteChange(); });
     QTextCursor& work = edit.Cursor();
     for (const QTextBlock& block : TouchedBlocks()) {
       QTextBlockFormat format = block.blockFormat();
@@ -346,7 +376,7 @@ void RtEditor::ApplyListStyle(int listNo, int level, int startFrom, bool useStar
 
 void RtEditor::RemoveLists(bool /*recursive*/) {
   {
-    EditBlock edit(document_);
+    EditBlock edit(document_, [this] { NoteChange(); });
     for (const QTextBlock& block : TouchedBlocks()) {
       QTextBlockFormat format = block.blockFormat();
       if (!HasMarker(format)) continue;
@@ -394,6 +424,7 @@ bool RtEditor::InsertStringTag(const QString& text, std::int32_t tag) {
   cursor_.insertText(ShownText(text), format);
   AdoptLineBreak(document_, at, cursor_.position(), format);
   cursor_.endEditBlock();
+  NoteChange();
   UpdateCurrentStyles();
   emit cursorMoved();
   return true;
@@ -408,6 +439,7 @@ bool RtEditor::InsertObject(const rt::TRtItem& item) {
   AdoptLineBreak(document_, at, cursor_.position(),
                  item.IsText() ? format : SeparatorFormatFor(format));
   cursor_.endEditBlock();
+  NoteChange();
   UpdateCurrentStyles();
   emit cursorMoved();
   return true;
@@ -463,12 +495,14 @@ void RtEditor::SetUndoGroupMode(bool on) {
 
 void RtEditor::Undo() {
   document_.undo(&cursor_);
+  NoteChange();
   UpdateCurrentStyles();
   emit cursorMoved();
 }
 
 void RtEditor::Redo() {
   document_.redo(&cursor_);
+  NoteChange();
   UpdateCurrentStyles();
   emit cursorMoved();
 }
@@ -487,7 +521,7 @@ std::vector<const rt::TCustomRtData*> DataInOrder(const rt::TCustomRtData& data)
 }  // namespace
 
 std::optional<RtJumpPoint> RtEditor::GetJumpPointLocation(int jumpId) {
-  const RtReadItems all = ReadContainer(document_, {}, true);
+  const RtReadItems& all = ReadItems({}, true);
   const std::vector<rt::TRtJumpLocation> jumps = rt::CollectJumps(all.Data, style_);
   if (jumpId < 0 || jumpId >= static_cast<int>(jumps.size())) return std::nullopt;
   const std::vector<const rt::TCustomRtData*> order = DataInOrder(all.Data);
@@ -503,7 +537,7 @@ std::optional<int> RtEditor::JumpIdAt(int position) const {
   const RtContainer where = ContainerAt(self.document_, position);
   const int itemNo = RtDataView(self, where).ItemOfCharacter(position);
   if (itemNo < 0) return std::nullopt;
-  const RtReadItems all = ReadContainer(self.document_, {}, true);
+  const RtReadItems& all = ReadItems({}, true);
   const auto container = std::find(all.Containers.begin(), all.Containers.end(), where);
   if (container == all.Containers.end()) return std::nullopt;
   const rt::TCustomRtData* data =

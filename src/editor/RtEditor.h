@@ -27,6 +27,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <optional>
 #include <vector>
 
@@ -186,6 +187,12 @@ class RtEditor : public QObject {
 
   RtDataView Root() const { return RtDataView(const_cast<RtEditor&>(*this), {}); }
   int NextKey() { return ++lastKey_; }
+  // The items of a container, read once per state of the document: loops
+  // over the items ask for them item by item.
+  const RtReadItems& ReadItems(const RtContainer& container, bool deep) const;
+  // Every change the editor makes calls this: inside an undo group Qt's
+  // revision stands still, so the cached reads would not see the change.
+  void NoteChange() { ++changes_; }
   // Re-reads the caret's text and paragraph styles, raising their events.
   void UpdateCurrentStyles();
   void ApplyPageProperties();
@@ -204,6 +211,15 @@ class RtEditor : public QObject {
   int lastKey_ = 0;
   int curTextStyle_ = 0;
   int curParaStyle_ = 0;
+  int changes_ = 0;
+  struct CachedRead {
+    int Revision;
+    int Changes;
+    RtContainer Container;
+    bool Deep;
+    RtReadItems Items;
+  };
+  mutable std::list<CachedRead> reads_;  // a list: references to its items stay valid
 };
 
 }  // namespace moxa::editor

@@ -78,7 +78,7 @@ rt::TRtDocument RtEditor::SelectedDocument() const {
   const int end = cursor_.selectionEnd();
   RtContainer where = ContainerAt(document, start);
   if (!(where == ContainerAt(document, end))) where = RtContainer();
-  const RtReadItems items = ReadContainer(document, where, true);
+  const RtReadItems& items = ReadItems(where, true);
   auto& out = selected.Data.Items;
   for (size_t i = 0; i < items.Spans.size(); ++i) {
     const RtItemSpan& span = items.Spans[i];
@@ -184,10 +184,12 @@ void RtEditor::InsertFromMimeData(const QMimeData& mime) {
 }
 
 void RtEditor::InsertDocument(const rt::TCustomRtData& data) {
+  if (data.IsEmpty()) return;  // a paste that brings nothing keeps the selection
   cursor_.beginEditBlock();
   cursor_.removeSelectedText();
   RtViewWriter(document_, style_, [this] { return NextKey(); }).InsertAt(cursor_, data);
   cursor_.endEditBlock();
+  NoteChange();
   UpdateCurrentStyles();
   emit cursorMoved();
 }
@@ -209,6 +211,7 @@ void RtEditor::InsertPlainText(QString text) {
   cursor_.removeSelectedText();
   cursor_.insertText(text, format);
   cursor_.endEditBlock();
+  NoteChange();
   UpdateCurrentStyles();
   emit cursorMoved();
 }

@@ -26,7 +26,8 @@ class BlockReader {
   BlockReader(rt::TCustomRtData& data, std::vector<RtItemSpan>& spans, int& lastTextStyle)
       : data_(data), spans_(spans), lastTextStyle_(lastTextStyle) {}
 
-  void Read(const QTextBlock& block) {
+  // `fillerAllowed`: an empty block marked as a filler is no paragraph.
+  void Read(const QTextBlock& block, bool fillerAllowed) {
     const QTextBlockFormat format = block.blockFormat();
     paraNo_ = format.intProperty(kParaNo);
     blockPosition_ = block.position();
@@ -37,7 +38,7 @@ class BlockReader {
       if (empty) return;
       // Text typed into a line's block: a paragraph of its own after the line.
       itemsInBlock_ = 0;
-    } else if (empty && format.boolProperty(kFiller)) {
+    } else if (empty && fillerAllowed && format.boolProperty(kFiller)) {
       return;
     } else if (HasMarker(format)) {
       Emit(MarkerOf(format), {RtItemSpan::kMarker, blockPosition_, blockPosition_});
@@ -238,16 +239,27 @@ class ContainerReader {
  private:
   void ReadFrame(QTextFrame::iterator it, rt::TCustomRtData& data, std::vector<RtItemSpan>& spans,
                  int& lastTextStyle) {
-    for (; !it.atEnd(); ++it) {
-      if (QTextFrame* frame = it.currentFrame()) {
+    struct Child {
+      QTextFrame* Frame;
+      QTextBlock Block;
+    };
+    std::vector<Child> children;
+    for (; !it.atEnd(); ++it) children.push_back({it.currentFrame(), it.currentBlock()});
+    for (size_t i = 0; i < children.size(); ++i) {
+      if (QTextFrame* frame = children[i].Frame) {
         if (auto* table = qobject_cast<QTextTable*>(frame)) {
           ReadTable(*table, data, spans);
         } else {
           ReadFrame(frame->begin(), data, spans, lastTextStyle);
         }
-      } else {
-        BlockReader(data, spans, lastTextStyle).Read(it.currentBlock());
+        continue;
       }
+      // A filler is only Qt's where Qt needs a block: before a table at the
+      // start, between tables, after a table at the end, in an empty cell.
+      // Anywhere else the user made it a paragraph (Enter in a filler).
+      const bool needed = (i == 0 || children[i - 1].Frame) &&
+                          (i + 1 == children.size() || children[i + 1].Frame);
+      BlockReader(data, spans, lastTextStyle).Read(children[i].Block, needed);
     }
   }
 

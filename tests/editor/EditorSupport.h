@@ -5,6 +5,7 @@
 
 #include "editor/RtEditor.h"
 #include "richtext/RtDump.h"
+#include "support/TestSupport.h"
 
 #include <QStringList>
 
@@ -43,5 +44,77 @@ inline void ExpectRoundTrip(const rt::TRtDocument& document, rt::TRtStyle& style
   const rt::TRtDocument back = editor.Document();
   EXPECT_TRUE(back == document) << Difference(document, back);
 }
+
+// Text styles beside the initial content: 1 a hyperlink style, 2 bold.
+inline constexpr int kLinkStyle = 1;
+inline constexpr int kBoldStyle = 2;
+inline rt::TRtStyle TestStyles() {
+  rt::TRtStyle style;
+  rt::TFontInfo& link = style.TextStyles.Add();
+  link = style.TextStyles[0];
+  link.Color = rt::RtRgb(0, 0, 255);
+  link.Style = rt::fsUnderline;
+  link.Jump = true;
+  link.Standard = false;
+  rt::TFontInfo& bold = style.TextStyles.Add();
+  bold = style.TextStyles[0];
+  bold.Style = rt::fsBold;
+  bold.Standard = false;
+  rt::TParaInfo& centred = style.ParaStyles.Add();
+  centred.Alignment = rt::rtaCenter;
+  centred.Standard = false;
+  return style;
+}
+
+// Conversion codes of the tests' handlers.
+inline constexpr int kMakeBold = 1;
+inline constexpr int kKeep = 2;
+inline constexpr int kCentre = 3;
+
+// The application's way: a candidate copied from the style, changed, found or added.
+inline void ConvertText(rt::TRtStyle& style, int styleNo, int code, int& newStyleNo) {
+  if (code != kMakeBold) return;
+  rt::TFontInfo candidate = style.TextStyles[styleNo];
+  candidate.Set(rt::fsBold, true);
+  newStyleNo = rt::FindOrAddTextStyle(style, styleNo, candidate);
+}
+
+inline void ConvertPara(rt::TRtStyle& style, int paraNo, int code, int& newParaNo) {
+  if (code != kCentre) return;
+  rt::TParaInfo candidate = style.ParaStyles[paraNo];
+  candidate.Alignment = rt::rtaCenter;
+  newParaNo = rt::FindOrAddParaStyle(style, paraNo, candidate);
+}
+
+// An editor over its own style sheet with the tests' conversion handlers.
+class EditorTest : public ::testing::Test {
+ protected:
+  EditorTest() {
+    editor.OnStyleConversion = [this](int styleNo, int code, bool, int& newStyleNo) {
+      ++textConversions;
+      ConvertText(style, styleNo, code, newStyleNo);
+    };
+    editor.OnParaStyleConversion = [this](int paraNo, int code, bool, int& newParaNo) {
+      ConvertPara(style, paraNo, code, newParaNo);
+    };
+  }
+
+  void Load(const rt::TCustomRtData& data) {
+    rt::TRtDocument document;
+    document.Data = data;
+    editor.LoadDocument(document);
+  }
+  rt::TCustomRtData Model() const { return editor.Document().Data; }
+  QStringList Lines() const { return rt::DumpItems(editor.Document().Data); }
+  // Selects from (item, offset) to (item, offset) of the main text.
+  void Select(int startItem, int startOffs, int endItem, int endOffs) {
+    editor.SetSelectionBounds(startItem, startOffs, endItem, endOffs);
+  }
+  void PlaceCaret(int itemNo, int offset) { Select(itemNo, offset, itemNo, offset); }
+
+  rt::TRtStyle style = TestStyles();
+  RtEditor editor{style};
+  int textConversions = 0;
+};
 
 }  // namespace moxa::editor::test
