@@ -2,12 +2,15 @@
 // Starts the program's main window offscreen with an empty store in a
 // temporary home, walks through the screens of a new site and writes one
 // PNG per screen into OUTPUT_FOLDER: start, gallery, editor, the editor
-// with the highlight over a region under the mouse, the Page Manager of
+// with the highlight over a region under the mouse, the region editor
+// open on that region, the Page Manager of
 // the new site, the Page Manager after two pages were added
 // (six pages, one hidden from the menu) and the rename dialog.
 #include "app/dialogs/PageDialogs.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/RegionEditController.h"
+#include "app/editor/RegionEditorDialog.h"
 #include "app/editor/RegionHighlight.h"
 #include "app/editor/RegionTracker.h"
 #include "app/gallery/GalleryScreen.h"
@@ -102,6 +105,14 @@ int main(int argc, char** argv) {
                      QPoint((region.Left + region.Right) / 2, (region.Top + region.Bottom) / 2));
     for (int i = 0; i < 100 && !tracker->highlight()->isVisible(); ++i) QTest::qWait(20);
     Shoot(window, out, QStringLiteral("3-editor-highlight"));
+
+    // A click on the highlight opens the region in the editor dialog.
+    moxa::RegionEditController* cycle = window.editorController()->regionEditor();
+    QTest::mouseClick(tracker->highlight(), Qt::LeftButton, {}, QPoint(20, 12));
+    for (int i = 0; i < 100 && !cycle->dialog()->isVisible(); ++i) QTest::qWait(20);
+    QTest::qWait(100);
+    Shoot(window, out, QStringLiteral("3-editor-dialog"));
+    cycle->Cancel();
     QTest::mouseMove(window.editorScreen()->browser(), QPoint(2, 2));
   }
 

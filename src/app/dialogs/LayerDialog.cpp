@@ -45,6 +45,18 @@ LayerDialog::Placement DeletePagePlacement() {
           QPoint(455, 190), QPoint(540, 10)};
 }
 
+LayerDialog::Placement RegionEditorPlacement() {
+  const QSize frame(669, 400);
+  const QSize saveAsFrame = SavePageAsPlacement().frameSize;
+  const QPoint saveAsAt((frame.width() - saveAsFrame.width()) / 2,
+                        (frame.height() - saveAsFrame.height()) / 2);
+  LayerDialog::Placement placement{QStringLiteral("dialog_editor.png"), frame,
+                                   saveAsAt + QPoint(477, 318), saveAsAt + QPoint(430, 330),
+                                   QPoint()};
+  placement.hasCloseButton = false;
+  return placement;
+}
+
 LayerDialog::LayerDialog(const Pictures& pictures, const Placement& placement, QWidget* parent)
     : QWidget(parent), frame_(pictures.Get(placement.framePicture)), cancelAt_(placement.cancel) {
   setFixedSize(placement.frameSize);
@@ -65,6 +77,7 @@ LayerDialog::LayerDialog(const Pictures& pictures, const Placement& placement, Q
   close_ = new SkinnedButton(pictures.Skin(4), QStringLiteral("Close"), this);
   close_->move(placement.close);
   connect(close_, &SkinnedButton::clicked, this, &LayerDialog::cancelled);
+  close_->setVisible(placement.hasCloseButton);
 }
 
 void LayerDialog::setCancelText(const QString& text) {

@@ -22,6 +22,7 @@ class LayerDialog : public QWidget {
     QPoint ok;
     QPoint cancel;
     QPoint close;
+    bool hasCloseButton = true;
   };
 
   LayerDialog(const Pictures& pictures, const Placement& placement, QWidget* parent = nullptr);
@@ -58,5 +59,8 @@ LayerDialog::Placement SavePageAsPlacement();
 LayerDialog::Placement RenamePagePlacement();
 LayerDialog::Placement PagePropertiesPlacement();
 LayerDialog::Placement DeletePagePlacement();
+// The region editor: the OK button and "Cancel" link where they sit on the
+// save-as frame when it is centred like this one, and no close button.
+LayerDialog::Placement RegionEditorPlacement();
 
 }  // namespace moxa

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/RegionEditController.h"
 #include "app/editor/RegionTracker.h"
 #include "app/editor/SaveButtonFreeze.h"
 #include "app/gallery/PreviewPanel.h"
@@ -48,6 +49,15 @@ EditorController::EditorController(Site& site, const Folders& folders, const Pic
   preview_->hide();
   connect(preview_, &PreviewPanel::backClicked, this, &EditorController::BackFromPreview);
   tracker_ = new RegionTracker(*screen_.browser(), *screen_.pageSelector(), pictures, this);
+  RegionEditController::PageView page{
+      [this] { return tracker_->hoverRegionNumber(); },
+      [this] { return tracker_->ScrollOffset(); },
+      [this](int offset) { tracker_->SetPendingScrollOffset(offset); },
+      [this] { screen_.ShowWorkingCopy(folders_.WorkingCopyFile()); }};
+  regionEditor_ = new RegionEditController(site_, folders_, pictures, session_, layer_,
+                                           std::move(page), showError_, this);
+  connect(tracker_, &RegionTracker::regionClicked, regionEditor_,
+          &RegionEditController::OpenRegionEditor);
 
   FreezeDuringSaveConfirmation(*screen_.saveButton(), session_);
   connect(screen_.saveButton(), &SkinnedButton::clicked, this, &EditorController::Save);

@@ -15,6 +15,7 @@ namespace moxa {
 class DialogLayer;
 class EditorScreen;
 class PreviewPanel;
+class RegionEditController;
 class RegionTracker;
 
 // The page editor screen at work: opening pages, the page selector with its
@@ -45,6 +46,7 @@ class EditorController : public QObject {
   PreviewPanel* previewPanel() const { return preview_; }
   // The regions of the page shown and the highlight that picks one.
   RegionTracker* regionTracker() const { return tracker_; }
+  RegionEditController* regionEditor() const { return regionEditor_; }
 
  signals:
   void pageOpened(const QString& fileName);
@@ -65,6 +67,7 @@ class EditorController : public QObject {
   LayerDialog* prompt_;
   PreviewPanel* preview_;
   RegionTracker* tracker_;
+  RegionEditController* regionEditor_;
 };
 
 }  // namespace moxa

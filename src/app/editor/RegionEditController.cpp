@@ -1,0 +1,87 @@
+#include "app/editor/RegionEditController.h"
+
+#include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorSession.h"
+#include "app/editor/RegionEditorDialog.h"
+#include "app/editor/RichTextEdit.h"
+#include "editor/RegionEditCycle.h"
+#include "richtext/RtDocument.h"
+
+namespace moxa {
+
+RegionEditController::RegionEditController(Site& site, const Folders& folders,
+                                           const Pictures& pictures, EditorSession& session,
+                                           DialogLayer& layer, PageView view,
+                                           std::function<void(const QString&)> showError,
+                                           QObject* parent)
+    : QObject(parent),
+      site_(site),
+      folders_(folders),
+      session_(session),
+      layer_(layer),
+      view_(std::move(view)),
+      showError_(std::move(showError)),
+      editor_(style_) {
+  editor_.StartUp();
+  dialog_ = new RegionEditorDialog(pictures);
+  widget_ = new RichTextEdit(editor_);
+  widget_->setObjectName(QStringLiteral("regionEditor"));
+  dialog_->setEditor(widget_);
+  dialog_->hide();
+  connect(dialog_, &LayerDialog::accepted, this, &RegionEditController::CommitRegionEdit);
+  connect(dialog_, &LayerDialog::cancelled, this, &RegionEditController::Cancel);
+}
+
+RegionEditController::~RegionEditController() {
+  // The dialog lives on the layer once shown; before that it is ours.
+  if (!dialog_->parent()) delete dialog_;
+}
+
+bool RegionEditController::OpenRegionEditor() {
+  const int number = view_.hoveredRegionNumber ? view_.hoveredRegionNumber() : 0;
+  if (number <= 0 || editing()) return false;
+  rt::TRtDocument imported;
+  // The files first: a region that cannot be opened shows nothing at all
+  // rather than an empty darkened layer.
+  if (!editor::OpenRegion(folders_, number, imported, style_, links_) ||
+      !editor_.LoadRtd(editor::RegionRtdFile(folders_))) {
+    return false;
+  }
+  scrollAtOpening_ = view_.scrollOffset ? view_.scrollOffset() : 0;
+  // During a save's confirmation period the layer stays closed.
+  layer_.ShowDialog(dialog_);
+  if (!dialog_->isVisible()) return false;
+
+  if (view_.setPendingScrollOffset) view_.setPendingScrollOffset(scrollAtOpening_);
+  openNumber_ = number;
+  session_.MarkModified();
+  const int open = site_.IndexOfFileName(site_.OpenPageFileName);
+  if (open >= 0) site_.Page(open).Changed = true;
+  widget_->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
+bool RegionEditController::CommitRegionEdit() {
+  if (!editing()) return false;
+  if (!editor::CommitRegion(folders_, openNumber_, editor_.Document(), style_, links_)) {
+    showError_(editor::ChangesNotAppliedMessage());
+    widget_->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  if (view_.setPendingScrollOffset) view_.setPendingScrollOffset(scrollAtOpening_);
+  if (view_.reload) view_.reload();
+  Close();
+  return true;
+}
+
+void RegionEditController::Cancel() {
+  if (!editing()) return;
+  Close();
+}
+
+void RegionEditController::Close() {
+  openNumber_ = 0;
+  layer_.CloseDialogLayer();
+}
+
+}  // namespace moxa

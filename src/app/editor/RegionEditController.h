@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/shell/Pictures.h"
+#include "editor/RtEditor.h"
+#include "richtext/LinkTable.h"
+#include "richtext/RtStyle.h"
+#include "site/Folders.h"
+#include "site/Site.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace moxa {
+
+class DialogLayer;
+class EditorSession;
+class RegionEditorDialog;
+class RichTextEdit;
+
+// The edit cycle of a region: a click on the highlighted region opens it in
+// the rich-text editor on the dialog layer; OK puts the edit into the
+// working copy and shows the page again where it was scrolled; Cancel
+// changes nothing. The files are handled by the edit-cycle logic.
+class RegionEditController : public QObject {
+  Q_OBJECT
+
+ public:
+  // What the controller needs of the page view and its region tracking.
+  struct PageView {
+    std::function<int()> hoveredRegionNumber;  // 0: none
+    std::function<int()> scrollOffset;         // the page's vertical scroll now
+    std::function<void(int)> setPendingScrollOffset;
+    std::function<void()> reload;  // shows the working copy afresh
+  };
+
+  RegionEditController(Site& site, const Folders& folders, const Pictures& pictures,
+                       EditorSession& session, DialogLayer& layer, PageView view,
+                       std::function<void(const QString&)> showError, QObject* parent = nullptr);
+  ~RegionEditController() override;
+
+  // Opens the hovered region in the editor; false when it cannot be opened
+  // (no region, or the page's text lacks it), with nothing shown.
+  bool OpenRegionEditor();
+  // OK: the edit goes into the page. On failure the user is told and the
+  // editor stays open, so the edit is not lost.
+  bool CommitRegionEdit();
+  void Cancel();
+
+  bool editing() const { return openNumber_ > 0; }
+  RegionEditorDialog* dialog() const { return dialog_; }
+  RichTextEdit* editorWidget() const { return widget_; }
+  editor::RtEditor& editor() { return editor_; }
+
+ private:
+  void Close();
+
+  Site& site_;
+  Folders folders_;
+  EditorSession& session_;
+  DialogLayer& layer_;
+  PageView view_;
+  std::function<void(const QString&)> showError_;
+  // The one style sheet of the editor and the import, and this edit's links.
+  rt::TRtStyle style_;
+  rt::TEditorLinks links_;
+  editor::RtEditor editor_;
+  RegionEditorDialog* dialog_;
+  RichTextEdit* widget_;
+  int openNumber_ = 0;
+  int scrollAtOpening_ = 0;
+};
+
+}  // namespace moxa

@@ -1,0 +1,186 @@
+// The edit cycle as the user meets it, in the real browser engine: point at
+// a region, click, type, OK, see the page change, save; Cancel, Escape and
+// Ctrl+Enter; an edit that cannot be applied.
+#include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorController.h"
+#include "app/editor/EditorScreen.h"
+#include "app/editor/EditorSession.h"
+#include "app/editor/RegionEditController.h"
+#include "app/editor/RegionEditorDialog.h"
+#include "app/editor/RegionHighlight.h"
+#include "app/editor/RegionTracker.h"
+#include "app/editor/RichTextEdit.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/SkinnedButton.h"
+#include "editor/RegionEditCycle.h"
+#include "pages/Regions.h"
+#include "support/TestSupport.h"
+#include "support/gui/Eventually.h"
+#include "support/gui/WindowFixture.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+
+namespace moxa {
+namespace {
+
+using test::Eventually;
+
+class RegionEditTest : public test::WindowFixture {
+ protected:
+  EditorScreen* Editor() const { return window->editorScreen(); }
+  QWebEngineView* Browser() const { return Editor()->browser(); }
+  RegionTracker* Tracker() const { return window->editorController()->regionTracker(); }
+  RegionEditController* Cycle() const { return window->editorController()->regionEditor(); }
+  RegionEditorDialog* Dialog() const { return Cycle()->dialog(); }
+  QByteArray WorkingCopy() const { return WorkFile(QStringLiteral("editpage_.html")); }
+
+  // A new site's home page, measured.
+  void ShowNewSite() {
+    ASSERT_NO_FATAL_FAILURE(CreateSite());
+    ASSERT_TRUE(Eventually([&] { return !Tracker()->regions().empty(); }, 20000));
+  }
+  // Points at the region numbered `number` and clicks its highlight.
+  void OpenRegion(int number) {
+    const auto& regions = Tracker()->regions();
+    const auto region = std::find_if(regions.begin(), regions.end(),
+                                     [number](const EditorRegion& r) { return r.Number == number; });
+    ASSERT_NE(region, regions.end());
+    const QPoint inside(region->Left + 20, region->Top + 12 - Tracker()->ScrollOffset());
+    QTest::mouseMove(Browser(), inside);
+    ASSERT_TRUE(Eventually([&] { return Tracker()->highlight()->isVisible(); }));
+    EXPECT_EQ(Tracker()->hoverRegionNumber(), number);
+    QTest::mouseClick(Tracker()->highlight(), Qt::LeftButton, {}, QPoint(20, 12));
+    ASSERT_TRUE(Eventually([&] { return Dialog()->isVisible(); }));
+  }
+  // Waits for the page to be shown and measured again.
+  void WaitForReload(QSignalSpy& scanned) { ASSERT_TRUE(scanned.wait(20000)); }
+  QString RegionTextInBrowser(int number) {
+    QString text;
+    bool answered = false;
+    Browser()->page()->runJavaScript(
+        QStringLiteral("document.getElementById('moxadiv%1').innerText").arg(number),
+        [&](const QVariant& value) {
+          text = value.toString();
+          answered = true;
+        });
+    Eventually([&] { return answered; }, 10000);
+    return text;
+  }
+};
+
+// Everything of the page but region `number`'s content.
+QByteArray Outside(const QByteArray& page, int number) {
+  for (const RegionSpan& span : FindRegions(page)) {
+    if (span.Number == number) {
+      return page.left(span.ContentStart) + "|" + page.mid(span.ContentEnd);
+    }
+  }
+  return {};
+}
+
+TEST_F(RegionEditTest, PointClickTypeOkAndSaveChangesOnlyTheRegion) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  const QByteArray savedBefore = WorkFile(QStringLiteral("index.html"));
+  ASSERT_FALSE(Outside(savedBefore, 1).isEmpty());
+
+  ASSERT_NO_FATAL_FAILURE(OpenRegion(1));
+  EXPECT_FALSE(Tracker()->tracking());
+  EXPECT_TRUE(Cycle()->editorWidget()->hasFocus());
+  EXPECT_TRUE(window->editorSession().PageModified());
+  QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("Zebra "));
+
+  QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
+  QTest::mouseClick(Dialog()->okButton(), Qt::LeftButton);
+  EXPECT_FALSE(window->dialogLayer()->isVisible());
+  ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
+  EXPECT_TRUE(RegionTextInBrowser(1).contains(QStringLiteral("Zebra")));
+  EXPECT_TRUE(Tracker()->tracking());
+
+  QTest::keyClick(Browser()->focusProxy() ? Browser()->focusProxy() : Browser(), Qt::Key_S,
+                  Qt::ControlModifier);
+  const QByteArray saved = WorkFile(QStringLiteral("index.html"));
+  ASSERT_TRUE(editor::CutRegion(saved, 1));
+  EXPECT_TRUE(editor::CutRegion(saved, 1)->contains("Zebra"));
+  EXPECT_EQ(Outside(saved, 1), Outside(savedBefore, 1));
+}
+
+TEST_F(RegionEditTest, CancelAndEscapeChangeNothing) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  const QByteArray before = WorkingCopy();
+  struct {
+    const char* how;
+    std::function<void()> close;
+  } const ways[] = {
+      {"Cancel", [&] { emit Dialog()->cancelled(); }},
+      {"Escape", [&] { QTest::keyClick(Cycle()->editorWidget(), Qt::Key_Escape); }},
+  };
+  for (const auto& way : ways) {
+    ASSERT_NO_FATAL_FAILURE(OpenRegion(1)) << way.how;
+    QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("never kept"));
+    way.close();
+    EXPECT_FALSE(Dialog()->isVisible()) << way.how;
+    EXPECT_FALSE(window->dialogLayer()->isVisible()) << way.how;
+    EXPECT_EQ(WorkingCopy(), before) << way.how;
+    EXPECT_TRUE(Eventually([&] { return Tracker()->tracking(); })) << way.how;
+  }
+}
+
+TEST_F(RegionEditTest, CtrlEnterIsOk) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  ASSERT_NO_FATAL_FAILURE(OpenRegion(1));
+  QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("Quokka "));
+  QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
+  QTest::keyClick(Cycle()->editorWidget(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_FALSE(Dialog()->isVisible());
+  EXPECT_TRUE(editor::CutRegion(WorkingCopy(), 1)->contains("Quokka"));
+  ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
+}
+
+TEST_F(RegionEditTest, AnEditThatCannotBeAppliedIsRefusedAndStaysOpen) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  ASSERT_NO_FATAL_FAILURE(OpenRegion(1));
+  QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("kept in the editor"));
+  // The page's text lost the region's marker meanwhile.
+  QByteArray page = WorkingCopy();
+  page.replace("<div id=\"moxadiv1\">", "<div id=\"MOXADIV1\">");
+  test::WriteBytes(window->folders().WorkingCopyFile(), page);
+
+  QTest::mouseClick(Dialog()->okButton(), Qt::LeftButton);
+  EXPECT_EQ(errors, QStringList{editor::ChangesNotAppliedMessage()});
+  EXPECT_TRUE(Dialog()->isVisible());
+  EXPECT_EQ(WorkingCopy(), page);
+  EXPECT_TRUE(Cycle()->editor().TextDocument()->toPlainText().contains("kept in the editor"));
+}
+
+TEST_F(RegionEditTest, ThePageComesBackScrolledWhereItWasAfterACommitOrTheNextLoadAfterACancel) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  // Room to scroll, whatever the window's height.
+  QByteArray page = WorkingCopy();
+  page.replace("</body>", "<div style=\"height: 3000px\"></div></body>");
+  test::WriteBytes(window->folders().WorkingCopyFile(), page);
+  QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
+  Editor()->ShowWorkingCopy(window->folders().WorkingCopyFile());
+  ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
+  const EditorRegion last = Tracker()->regions().back();
+  const int scroll = std::max(0, last.Top - 40);
+  ASSERT_GT(scroll, 0);
+  Browser()->page()->runJavaScript(QStringLiteral("window.scrollTo(0, %1);").arg(scroll));
+  ASSERT_TRUE(Eventually([&] { return Tracker()->ScrollOffset() == scroll; }, 10000));
+
+  // A cancel keeps the offset for the next load.
+  ASSERT_NO_FATAL_FAILURE(OpenRegion(last.Number));
+  Cycle()->Cancel();
+  EXPECT_EQ(Tracker()->pendingScrollOffset(), scroll);
+
+  ASSERT_NO_FATAL_FAILURE(OpenRegion(last.Number));
+  scanned.clear();
+  QTest::mouseClick(Dialog()->okButton(), Qt::LeftButton);
+  ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
+  EXPECT_TRUE(Eventually([&] { return Tracker()->ScrollOffset() == scroll; }, 10000))
+      << Tracker()->ScrollOffset();
+}
+
+}  // namespace
+}  // namespace moxa
