@@ -43,6 +43,9 @@ void DialogLayer::ShowDialogLayer(bool evenIfBlocked) {
   const bool wasVisible = isVisible();
   if (!wasVisible) focusBefore_ = QApplication::focusWidget();
   if (wasVisible) hide();
+  // Before the snapshot: what lies over the page only while it is in front
+  // (the region highlight) goes away first.
+  emit layerShown();
   // The snapshot shows the window as the user saw it, not its disabled look.
   ReleaseWindow();
   const QPixmap snapshot = window->grab();
@@ -54,7 +57,6 @@ void DialogLayer::ShowDialogLayer(bool evenIfBlocked) {
   }
   raise();
   update();
-  emit layerShown();
 }
 
 void DialogLayer::ShowDialog(QWidget* dialog, bool evenIfBlocked) {

@@ -47,7 +47,8 @@ class DialogLayer : public QWidget {
   const QImage& background() const { return background_; }
 
  signals:
-  // The layer was prepared over the window (a dialog or the busy overlay follows).
+  // The layer is being prepared over the window (a dialog or the busy
+  // overlay follows); emitted before the snapshot of the window is taken.
   void layerShown();
   // CloseDialogLayer hid it.
   void layerClosed();
