@@ -136,7 +136,11 @@ void RtEditor::LoadDocument(const rt::TRtDocument& document) {
   document_.clear();
   ApplyPageProperties();
   QTextCursor cursor(&document_);
+  // One edit block: Qt otherwise re-scans the document's frames after every
+  // table it inserts, which makes a large region load in quadratic time.
+  cursor.beginEditBlock();
   RtViewWriter(document_, style_, [this] { return NextKey(); }).WriteInto(cursor, document.Data);
+  cursor.endEditBlock();
   document_.setUndoRedoEnabled(true);  // an empty history
   NoteChange();
   document_.setModified(false);
