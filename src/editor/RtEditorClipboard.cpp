@@ -142,8 +142,8 @@ QMimeData* RtEditor::CreateMimeData() const {
 }
 
 bool RtEditor::CanInsertFromMimeData(const QMimeData& mime) const {
-  return mime.hasFormat(QString::fromLatin1(kRtdMimeType)) || mime.hasHtml() ||
-         mime.hasImage() || mime.hasText();
+  return mime.hasFormat(QString::fromLatin1(kRtdMimeType)) || mime.hasHtml() || mime.hasImage() ||
+         mime.hasText();
 }
 
 void RtEditor::InsertFromMimeData(const QMimeData& mime) {

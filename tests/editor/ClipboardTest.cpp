@@ -102,7 +102,13 @@ TEST_F(ClipboardTest, AnImageIsInsertedAsAPicture) {
 }
 
 TEST_F(ClipboardTest, CopyOffersTextHtmlAndTheEnginesFormat) {
-  Load(Items().P().T("Hello ").T("link", test::kLinkStyle, 5).Pic(TestImage(4), "", 6).P().T("next"));
+  Load(Items()
+           .P()
+           .T("Hello ")
+           .T("link", test::kLinkStyle, 5)
+           .Pic(TestImage(4), "", 6)
+           .P()
+           .T("next"));
   EXPECT_EQ(editor.CreateMimeData(), nullptr);  // nothing selected
   Select(0, 3, 3, 3);
   const std::unique_ptr<QMimeData> mime(editor.CreateMimeData());
