@@ -159,8 +159,9 @@ class RtEditor : public QObject {
   void InsertFromMimeData(const QMimeData& mime);
   // The selection as a document of its own (items cut at the edges).
   rt::TRtDocument SelectedDocument() const;
-  // Inserts a document's items at the caret (styles of Style()).
-  void InsertDocument(const rt::TCustomRtData& data);
+  // Inserts a document's items at the caret (styles of Style()); tables
+  // that would nest deeper than the model allows give way to their cells.
+  void InsertDocument(rt::TCustomRtData data);
 
   // The char format typing at the caret uses.
   QTextCharFormat TypingFormat(int styleNo);

@@ -2,7 +2,7 @@
 // HTML and text; anything in through the engine's own readers, so foreign
 // markup never reaches the document as such.
 #include "editor/RtEditor.h"
-#include "editor/RtStyleMerge.h"
+#include "editor/RtPasteContent.h"
 #include "editor/RtViewFormats.h"
 #include "editor/RtViewWriter.h"
 #include "richtext/HtmlExporter.h"
@@ -13,6 +13,8 @@
 #include <QBuffer>
 #include <QImage>
 #include <QMimeData>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace moxa::editor {
 
@@ -142,8 +144,8 @@ QMimeData* RtEditor::CreateMimeData() const {
 }
 
 bool RtEditor::CanInsertFromMimeData(const QMimeData& mime) const {
-  return mime.hasFormat(QString::fromLatin1(kRtdMimeType)) || mime.hasHtml() ||
-         mime.hasImage() || mime.hasText();
+  return mime.hasFormat(QString::fromLatin1(kRtdMimeType)) || mime.hasHtml() || mime.hasImage() ||
+         mime.hasText();
 }
 
 void RtEditor::InsertFromMimeData(const QMimeData& mime) {
@@ -155,7 +157,7 @@ void RtEditor::InsertFromMimeData(const QMimeData& mime) {
   const QString rtdType = QString::fromLatin1(kRtdMimeType);
   if (mime.hasFormat(rtdType) && rt::LoadRtdFromBytes(mime.data(rtdType), incoming, scratch)) {
     MergeStyles(incoming.Data, scratch, style_);
-    InsertDocument(incoming.Data);
+    InsertDocument(std::move(incoming.Data));
     return;
   }
   if (mime.hasHtml()) {
@@ -170,7 +172,7 @@ void RtEditor::InsertFromMimeData(const QMimeData& mime) {
     importer.OnReadHyperlink = OnReadHyperlink;
     importer.LoadHtml(mime.html().toUtf8());
     MergeStyles(incoming.Data, scratch, style_);
-    InsertDocument(incoming.Data);
+    InsertDocument(std::move(incoming.Data));
     return;
   }
   if (mime.hasImage()) {
@@ -183,10 +185,16 @@ void RtEditor::InsertFromMimeData(const QMimeData& mime) {
   if (mime.hasText()) InsertPlainText(mime.text());
 }
 
-void RtEditor::InsertDocument(const rt::TCustomRtData& data) {
+void RtEditor::InsertDocument(rt::TCustomRtData data) {
   if (data.IsEmpty()) return;  // a paste that brings nothing keeps the selection
   cursor_.beginEditBlock();
   cursor_.removeSelectedText();
+  // Tables inside the tables around the caret count towards the model's limit.
+  int enclosing = 0;
+  for (QTextFrame* frame = cursor_.currentFrame(); frame; frame = frame->parentFrame()) {
+    if (qobject_cast<QTextTable*>(frame)) ++enclosing;
+  }
+  LimitTableNesting(data, rt::kMaxTableNesting - enclosing);
   RtViewWriter(document_, style_, [this] { return NextKey(); }).InsertAt(cursor_, data);
   cursor_.endEditBlock();
   NoteChange();

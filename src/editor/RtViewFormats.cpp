@@ -3,6 +3,7 @@
 #include "richtext/RtColor.h"
 
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLength>
 #include <QUrl>
@@ -72,9 +73,8 @@ QTextListFormat::Style ListStyleOf(rt::TRtListType type, int level) {
     default:
       break;
   }
-  static const QTextListFormat::Style bullets[] = {QTextListFormat::ListDisc,
-                                                   QTextListFormat::ListCircle,
-                                                   QTextListFormat::ListSquare};
+  static const QTextListFormat::Style bullets[] = {
+      QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListSquare};
   return bullets[level % 3];
 }
 
@@ -172,7 +172,8 @@ QTextCharFormat TextStyleFormat(const rt::TRtStyle& style, int styleNo) {
 QTextCharFormat ForBlockMerge(QTextCharFormat format) {
   if (!format.hasProperty(kTag)) format.setProperty(kTag, 0);
   if (!format.hasProperty(kItemKey)) format.setProperty(kItemKey, 0);
-  if (!format.hasProperty(kResidue)) format.setProperty(kResidue, QVariant::fromValue(ItemResidue()));
+  if (!format.hasProperty(kResidue))
+    format.setProperty(kResidue, QVariant::fromValue(ItemResidue()));
   if (!format.hasProperty(kOriginalText)) format.setProperty(kOriginalText, QString());
   if (!format.hasProperty(QTextFormat::FontCapitalization)) {
     format.setFontCapitalization(QFont::MixedCase);
@@ -213,6 +214,18 @@ QTextBlockFormat ParaStyleFormat(const rt::TRtStyle& style, int paraNo) {
   return format;
 }
 
+QTextCharFormat InTextStyle(const rt::TRtStyle& style, const QTextCharFormat& format, int styleNo) {
+  QTextCharFormat converted = TextStyleFormat(style, styleNo);
+  const QMap<int, QVariant> properties = format.properties();
+  for (auto it = properties.begin(); it != properties.end(); ++it) {
+    if (it.key() >= QTextFormat::UserProperty && it.key() != kStyleNo && it.key() != kTag) {
+      converted.setProperty(it.key(), it.value());
+    }
+  }
+  if (format.objectType() != QTextFormat::NoObject) converted.setObjectType(format.objectType());
+  return converted;
+}
+
 QTextCharFormat TextItemFormat(const rt::TRtStyle& style, const rt::TRtItem& item, int key) {
   QTextCharFormat format = TextStyleFormat(style, item.StyleNo);
   format.setProperty(kItemKey, key);
@@ -236,7 +249,8 @@ QTextCharFormat ObjectItemFormat(const rt::TRtStyle& style, const rt::TRtItem& i
     if (extras.ImageWidth > 0) image.setWidth(extras.ImageWidth);
     if (extras.ImageHeight > 0) image.setHeight(extras.ImageHeight);
     image.setVerticalAlignment(PictureAlignment(item.VAlign));
-    image.setProperty(kPicture, QVariant::fromValue(std::make_shared<const rt::TRtPicture>(picture)));
+    image.setProperty(kPicture,
+                      QVariant::fromValue(std::make_shared<const rt::TRtPicture>(picture)));
     image.setProperty(kVAlign, static_cast<int>(item.VAlign));
     image.setProperty(kImageWidth, extras.ImageWidth);
     image.setProperty(kImageHeight, extras.ImageHeight);
@@ -322,6 +336,10 @@ QTextListFormat ListFormatFor(const rt::TRtStyle& style, int listNo, int level) 
   return format;
 }
 
+bool IsEmptyFiller(const QTextBlock& block) {
+  return block.length() <= 1 && block.blockFormat().boolProperty(kFiller);
+}
+
 void SetBreak(QTextBlockFormat& format, const rt::TRtItem& rule) {
   format.setProperty(kBreakWidth, rule.Rule.Width);
   format.setProperty(kBreakColor, static_cast<qulonglong>(rule.Rule.Color));
@@ -358,7 +376,8 @@ QTextTableFormat TableFormatFor(const rt::TRtItem& tableItem) {
   if (table.Color != rt::rtclNone) format.setBackground(Colour(table.Color));
   rt::TRtTable fields = table;
   fields.Rows.clear();
-  format.setProperty(kTableFields, QVariant::fromValue(std::make_shared<const rt::TRtTable>(fields)));
+  format.setProperty(kTableFields,
+                     QVariant::fromValue(std::make_shared<const rt::TRtTable>(fields)));
   format.setProperty(kTableTag, tableItem.Tag);
   format.setProperty(kTableParaNo, tableItem.ParaNo);
   SetResidue(format, kTableResidue, ResidueOf(tableItem, kShowsTable | kShowsNewLine));
@@ -381,7 +400,8 @@ QTextTableCellFormat CellFormatFor(const rt::TRtTableCell& cell) {
   }
   rt::TRtTableCell fields = cell;
   fields.Data.Clear();
-  format.setProperty(kCellFields, QVariant::fromValue(std::make_shared<const rt::TRtTableCell>(fields)));
+  format.setProperty(kCellFields,
+                     QVariant::fromValue(std::make_shared<const rt::TRtTableCell>(fields)));
   return format;
 }
 

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <memory>
 
+class QTextBlock;
 class QTextDocument;
 
 namespace moxa::editor {
@@ -30,12 +31,12 @@ enum RtViewProperty : int {
   // char formats of items
   kStyleNo = QTextFormat::UserProperty + 1,  // text style; absent: not one of ours
   kTag,
-  kItemKey,      // a number no other item of the view has
-  kItemKind,     // rt::TRtItemKind of an object character
-  kResidue,      // ItemResidue: the item's fields the view does not hold
-  kOriginalText, // the text as given, when the view had to show it changed
-  kPicture,      // PictureBox
-  kName,         // a picture's or checkpoint's name
+  kItemKey,       // a number no other item of the view has
+  kItemKind,      // rt::TRtItemKind of an object character
+  kResidue,       // ItemResidue: the item's fields the view does not hold
+  kOriginalText,  // the text as given, when the view had to show it changed
+  kPicture,       // PictureBox
+  kName,          // a picture's or checkpoint's name
   kVAlign,
   kImageWidth,
   kImageHeight,
@@ -44,7 +45,7 @@ enum RtViewProperty : int {
   kAltText,
   // block formats
   kParaNo = QTextFormat::UserProperty + 40,
-  kFiller,       // a block Qt needs around a table; no paragraph of the model
+  kFiller,         // a block Qt needs around a table; no paragraph of the model
   kLoneEmptyItem,  // the paragraph's text is one empty item, held by the block char format
   kMarkerListNo,   // present: the paragraph starts with a list marker
   kMarkerLevel,
@@ -124,6 +125,10 @@ void ApplyParaStyleLook(const rt::TRtStyle& style, int paraNo, QTextBlockFormat&
 // of an item's identity and look, so that merging it replaces them all.
 QTextCharFormat ForBlockMerge(QTextCharFormat format);
 
+// `format` (an item's) in text style `styleNo`: the style's look, the
+// item's own properties kept, its tag dropped (a style change clears it).
+QTextCharFormat InTextStyle(const rt::TRtStyle& style, const QTextCharFormat& format, int styleNo);
+
 // A text item's char format: the style's look and the item's identity.
 QTextCharFormat TextItemFormat(const rt::TRtStyle& style, const rt::TRtItem& item, int key);
 // A picture, hot picture, checkpoint or empty text item as an object
@@ -137,6 +142,9 @@ void ClearMarker(QTextBlockFormat& format);
 bool HasMarker(const QTextBlockFormat& format);
 rt::TRtItem MarkerOf(const QTextBlockFormat& format);  // ParaNo and ParaStart left to the caller
 QTextListFormat ListFormatFor(const rt::TRtStyle& style, int listNo, int level);
+
+// An empty block marked as Qt's own (see kFiller).
+bool IsEmptyFiller(const QTextBlock& block);
 
 void SetBreak(QTextBlockFormat& format, const rt::TRtItem& rule);
 bool IsBreak(const QTextBlockFormat& format);

@@ -257,8 +257,8 @@ class ContainerReader {
       // A filler is only Qt's where Qt needs a block: before a table at the
       // start, between tables, after a table at the end, in an empty cell.
       // Anywhere else the user made it a paragraph (Enter in a filler).
-      const bool needed = (i == 0 || children[i - 1].Frame) &&
-                          (i + 1 == children.size() || children[i + 1].Frame);
+      const bool needed =
+          (i == 0 || children[i - 1].Frame) && (i + 1 == children.size() || children[i + 1].Frame);
       BlockReader(data, spans, lastTextStyle).Read(children[i].Block, needed);
     }
   }
@@ -312,6 +312,30 @@ RtReadItems ReadContainer(QTextDocument& document, const RtContainer& container,
   reader.Read(begin, container, result.Data, result.Spans);
   if (!deep) result.Containers.clear();
   return result;
+}
+
+namespace {
+
+// The format of the character at `position`, and the character.
+std::pair<QTextCharFormat, QChar> CharAt(const QTextDocument& document, int position) {
+  const QTextBlock block = document.findBlock(position);
+  for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    if (fragment.contains(position)) {
+      return {fragment.charFormat(), fragment.text().at(position - fragment.position())};
+    }
+  }
+  return {QTextCharFormat(), QChar()};
+}
+
+}  // namespace
+
+bool IsLineBreakOf(const QTextDocument& document, int separator, int next) {
+  const auto [format, ch] = CharAt(document, separator);
+  if (ch != kLineSeparator) return false;
+  const auto [nextFormat, nextCh] = CharAt(document, next);
+  return !nextCh.isNull() && nextCh != kLineSeparator &&
+         IdentityOf(format) == IdentityOf(nextFormat);
 }
 
 RtContainer ContainerAt(QTextDocument& document, int position) {

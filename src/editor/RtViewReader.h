@@ -42,8 +42,8 @@ struct RtItemSpan {
 };
 
 struct RtReadItems {
-  rt::TCustomRtData Data;          // tables with their cells when read deep
-  std::vector<RtItemSpan> Spans;   // one per item of Data
+  rt::TCustomRtData Data;         // tables with their cells when read deep
+  std::vector<RtItemSpan> Spans;  // one per item of Data
   // Deep reads: every container read, in the order ForEachData visits them.
   std::vector<RtContainer> Containers;
 };
@@ -51,6 +51,10 @@ struct RtReadItems {
 // Reads `container`; with `deep` the tables' cells too (otherwise tables
 // come back with their fields and grid only).
 RtReadItems ReadContainer(QTextDocument& document, const RtContainer& container, bool deep);
+
+// True when the character at `separator` is a line separator that belongs
+// to the item whose first character is at `next` (it starts that item's line).
+bool IsLineBreakOf(const QTextDocument& document, int separator, int next);
 
 // The innermost container holding document position `position`.
 RtContainer ContainerAt(QTextDocument& document, int position);

@@ -231,8 +231,8 @@ void RtViewWriter::WriteInto(QTextCursor& cursor, const rt::TCustomRtData& data)
 void RtViewWriter::InsertAt(QTextCursor& cursor, const rt::TCustomRtData& data) {
   if (data.IsEmpty()) return;
   const QTextBlock block = cursor.block();
-  const bool emptyBlock = block.length() <= 1 && !HasMarker(block.blockFormat()) &&
-                          !IsBreak(block.blockFormat());
+  const bool emptyBlock =
+      block.length() <= 1 && !HasMarker(block.blockFormat()) && !IsBreak(block.blockFormat());
   Paragraphs(*this, cursor, emptyBlock, !emptyBlock).Write(data);
 }
 

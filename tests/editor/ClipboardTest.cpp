@@ -102,7 +102,13 @@ TEST_F(ClipboardTest, AnImageIsInsertedAsAPicture) {
 }
 
 TEST_F(ClipboardTest, CopyOffersTextHtmlAndTheEnginesFormat) {
-  Load(Items().P().T("Hello ").T("link", test::kLinkStyle, 5).Pic(TestImage(4), "", 6).P().T("next"));
+  Load(Items()
+           .P()
+           .T("Hello ")
+           .T("link", test::kLinkStyle, 5)
+           .Pic(TestImage(4), "", 6)
+           .P()
+           .T("next"));
   EXPECT_EQ(editor.CreateMimeData(), nullptr);  // nothing selected
   Select(0, 3, 3, 3);
   const std::unique_ptr<QMimeData> mime(editor.CreateMimeData());
@@ -157,6 +163,32 @@ TEST_F(ClipboardTest, StylesOfThePasteAreFoundOrAdded) {
   EXPECT_EQ(items.GetItem(2).StyleNo, test::kBoldStyle);
   EXPECT_EQ(style.TextStyles.Count(), before + 1);  // italic is new
   EXPECT_FALSE(style.TextStyles[items.GetItem(1).StyleNo].Standard);
+}
+
+TEST_F(ClipboardTest, PastedTablesStayWithinTheNestingLimit) {
+  // As deep as the model allows at the top; pasted into a cell, one level too deep.
+  rt::TCustomRtData deep = Items().P().T("deepest");
+  for (int level = 0; level < rt::kMaxTableNesting; ++level) {
+    rt::TRtTable table(1, 1);
+    table.Cell(0, 0)->Data = deep;
+    deep = Items().P().Table(table);
+  }
+  rt::TRtTable outer(1, 1);
+  outer.Cell(0, 0)->Data = Items().P().T("cell");
+  Load(Items().P().Table(outer));
+  QTextCursor inCell(editor.TextDocument());
+  inCell.setPosition(2);
+  editor.SetCursor(inCell);
+  ASSERT_TRUE(editor.TopLevelEditor().Container().Table);
+  editor.InsertDocument(deep);
+  const rt::TRtDocument document = editor.Document();
+  EXPECT_TRUE(rt::IsConsistent(document, style));
+  bool kept = false;
+  rt::ForEachData(document.Data, [&](const rt::TCustomRtData& data) {
+    for (const rt::TRtItem& item : data.Items)
+      kept = kept || item.Text == QStringLiteral("deepest");
+  });
+  EXPECT_TRUE(kept);
 }
 
 }  // namespace

@@ -181,7 +181,10 @@ rt::TRtDocument RichDocument() {
           .With([](rt::TRtItem& i) { i.NewLine = true; })
           .P()
           .Line(2)
-          .With([](rt::TRtItem& i) { i.Rule.Color = rt::RtRgb(1, 1, 1); i.Tag = 8; })
+          .With([](rt::TRtItem& i) {
+            i.Rule.Color = rt::RtRgb(1, 1, 1);
+            i.Tag = 8;
+          })
           .P()
           .Line()
           .P()

@@ -122,7 +122,8 @@ TEST_F(StyleConversionTest, ParagraphStylesOfEveryTouchedParagraphInOneStep) {
   EXPECT_EQ(Model().GetItem(2).ParaNo, 0);
   EXPECT_EQ(editor.CurParaStyleNo(), 1);
   EXPECT_EQ(changes, 1);
-  EXPECT_EQ(editor.TextDocument()->findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
+  EXPECT_EQ(editor.TextDocument()->findBlockByNumber(0).blockFormat().alignment(),
+            Qt::AlignHCenter);
   editor.Undo();
   EXPECT_TRUE(editor.Document() == before);
 }

@@ -14,8 +14,8 @@ namespace moxa {
 
 EditKey EditKeyOf(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers =
-      event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier |
-                           Qt::MetaModifier);
+      event.modifiers() &
+      (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
   if (event.key() == Qt::Key_Z && modifiers == Qt::ControlModifier) return EditKey::kUndo;
   if (event.key() == Qt::Key_Y && modifiers == Qt::ControlModifier) return EditKey::kRedo;
   if (event.key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {

@@ -1,6 +1,7 @@
-#include "editor/RtStyleMerge.h"
+#include "editor/RtPasteContent.h"
 
 #include "richtext/RtDocument.h"
+#include "richtext/RtTable.h"
 
 #include <map>
 
@@ -56,6 +57,35 @@ void MergeStyles(rt::TCustomRtData& data, const rt::TRtStyle& from, rt::TRtStyle
       if (item.IsListMarker()) item.Marker.ListNo = map.List(item.Marker.ListNo);
     }
   });
+}
+
+void LimitTableNesting(rt::TCustomRtData& data, int levels) {
+  std::vector<rt::TRtItem> items;
+  items.reserve(data.Items.size());
+  for (rt::TRtItem& item : data.Items) {
+    if (!item.Table) {
+      items.push_back(std::move(item));
+      continue;
+    }
+    for (rt::TRtTableRow& row : item.Table->Rows) {
+      for (auto& cell : row.Cells) {
+        if (cell) LimitTableNesting(cell->Data, std::max(0, levels - 1));
+      }
+    }
+    if (levels > 0) {
+      items.push_back(std::move(item));
+      continue;
+    }
+    // Each cell's items follow one another; every cell starts a paragraph,
+    // and the item after the table started one already.
+    for (rt::TRtTableRow& row : item.Table->Rows) {
+      for (auto& cell : row.Cells) {
+        if (!cell) continue;
+        for (rt::TRtItem& inner : cell->Data.Items) items.push_back(std::move(inner));
+      }
+    }
+  }
+  data.Items = std::move(items);
 }
 
 }  // namespace moxa::editor
