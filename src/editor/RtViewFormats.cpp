@@ -2,6 +2,7 @@
 
 #include "richtext/RtColor.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -76,6 +77,14 @@ QTextListFormat::Style ListStyleOf(rt::TRtListType type, int level) {
   static const QTextListFormat::Style bullets[] = {
       QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListSquare};
   return bullets[level % 3];
+}
+
+// The document resource that shows a picture: named by its bytes, so equal
+// pictures share one; a picture held only as pixels has one of its own.
+QString PictureResourceName(const rt::TRtPicture& picture, int key) {
+  if (picture.Data.isEmpty()) return QStringLiteral("moxa-picture:%1").arg(key);
+  return QStringLiteral("moxa-picture:") +
+         QString::fromLatin1(QCryptographicHash::hash(picture.Data, QCryptographicHash::Sha1).toHex());
 }
 
 void SetResidue(QTextFormat& format, int property, const ItemResidue& residue) {
@@ -241,16 +250,20 @@ QTextCharFormat ObjectItemFormat(const rt::TRtStyle& style, const rt::TRtItem& i
   unsigned shown = InlineShown(item);
   if (item.IsPicture()) {
     QTextImageFormat image;
-    const QString resource = QStringLiteral("moxa-picture:%1").arg(key);
     const rt::TRtPicture picture = item.Picture ? *item.Picture : rt::TRtPicture();
-    document.addResource(QTextDocument::ImageResource, QUrl(resource), picture.Decoded());
+    const QString resource = PictureResourceName(picture, key);
+    // A picture shown many times (a page's bullet or logo) is decoded once.
+    const QUrl address(resource);
+    if (document.resource(QTextDocument::ImageResource, address).isNull()) {
+      document.addResource(QTextDocument::ImageResource, address, picture.Decoded());
+    }
     image.setName(resource);
     const rt::TRtExtraProps& extras = item.Extras();
     if (extras.ImageWidth > 0) image.setWidth(extras.ImageWidth);
     if (extras.ImageHeight > 0) image.setHeight(extras.ImageHeight);
     image.setVerticalAlignment(PictureAlignment(item.VAlign));
     image.setProperty(kPicture,
-                      QVariant::fromValue(std::make_shared<const rt::TRtPicture>(picture)));
+                      QVariant::fromValue(PictureBox(std::make_shared<const rt::TRtPicture>(picture))));
     image.setProperty(kVAlign, static_cast<int>(item.VAlign));
     image.setProperty(kImageWidth, extras.ImageWidth);
     image.setProperty(kImageHeight, extras.ImageHeight);
@@ -377,7 +390,7 @@ QTextTableFormat TableFormatFor(const rt::TRtItem& tableItem) {
   rt::TRtTable fields = table;
   fields.Rows.clear();
   format.setProperty(kTableFields,
-                     QVariant::fromValue(std::make_shared<const rt::TRtTable>(fields)));
+                     QVariant::fromValue(TableBox(std::make_shared<const rt::TRtTable>(fields))));
   format.setProperty(kTableTag, tableItem.Tag);
   format.setProperty(kTableParaNo, tableItem.ParaNo);
   SetResidue(format, kTableResidue, ResidueOf(tableItem, kShowsTable | kShowsNewLine));
@@ -401,7 +414,7 @@ QTextTableCellFormat CellFormatFor(const rt::TRtTableCell& cell) {
   rt::TRtTableCell fields = cell;
   fields.Data.Clear();
   format.setProperty(kCellFields,
-                     QVariant::fromValue(std::make_shared<const rt::TRtTableCell>(fields)));
+                     QVariant::fromValue(CellBox(std::make_shared<const rt::TRtTableCell>(fields))));
   return format;
 }
 

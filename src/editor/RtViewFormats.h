@@ -69,10 +69,31 @@ enum RtViewProperty : int {
 inline constexpr int kCheckpointObject = QTextFormat::UserObject + 1;
 inline constexpr int kEmptyTextObject = QTextFormat::UserObject + 2;  // an empty text item
 
-using ItemResidue = std::shared_ptr<const rt::TRtItem>;
-using PictureBox = std::shared_ptr<const rt::TRtPicture>;
-using TableBox = std::shared_ptr<const rt::TRtTable>;
-using CellBox = std::shared_ptr<const rt::TRtTableCell>;
+// A model value held in a format property: shared, as Qt copies formats
+// freely, and compared by what it holds, so that Qt finds equal formats
+// equal and shares them (compared by address, every table and cell format
+// of a document was a new one, and loading a large region took seconds).
+template <class T>
+class SharedValue {
+ public:
+  SharedValue() = default;
+  SharedValue(std::nullptr_t) {}
+  SharedValue(std::shared_ptr<const T> value) : value_(std::move(value)) {}
+  const T& operator*() const { return *value_; }
+  const T* operator->() const { return value_.get(); }
+  explicit operator bool() const { return value_ != nullptr; }
+  friend bool operator==(const SharedValue& a, const SharedValue& b) {
+    return a.value_ == b.value_ || (a.value_ && b.value_ && *a.value_ == *b.value_);
+  }
+
+ private:
+  std::shared_ptr<const T> value_;
+};
+
+using ItemResidue = SharedValue<rt::TRtItem>;
+using PictureBox = SharedValue<rt::TRtPicture>;
+using TableBox = SharedValue<rt::TRtTable>;
+using CellBox = SharedValue<rt::TRtTableCell>;
 
 // What makes a run of characters one item: characters with the same
 // identity next to each other belong to one item.
