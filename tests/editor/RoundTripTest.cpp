@@ -3,7 +3,6 @@
 // shipped template, every input of the importer's tests and fuzz corpus,
 // and a document made of every kind of item and odd corner.
 #include "EditorSupport.h"
-#include "fuzz/HtmlImportSettingsByte.h"
 #include "pages/Regions.h"
 #include "richtext/HtmlImportCases.h"
 #include "richtext/HtmlImportSupport.h"
@@ -50,19 +49,9 @@ TEST(RoundTripTest, EveryImporterCase) {
 }
 
 TEST(RoundTripTest, EveryImporterCorpusInput) {
-  const QDir corpus(moxa::test::SourceDir() + QStringLiteral("/tests/fuzz/corpus/load_html"));
-  const QStringList names = corpus.entryList(QDir::Files);
-  ASSERT_FALSE(names.isEmpty());
-  for (const QString& name : names) {
-    SCOPED_TRACE(name.toStdString());
-    const QByteArray bytes = moxa::test::ReadBytes(corpus.filePath(name));
-    if (bytes.isEmpty()) continue;
-    rt::test::Imported imported = rt::test::ImportHtml(
-        bytes.mid(1), corpus.path() + u'/', [&](rt::TRtHtmlImporter& importer) {
-          rt::fuzz::ApplySettingsByte(importer, static_cast<std::uint8_t>(bytes[0]));
-        });
+  rt::test::ForEachCorpusImport([](const QString&, rt::test::Imported& imported) {
     ExpectRoundTrip(imported.Document, imported.Style);
-  }
+  });
 }
 
 TEST(RoundTripTest, EveryBinaryCorpusFile) {
@@ -81,15 +70,6 @@ TEST(RoundTripTest, EveryBinaryCorpusFile) {
   EXPECT_GE(loaded, 3);
 }
 
-rt::TRtPicture JpegPicture() {
-  QImage image(8, 8, QImage::Format_RGB32);
-  image.fill(qRgb(200, 40, 10));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "JPEG");
-  return rt::TRtPicture::FromEncoded(bytes);
-}
 
 rt::TRtStyle RichStyle() {
   rt::TRtStyle style;
@@ -124,7 +104,7 @@ rt::TRtDocument RichDocument() {
   table.MergeCells(1, 1, 2, 1);
   table.BestWidth = -80;
   table.BorderWidth = 1;
-  table.BackgroundPicture = JpegPicture();
+  table.BackgroundPicture = rt::test::TestJpeg();
 
   rt::TRtDocument document =
       Items()
@@ -146,7 +126,7 @@ rt::TRtDocument RichDocument() {
           .T("")
           .With([](rt::TRtItem& i) { i.NewLine = true; })
           .T("after", 0, 3)
-          .Pic(JpegPicture(), "photo", 9)
+          .Pic(rt::test::TestJpeg(), "photo", 9)
           .With([](rt::TRtItem& i) {
             i.NewLine = true;
             i.SetExtraIntProperty(rt::rteipImageWidth, 100);
@@ -196,7 +176,7 @@ rt::TRtDocument RichDocument() {
           .Table(inner)
           .Doc();
   document.Color = rt::RtRgb(250, 250, 240);
-  document.BackgroundPicture = JpegPicture();
+  document.BackgroundPicture = rt::test::TestJpeg();
   document.BackgroundStyle = rt::rtbgTiledAndScrolled;
   document.BackgroundFileName = QStringLiteral("bg.jpg");
   document.LeftMargin = 7;

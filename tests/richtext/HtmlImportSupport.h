@@ -3,16 +3,21 @@
 // Imports for the importer's tests: HTML in, the document, its style sheet
 // and the link table out, with the dump lines to compare.
 
+#include "fuzz/HtmlImportSettingsByte.h"
 #include "richtext/HtmlImporter.h"
 #include "richtext/LinkTable.h"
 #include "richtext/RtDump.h"
 #include "support/TestSupport.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
+
+#include <gtest/gtest.h>
 
 namespace moxa::rt::test {
 
@@ -42,6 +47,25 @@ inline Imported ImportHtml(const QByteArray& html, const QString& base = QString
   result.Title = importer.Title();
   result.CharCount = importer.CharCount();
   return result;
+}
+
+// Calls visit(name, imported), `imported` an Imported&, for every input of the importer's fuzz corpus;
+// an input's first byte chooses the importer's settings, as in the fuzzer.
+template <class Visit>
+void ForEachCorpusImport(Visit&& visit) {
+  const QDir corpus(moxa::test::SourceDir() + QStringLiteral("/tests/fuzz/corpus/load_html"));
+  const QStringList names = corpus.entryList(QDir::Files);
+  ASSERT_FALSE(names.isEmpty());
+  for (const QString& name : names) {
+    SCOPED_TRACE(name.toStdString());
+    const QByteArray bytes = moxa::test::ReadBytes(corpus.filePath(name));
+    if (bytes.isEmpty()) continue;
+    Imported imported =
+        ImportHtml(bytes.mid(1), corpus.path() + u'/', [&](TRtHtmlImporter& importer) {
+          fuzz::ApplySettingsByte(importer, static_cast<std::uint8_t>(bytes[0]));
+        });
+    visit(name, imported);
+  }
 }
 
 }  // namespace moxa::rt::test

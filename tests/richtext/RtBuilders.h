@@ -8,6 +8,7 @@
 #include "richtext/RtDescribe.h"
 #include "richtext/RtDocument.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QString>
 
@@ -78,6 +79,17 @@ inline TRtPicture TestImage(int seed, int width = 3, int height = 2) {
   QImage image(width, height, QImage::Format_ARGB32);
   image.fill(qRgba(seed * 40 % 256, 80, 160, 200));
   return TRtPicture::FromImage(image);
+}
+
+// A small JPEG picture, kept as its file's bytes.
+inline TRtPicture TestJpeg() {
+  QImage image(8, 8, QImage::Format_RGB32);
+  image.fill(qRgb(200, 40, 10));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "JPEG");
+  return TRtPicture::FromEncoded(bytes);
 }
 
 }  // namespace moxa::rt::test

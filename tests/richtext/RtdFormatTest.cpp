@@ -17,15 +17,6 @@ namespace {
 using test::Items;
 using test::TestImage;
 
-TRtPicture JpegPicture() {
-  QImage image(8, 8, QImage::Format_RGB32);
-  image.fill(qRgb(200, 40, 10));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "JPEG");
-  return TRtPicture::FromEncoded(bytes);
-}
 
 // A style sheet beyond the initial content, with values the application
 // never sets, so that every field must travel.
@@ -70,7 +61,7 @@ TRtDocument RichDocument() {
   table.BestWidth = -80;
   table.BorderWidth = 1;
   table.BorderStyle = rttbColor;
-  table.BackgroundPicture = JpegPicture();
+  table.BackgroundPicture = test::TestJpeg();
 
   TRtDocument document =
       Items()
@@ -84,7 +75,7 @@ TRtDocument RichDocument() {
           .Marker(0, 2, 7)
           .T("item")
           .P()
-          .Pic(JpegPicture(), "photo", 9)
+          .Pic(test::TestJpeg(), "photo", 9)
           .With([](TRtItem& i) {
             i.SetExtraIntProperty(rteipImageWidth, 100);
             i.SetExtraIntProperty(rteipImageHeight, 25);
@@ -103,7 +94,7 @@ TRtDocument RichDocument() {
           .Doc();
   document.Data.GetItem(2).Text += QChar(0xD800);  // a lone surrogate survives too
   document.Color = RtRgb(250, 250, 240);
-  document.BackgroundPicture = JpegPicture();
+  document.BackgroundPicture = test::TestJpeg();
   document.BackgroundStyle = rtbgTiledAndScrolled;
   document.BackgroundFileName = QStringLiteral("bg.jpg");
   document.LeftMargin = 7;
@@ -129,7 +120,7 @@ TEST(RtdFormatTest, ADocumentWithEveryItemKindSurvivesSaveAndLoad) {
   EXPECT_EQ(loaded, document);
   EXPECT_EQ(fresh, style);
   // The JPEG is kept byte for byte.
-  EXPECT_EQ(loaded.Data.GetItem(6).Picture->Data, JpegPicture().Data);
+  EXPECT_EQ(loaded.Data.GetItem(6).Picture->Data, test::TestJpeg().Data);
   EXPECT_EQ(loaded.Data.GetItem(6).Picture->Format, "jpeg");
   // Saving the loaded document gives the same bytes.
   EXPECT_EQ(Saved(loaded, fresh), bytes);
