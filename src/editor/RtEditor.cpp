@@ -212,24 +212,26 @@ bool RtEditor::InsertObject(const rt::TRtItem& item) {
   return true;
 }
 
-bool RtEditor::InsertPicture(const QString& name, const rt::TRtPicture& picture,
-                             rt::TRtVAlign valign) {
+namespace {
+rt::TRtItem PictureItem(int kind, const QString& name, const rt::TRtPicture& picture,
+                        rt::TRtVAlign valign) {
   rt::TRtItem item;
-  item.StyleNo = rt::rtikPicture;
+  item.StyleNo = kind;
   item.Text = name;
   item.Picture = rt::Boxed<rt::TRtPicture>(picture);
   item.VAlign = valign;
-  return InsertObject(item);
+  return item;
+}
+}  // namespace
+
+bool RtEditor::InsertPicture(const QString& name, const rt::TRtPicture& picture,
+                             rt::TRtVAlign valign) {
+  return InsertObject(PictureItem(rt::rtikPicture, name, picture, valign));
 }
 
 bool RtEditor::InsertHotPicture(const QString& name, const rt::TRtPicture& picture,
                                 rt::TRtVAlign valign) {
-  rt::TRtItem item;
-  item.StyleNo = rt::rtikHotPicture;
-  item.Text = name;
-  item.Picture = rt::Boxed<rt::TRtPicture>(picture);
-  item.VAlign = valign;
-  return InsertObject(item);
+  return InsertObject(PictureItem(rt::rtikHotPicture, name, picture, valign));
 }
 
 void RtEditor::SetCurrentTag(std::int32_t tag) {
