@@ -2,6 +2,7 @@
 #include "app/gallery/PreviewPanel.h"
 #include "app/shell/SkinnedButton.h"
 #include "gallery/GalleryFixture.h"
+#include "support/gui/Eventually.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -45,7 +46,9 @@ TEST_F(GalleryTest, PreviewShowsTheHoveredTemplateAndBackReturns) {
     const QString page = sandbox.folders().TemplateFolder(c.number) +
                          QStringLiteral("template_preview.html");
     EXPECT_EQ(LoadedUrl(*panel), QUrl::fromLocalFile(page));
-    QTRY_COMPARE(panel->view()->title(), QStringLiteral("Preview %1").arg(c.number));
+    const QString title = QStringLiteral("Preview %1").arg(c.number);
+    EXPECT_TRUE(test::Eventually([&] { return panel->view()->title() == title; }, 10000))
+        << panel->view()->title().toStdString();
 
     // The covered thumbnails take no keys; the panel follows the gallery's size.
     const int selected = screen.selectedIndex();
