@@ -40,13 +40,8 @@ constexpr std::uint32_t kOutOfRange = 0x110000;
 
 const NamedCharRef* FindNamedCharRef(std::string_view name) {
   if (name.empty() || name.size() > kLongestCharRefName) return nullptr;
-  const std::span<const NamedCharRef> stretch =
-      NamedCharRefsStartingWith(static_cast<unsigned char>(name[0]));
-  const auto at = std::lower_bound(
-      stretch.begin(), stretch.end(), name,
-      [](const NamedCharRef& ref, std::string_view wanted) { return ref.name < wanted; });
-  if (at == stretch.end() || at->name != name) return nullptr;
-  return at->name == "nbsp"sv ? &kNbspAsSpace : &*at;
+  const NamedCharRef* ref = LookupNamedCharRef(name);
+  return ref && ref->name == "nbsp"sv ? &kNbspAsSpace : ref;
 }
 
 NamedCharRefMatch MatchNamedCharRef(std::string_view text) {

@@ -15,12 +15,12 @@ struct NamedCharRef {
 
 // Every named reference of HTML (2125 names, 106 of them legacy: 2231
 // spellings), sorted by the bytes of their names. Generated from the HTML
-// standard's list by tools/entities/make-entity-table.py.
+// standard's list by tools/entities/make-entity-table.py, with a hash index
+// for the lookup below.
 std::span<const NamedCharRef> NamedCharRefTable();
 
-// The stretch of the table whose names begin with `first`; empty for a byte
-// that begins none.
-std::span<const NamedCharRef> NamedCharRefsStartingWith(unsigned char first);
+// The entry of the table called exactly `name`, or nullptr.
+const NamedCharRef* LookupNamedCharRef(std::string_view name);
 
 // The longest name of the table, and the longest legacy one: a reader looks
 // no further for the end of a name.

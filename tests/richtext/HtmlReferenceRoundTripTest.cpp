@@ -19,9 +19,11 @@ QByteArray ExportedBody(const Imported& imported) {
   params.ImagesPrefix = QStringLiteral("moxa_img");
   params.Options = rtsoOverrideImages | rtsoNoHypertextImageBorders;
   params.OnWriteHyperlink = MakeWriteHyperlinkHandler(imported.Links);
-  const std::optional<QByteArray> html = WriteHtml(
-      imported.Document, imported.Style, params,
-      [](const TRtHtmlPicture&) { return std::optional<QString>(QStringLiteral("moxa_img1.jpg")); });
+  const auto namer = [](const TRtHtmlPicture&) -> std::optional<QString> {
+    return QStringLiteral("moxa_img1.jpg");
+  };
+  const std::optional<QByteArray> html =
+      WriteHtml(imported.Document, imported.Style, params, namer);
   if (!html) return {};
   const qsizetype start = html->indexOf('>', html->indexOf("<body")) + 1;
   return html->mid(start, html->indexOf("</body>") - start);

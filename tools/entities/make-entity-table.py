@@ -8,7 +8,7 @@ character references, from Python's copy of the HTML standard's list
 
 The table holds one entry per name (without "&" and ";"), sorted by its bytes,
 with the UTF-8 of the one or two characters it stands for and whether browsers
-also read it without ";". A stretch index by first byte narrows each lookup.
+also read it without ";", and a hash index into it built at compile time.
 The file is written to a temporary file and renamed, never half.
 """
 
@@ -26,6 +26,51 @@ OUTPUT = ROOT / "src" / "richtext" / "HtmlEntityTable.cpp"
 # The tokenizer decodes into a buffer sized for this: no reference's UTF-8
 # is longer than 6/5 of the reference as written ("&nGt;" gives 6 bytes).
 MAX_GROWTH_NUMERATOR, MAX_GROWTH_DENOMINATOR = 6, 5
+
+
+# The part after the table: an open-addressing index into it, built by the
+# compiler, and the lookup through it.
+INDEX_AND_LOOKUP = """\
+// FNV-1a over the name's bytes.
+constexpr std::uint32_t HashName(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  return hash;
+}
+
+// Slots for nearly twice as many names as there are keep the runs to probe
+// short; each holds an index into kTable.
+constexpr size_t kSlotCount = 4096;
+constexpr size_t kSlotMask = kSlotCount - 1;
+constexpr std::uint16_t kEmptySlot = 0xFFFF;
+static_assert(2 * kSlotCount >= 3 * kTable.size() && (kSlotCount & kSlotMask) == 0);
+
+constexpr std::array<std::uint16_t, kSlotCount> MakeSlots() {
+  std::array<std::uint16_t, kSlotCount> slots{};
+  slots.fill(kEmptySlot);
+  for (size_t i = 0; i < kTable.size(); ++i) {
+    size_t slot = HashName(kTable[i].name) & kSlotMask;
+    while (slots[slot] != kEmptySlot) slot = (slot + 1) & kSlotMask;
+    slots[slot] = static_cast<std::uint16_t>(i);
+  }
+  return slots;
+}
+constexpr std::array<std::uint16_t, kSlotCount> kSlots = MakeSlots();
+
+}  // namespace
+
+std::span<const NamedCharRef> NamedCharRefTable() { return kTable; }
+
+const NamedCharRef* LookupNamedCharRef(std::string_view name) {
+  for (size_t slot = HashName(name) & kSlotMask;; slot = (slot + 1) & kSlotMask) {
+    const std::uint16_t index = kSlots[slot];
+    if (index == kEmptySlot) return nullptr;
+    if (kTable[index].name == name) return &kTable[index];
+  }
+}
+
+}  // namespace moxa::rt
+"""
 
 
 def entries():
@@ -64,6 +109,7 @@ def render(rows):
         '#include "richtext/HtmlEntityTable.h"',
         "",
         "#include <array>",
+        "#include <cstdint>",
         "",
         "namespace moxa::rt {",
         "",
@@ -78,39 +124,7 @@ def render(rows):
         lines.append(f'    {{"{name}"sv, {text}sv, {"true" if legacy else "false"}}},')
     lines += ["}};", ""]
 
-    lines += [
-        "// Where the names of each first byte begin and end in kTable: a lookup",
-        "// searches that short stretch only.",
-        "struct Stretch {",
-        "  unsigned short begin = 0;",
-        "  unsigned short end = 0;",
-        "};",
-        "",
-        "constexpr std::array<Stretch, 128> MakeStretches() {",
-        "  std::array<Stretch, 128> stretches{};",
-        "  for (size_t i = 0; i < kTable.size(); ++i) {",
-        "    Stretch& s = stretches[static_cast<unsigned char>(kTable[i].name[0])];",
-        "    if (s.begin == s.end) s.begin = static_cast<unsigned short>(i);",
-        "    s.end = static_cast<unsigned short>(i + 1);",
-        "  }",
-        "  return stretches;",
-        "}",
-        "constexpr std::array<Stretch, 128> kStretches = MakeStretches();",
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const NamedCharRef> NamedCharRefTable() { return kTable; }",
-        "",
-        "std::span<const NamedCharRef> NamedCharRefsStartingWith(unsigned char first) {",
-        "  if (first >= kStretches.size()) return {};",
-        "  const Stretch stretch = kStretches[first];",
-        "  return std::span(kTable).subspan(stretch.begin, stretch.end - stretch.begin);",
-        "}",
-        "",
-        "}  // namespace moxa::rt",
-        "",
-    ]
-    return "\n".join(lines)
+    return "\n".join(lines) + "\n" + INDEX_AND_LOOKUP
 
 
 def write_safely(path, text):
