@@ -1,71 +1,88 @@
 #include "richtext/HtmlEntities.h"
 
+#include <algorithm>
 #include <array>
-#include <iterator>
 
 namespace moxa::rt {
 
 namespace {
 
-struct CharRef {
-  std::string_view name;
-  int code;
-};
+using namespace std::string_view_literals;
 
-// Sorted by name (byte order) for the binary search.
-constexpr CharRef kCharRefs[] = {
-    {"AElig", 198}, {"Aacute", 193}, {"Acirc", 194}, {"Agrave", 192}, {"Aring", 197},
-    {"Atilde", 195}, {"Auml", 196}, {"Ccedil", 199}, {"ETH", 208}, {"Eacute", 201},
-    {"Ecirc", 202}, {"Egrave", 200}, {"Euml", 203}, {"Iacute", 205}, {"Icirc", 206},
-    {"Igrave", 204}, {"Iuml", 207}, {"Ntilde", 209}, {"Oacute", 211}, {"Ocirc", 212},
-    {"Ograve", 210}, {"Oslash", 216}, {"Otilde", 213}, {"Ouml", 214}, {"THORN", 222},
-    {"Uacute", 218}, {"Ucirc", 219}, {"Ugrave", 217}, {"Uuml", 220}, {"Yacute", 221},
-    {"aacute", 225}, {"acirc", 226}, {"acute", 180}, {"aelig", 230}, {"agrave", 224}, {"amp", 38},
-    {"aring", 229}, {"atilde", 227}, {"auml", 228}, {"brvbar", 166}, {"ccedil", 231},
-    {"cedil", 184}, {"cent", 162}, {"copy", 169}, {"curren", 164}, {"deg", 176}, {"divide", 247},
-    {"eacute", 233}, {"ecirc", 234}, {"egrave", 232}, {"eth", 240}, {"euml", 235},
-    {"frac12", 189}, {"frac14", 188}, {"frac34", 190}, {"gt", 62}, {"iacute", 237},
-    {"icirc", 238}, {"iexcl", 161}, {"igrave", 236}, {"iquest", 191}, {"iuml", 239},
-    {"laquo", 171}, {"lt", 60}, {"macr", 175}, {"micro", 181}, {"middot", 183}, {"nbsp", 32},
-    {"not", 172}, {"ntilde", 241}, {"oacute", 243}, {"ocirc", 244}, {"ograve", 242},
-    {"ordf", 170}, {"ordm", 186}, {"oslash", 248}, {"otilde", 245}, {"ouml", 246}, {"para", 182},
-    {"plusmn", 177}, {"pound", 163}, {"quot", 34}, {"raquo", 187}, {"reg", 174}, {"sect", 167},
-    {"shy", 173}, {"sup1", 185}, {"sup2", 178}, {"sup3", 179}, {"szlig", 223}, {"thorn", 254},
-    {"times", 215}, {"uacute", 250}, {"ucirc", 251}, {"ugrave", 249}, {"uml", 168}, {"uuml", 252},
-    {"yacute", 253}, {"yen", 165}, {"yuml", 255},
-};
+constexpr NamedCharRef kNbspAsSpace{"nbsp"sv, " "sv, true};
 
-static_assert(std::size(kCharRefs) == 100);
-
-// The table is sorted, so the names that share a first byte stand together:
-// the first byte picks that short stretch, which is searched in turn.
-struct Stretch {
-  unsigned char begin = 0;
-  unsigned char end = 0;
-};
-
-constexpr std::array<Stretch, 128> MakeStretches() {
-  std::array<Stretch, 128> stretches{};
-  for (size_t i = 0; i < std::size(kCharRefs); ++i) {
-    Stretch& s = stretches[static_cast<unsigned char>(kCharRefs[i].name[0])];
-    if (s.begin == s.end) s.begin = static_cast<unsigned char>(i);
-    s.end = static_cast<unsigned char>(i + 1);
-  }
-  return stretches;
+bool IsAsciiAlnum(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-constexpr std::array<Stretch, 128> kStretches = MakeStretches();
 
-}  // namespace
-
-int LookupCharRef(std::string_view name) {
-  if (name.empty() || static_cast<unsigned char>(name[0]) >= 128) return -1;
-  const Stretch stretch = kStretches[static_cast<unsigned char>(name[0])];
-  for (unsigned i = stretch.begin; i < stretch.end; ++i) {
-    if (kCharRefs[i].name == name) return kCharRefs[i].code;
-  }
+int DigitValue(char c, bool hex) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (!hex) return -1;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
 
-int CharRefCount() { return static_cast<int>(std::size(kCharRefs)); }
+// What Windows-1252 makes of the bytes 0x80 to 0x9F; 0 where it leaves the
+// code point as it is.
+constexpr std::array<char16_t, 32> kWindows1252Controls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// Above this a value is out of range whatever digits follow; counting stops
+// there so that long numbers do not overflow.
+constexpr std::uint32_t kOutOfRange = 0x110000;
+
+}  // namespace
+
+const NamedCharRef* FindNamedCharRef(std::string_view name) {
+  if (name.empty() || name.size() > kLongestCharRefName) return nullptr;
+  const NamedCharRef* ref = LookupNamedCharRef(name);
+  return ref && ref->name == "nbsp"sv ? &kNbspAsSpace : ref;
+}
+
+NamedCharRefMatch MatchNamedCharRef(std::string_view text) {
+  const size_t limit = std::min(text.size(), kLongestCharRefName + 1);
+  size_t run = 0;
+  while (run < limit && IsAsciiAlnum(text[run])) ++run;
+  if (run < text.size() && text[run] == ';') {
+    if (const NamedCharRef* ref = FindNamedCharRef(text.substr(0, run))) return {ref, run + 1};
+  }
+  for (size_t length = std::min(run, kLongestLegacyCharRefName); length > 0; --length) {
+    const NamedCharRef* ref = FindNamedCharRef(text.substr(0, length));
+    if (ref && ref->legacy) return {ref, length};
+  }
+  return {};
+}
+
+NumericCharRefMatch MatchNumericCharRef(std::string_view text) {
+  if (text.empty() || text[0] != '#') return {};
+  size_t i = 1;
+  const bool hex = i < text.size() && (text[i] == 'x' || text[i] == 'X');
+  if (hex) ++i;
+  const size_t digits = i;
+  const std::uint32_t base = hex ? 16 : 10;
+  std::uint32_t value = 0;
+  for (; i < text.size(); ++i) {
+    const int digit = DigitValue(text[i], hex);
+    if (digit < 0) break;
+    value = std::min(value * base + static_cast<std::uint32_t>(digit), kOutOfRange);
+  }
+  if (i == digits) return {};
+  if (i < text.size() && text[i] == ';') ++i;
+  return {NumericCharRefCharacter(value), i};
+}
+
+char32_t NumericCharRefCharacter(std::uint32_t value) {
+  if (value == 0 || value >= kOutOfRange || (value >= 0xD800 && value <= 0xDFFF)) return 0xFFFD;
+  if (value >= 0x80 && value <= 0x9F) {
+    const char16_t mapped = kWindows1252Controls[value - 0x80];
+    return mapped ? mapped : value;
+  }
+  return value;
+}
 
 }  // namespace moxa::rt

@@ -139,12 +139,13 @@ QString DecodeEntitiesInText(const QString& text) {
       out += text[i];
       continue;
     }
-    const int code = LookupCharRef(text.sliced(i + 1, end - i - 1).toLatin1().toStdString());
-    if (code < 0) {
+    const NamedCharRef* ref =
+        FindNamedCharRef(text.sliced(i + 1, end - i - 1).toLatin1().toStdString());
+    if (!ref) {
       out += text[i];  // an unknown name stays as it is
       continue;
     }
-    out += QChar(code);
+    out += QString::fromUtf8(ref->text.data(), static_cast<qsizetype>(ref->text.size()));
     i = end;
   }
   return out;

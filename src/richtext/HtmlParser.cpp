@@ -51,7 +51,7 @@ int CountLineFeeds(const char* from, const char* to) {
 }
 
 // memchr, with the first 16 bytes looked at here: what is searched for
-// (a closing quote, a ";") is mostly near, and the call costs more.
+// (a closing quote) is mostly near, and the call costs more.
 const char* FindByte(const char* from, const char* end, char c) {
 #if defined(__SSE2__)
   if (end - from >= 16) {
@@ -65,32 +65,24 @@ const char* FindByte(const char* from, const char* end, char c) {
   return at ? static_cast<const char*>(at) : nullptr;
 }
 
-char* PutUtf8(char* out, int code) {
+char* PutUtf8(char* out, char32_t code) {
   if (code >= 0xD800 && code <= 0xDFFF) code = 0xFFFD;  // a lone surrogate is no character
   if (code < 0x80) {
     *out++ = static_cast<char>(code);
   } else if (code < 0x800) {
     *out++ = static_cast<char>(0xC0 | (code >> 6));
     *out++ = static_cast<char>(0x80 | (code & 0x3F));
-  } else {
+  } else if (code < 0x10000) {
     *out++ = static_cast<char>(0xE0 | (code >> 12));
+    *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    *out++ = static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    *out++ = static_cast<char>(0xF0 | (code >> 18));
+    *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
     *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
     *out++ = static_cast<char>(0x80 | (code & 0x3F));
   }
   return out;
-}
-
-// "#" and a decimal number from 1 to 65535; 0 for anything else (a
-// hexadecimal form, 0, a number out of range, no digits).
-int DecimalReference(std::string_view digits) {
-  if (digits.empty()) return 0;
-  int value = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') return 0;
-    value = value * 10 + (c - '0');
-    if (value > 0xFFFF) return 0;
-  }
-  return value;
 }
 
 // The end of a text run: the next "<", or just after the next line feed,
@@ -271,9 +263,10 @@ void THtmlParser::ReadText() {
   const bool endsLine = runEnd[-1] == '\n';
 
   // Built in a buffer of our own, then copied once: cheaper than sizing
-  // TagName twice. References never grow the text; an unclosed one adds its
-  // ";"; the block copy needs 16 bytes of room besides.
-  const size_t room = static_cast<size_t>(runEnd - p) + 1 + 16;
+  // TagName twice. A reference's decoding is at most 6/5 of its text
+  // ("&nGt;" gives 6 bytes); the block copy needs 16 bytes of room besides.
+  const size_t runSize = static_cast<size_t>(runEnd - p);
+  const size_t room = runSize + runSize / 4 + 1 + 16;
   if (scratch_.size() < room) scratch_.resize(room);
   char* const out = scratch_.data();
   char* o = out;
@@ -314,32 +307,19 @@ void THtmlParser::ReadText() {
 
 THtmlParser::Decoded THtmlParser::DecodeReference(const char* p, const char* runEnd,
                                                   char* out) const {
-  // The name runs to the next ";" of the run, or to the run's end.
-  const char* semicolon = FindByte(p, runEnd, ';');
-  const char* nameEnd = semicolon ? semicolon : runEnd;
-  const std::string_view name(p, static_cast<size_t>(nameEnd - p));
-  const char* next = semicolon ? semicolon + 1 : runEnd;
-  if (!name.empty() && name.front() == '#') {
-    const int code = DecimalReference(name.substr(1));
-    return {next, code > 0 ? PutUtf8(out, code) : out};
+  const std::string_view text(p, static_cast<size_t>(runEnd - p));
+  if (!text.empty() && text.front() == '#') {
+    const NumericCharRefMatch numeric = MatchNumericCharRef(text);
+    if (numeric.length > 0) return {p + numeric.length, PutUtf8(out, numeric.code)};
+  } else if (const NamedCharRefMatch named = MatchNamedCharRef(text); named.ref) {
+    const std::string_view decoded = named.ref->text;
+    std::memcpy(out, decoded.data(), decoded.size());
+    return {p + named.length, out + decoded.size()};
   }
-  const int code = LookupCharRef(name);
-  if (code >= 0) return {next, PutUtf8(out, code)};
-  // Unknown: kept as "&", the name and ";". Its white space is collapsed
-  // like the rest of the run, so no raw line break slips into normal text.
+  // No reference: the "&" stands for itself and what follows is read as
+  // any text ("AT&T" stays "AT&T").
   *out++ = '&';
-  bool inSpaceRun = false;
-  for (char c : name) {
-    if (RemoveSpaces && Is(c, kSpace)) {
-      if (!inSpaceRun) *out++ = ' ';
-      inSpaceRun = true;
-      continue;
-    }
-    inSpaceRun = false;
-    *out++ = c;
-  }
-  *out++ = ';';
-  return {next, out};
+  return {p, out};
 }
 
 }  // namespace moxa::rt

@@ -7,9 +7,11 @@
 #include "richtext/HtmlParser.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -17,18 +19,68 @@ using namespace moxa::rt;
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-void PutUtf8(std::string& out, int code) {
-  if (code >= 0xD800 && code <= 0xDFFF) code = 0xFFFD;
+void PutUtf8(std::string& out, char32_t code) {
   if (code < 0x80) {
     out += static_cast<char>(code);
   } else if (code < 0x800) {
     out += static_cast<char>(0xC0 | (code >> 6));
     out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
+  } else if (code < 0x10000) {
     out += static_cast<char>(0xE0 | (code >> 12));
     out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
   }
+}
+
+bool IsAlnum(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A reference at `i` (just after "&") read the plain way: every length
+// tried. Appends its decoding and moves `i` past it; false when there is none.
+bool PlainReference(const std::string& run, size_t& i, std::string& out) {
+  if (i < run.size() && run[i] == '#') {
+    size_t k = i + 1;
+    const bool hex = k < run.size() && (run[k] == 'x' || run[k] == 'X');
+    if (hex) ++k;
+    const size_t digits = k;
+    const std::string_view digitChars = hex ? "0123456789abcdef" : "0123456789";
+    unsigned long long value = 0;
+    for (; k < run.size(); ++k) {
+      const size_t digit =
+          digitChars.find(static_cast<char>(std::tolower(static_cast<unsigned char>(run[k]))));
+      if (digit == std::string_view::npos) break;
+      value = std::min(value * digitChars.size() + digit, 0x110000ULL);
+    }
+    if (k == digits) return false;
+    if (k < run.size() && run[k] == ';') ++k;
+    PutUtf8(out, NumericCharRefCharacter(static_cast<std::uint32_t>(value)));
+    i = k;
+    return true;
+  }
+  size_t end = i;
+  while (end < run.size() && IsAlnum(run[end])) ++end;
+  if (end < run.size() && run[end] == ';') {
+    if (const NamedCharRef* ref = FindNamedCharRef(run.substr(i, end - i))) {
+      out += ref->text;
+      i = end + 1;
+      return true;
+    }
+  }
+  for (size_t length = end - i; length > 0; --length) {
+    const NamedCharRef* ref = FindNamedCharRef(run.substr(i, length));
+    if (ref && ref->legacy) {
+      out += ref->text;
+      i += length;
+      return true;
+    }
+  }
+  return false;
 }
 
 // The text-run rules read the plain way: collapse, references, the
@@ -50,27 +102,9 @@ std::string PlainReading(const std::string& run, bool removeSpaces, bool& lastWa
       put(run[i++]);
       continue;
     }
-    const size_t semicolon = run.find(';', i + 1);
-    const size_t nameEnd = semicolon == std::string::npos ? run.size() : semicolon;
-    const std::string name = run.substr(i + 1, nameEnd - i - 1);
-    i = semicolon == std::string::npos ? run.size() : semicolon + 1;
+    ++i;
     inSpaceRun = false;
-    if (!name.empty() && name[0] == '#') {
-      long value = 0;
-      bool number = name.size() > 1;
-      for (size_t k = 1; k < name.size() && number; ++k) {
-        number = name[k] >= '0' && name[k] <= '9';
-        value = std::min(value * 10 + (name[k] - '0'), 100000L);
-      }
-      if (number && value >= 1 && value <= 0xFFFF) PutUtf8(out, static_cast<int>(value));
-    } else if (const int code = LookupCharRef(name); code >= 0) {
-      PutUtf8(out, code);
-    } else {
-      out += '&';
-      for (char c : name) put(c);
-      out += ';';
-      inSpaceRun = false;
-    }
+    if (!PlainReference(run, i, out)) out += '&';
   }
   if (!removeSpaces) {
     std::string kept;
