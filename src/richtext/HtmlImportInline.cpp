@@ -85,7 +85,9 @@ void TRtHtmlRun::HandleAnchor() {
     QString name = RawToText(Attr(params, "name").toByteArray(), parser_.Encoding);
     name.remove(u'\r');
     name.remove(u'\n');
-    TextTarget().AddCheckpoint(name);
+    // An anchor that opens a paragraph (or a list item) belongs to it.
+    OpenListItem();
+    TextTarget().AddCheckpoint(name, NextParaNo());
     return;
   }
   if (inLink_) return;

@@ -191,14 +191,7 @@ void TRtHtmlRun::FlushText() {
 }
 
 bool TRtHtmlRun::AddTextLine(QByteArrayView line) {
-  TContainerDataType& c = Top();
-  if (c.CurHadLI) {
-    // Without a list there is no marker, and the text starts a paragraph
-    // of its own rather than joining the previous one.
-    if (AddListMarker()) lastParaNo_ = c.ParaStyle;
-    c.CurLIType = ltNone;
-    c.CurHadLI = false;
-  }
+  OpenListItem();
   // White space alone waits for the next text, so spaces between inline
   // elements survive.
   if (IsBlank(line)) return false;
@@ -216,6 +209,16 @@ bool TRtHtmlRun::AddTextLine(QByteArrayView line) {
   const TRtItem& item = TextTarget().AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
   owner_.charCount_ += item.Text.size();
   return true;
+}
+
+void TRtHtmlRun::OpenListItem() {
+  TContainerDataType& c = Top();
+  if (!c.CurHadLI) return;
+  // Without a list there is no marker, and the text starts a paragraph of
+  // its own rather than joining the previous one.
+  if (AddListMarker()) lastParaNo_ = c.ParaStyle;
+  c.CurLIType = ltNone;
+  c.CurHadLI = false;
 }
 
 void TRtHtmlRun::AddEmptyLine() {

@@ -107,6 +107,8 @@ class TRtHtmlRun {
   // False when the line is white space only and was not added.
   bool AddTextLine(QByteArrayView line);
   void AddEmptyLine();
+  // After "li": the item's marker, before its first item.
+  void OpenListItem();
   int NextParaNo();
   void UseFontStyle(bool push, bool isLink);
   void Restore();

@@ -167,7 +167,7 @@ bool THtmlWriter::WriteItem(Container& container, const TCustomRtData& data, int
     case rtikListMarker:
       return true;  // the list element shows the marker
     case rtikCheckpoint:
-      WriteCheckpoint();
+      WriteCheckpoint(item.Text);
       return true;
     case rtikBreak:
       WriteRule(item.Rule);
@@ -260,9 +260,17 @@ void THtmlWriter::WriteRule(const TRtHRule& rule) {
   out_ += ">\r\n";
 }
 
-void THtmlWriter::WriteCheckpoint() {
-  out_ += "\r\n<a name=\"RtCheckpoint";
-  out_ += QByteArray::number(checkpointNo_++);
+// A named anchor keeps its name, so that links to it keep working; one
+// without a name gets a number.
+void THtmlWriter::WriteCheckpoint(const QString& name) {
+  out_ += "\r\n<a name=\"";
+  if (name.isEmpty()) {
+    out_ += "RtCheckpoint";
+    out_ += QByteArray::number(checkpointNo_);
+  } else {
+    AppendEscapedAttribute(out_, name);
+  }
+  ++checkpointNo_;
   out_ += "\"></a>\r\n";
 }
 

@@ -36,7 +36,7 @@ class THtmlWriter {
   bool WriteTable(const TRtTable& table);
   bool WriteCell(const TRtTableCell& cell);
   void WriteRule(const TRtHRule& rule);
-  void WriteCheckpoint();
+  void WriteCheckpoint(const QString& name);
   void WriteLinkStart(const TCustomRtData& data, int itemNo);
 
   const TRtDocument& document_;
