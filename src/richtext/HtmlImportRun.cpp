@@ -141,6 +141,7 @@ void TRtHtmlRun::Start() {
 
 void TRtHtmlRun::ReadToken() {
   const int line = parser_.CurrLine;
+  if (skipUntil_.isEmpty()) PrepareParagraphStart();
   parser_.Next();
   if (parser_.CurrLine != line && owner_.OnNewLine) owner_.OnNewLine();
   if (!skipUntil_.isEmpty()) {
@@ -196,19 +197,37 @@ bool TRtHtmlRun::AddTextLine(QByteArrayView line) {
   // elements survive.
   if (IsBlank(line)) return false;
   const int paraNo = NextParaNo();
-  // The first text of a paragraph, or of a list item (after its marker),
-  // loses its leading white space: otherwise the line break after a marker
-  // came back as a space, and each edit of the region added one more.
-  const TCustomRtData& target = TextTarget();
-  const bool afterMarker =
-      !target.IsEmpty() && target.Items.back().StyleNo == rtikListMarker;
-  if (paraNo >= 0 || afterMarker) {
-    while (!line.isEmpty() && static_cast<unsigned char>(line.front()) < 33) line = line.sliced(1);
-  }
   const std::int32_t tag = inLink_ ? LinkTag() : 0;
   const TRtItem& item = TextTarget().AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
   owner_.charCount_ += item.Text.size();
   return true;
+}
+
+// Text that opens a paragraph (or a list item, or follows only its marker
+// and anchors) loses the white space of the markup before it: the tokenizer
+// drops it after a space. Its own leading spaces (written as &nbsp;) stay,
+// so they neither grow nor vanish from one edit to the next. White space
+// left over from before the paragraph is dropped.
+void TRtHtmlRun::PrepareParagraphStart() {
+  // Text already read is added first, and opens the paragraph itself.
+  if (!IsBlank(pending_) || !TextOpensParagraph()) {
+    pendingOpensParagraph_ = false;
+    return;
+  }
+  if (!pendingOpensParagraph_ && IsBlank(pending_)) pending_.clear();
+  pendingOpensParagraph_ = true;
+  parser_.LastWasSpace = true;
+}
+
+bool TRtHtmlRun::TextOpensParagraph() const {
+  const TContainerDataType& c = Top();
+  if (c.CurHadLI || lastParaNo_ != c.ParaStyle) return true;
+  const std::vector<TRtItem>& items = c.RtData->Items;
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    if (it->StyleNo != rtikListMarker && it->StyleNo != rtikCheckpoint) return false;
+    if (it->ParaStart) return true;
+  }
+  return false;
 }
 
 void TRtHtmlRun::OpenListItem() {

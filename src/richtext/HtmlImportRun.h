@@ -107,6 +107,8 @@ class TRtHtmlRun {
   // False when the line is white space only and was not added.
   bool AddTextLine(QByteArrayView line);
   void AddEmptyLine();
+  void PrepareParagraphStart();
+  bool TextOpensParagraph() const;
   // After "li": the item's marker, before its first item.
   void OpenListItem();
   int NextParaNo();
@@ -237,6 +239,7 @@ class TRtHtmlRun {
   // Text gathered since the last tag; keeps its buffer from one flush to
   // the next.
   std::string pending_;
+  bool pendingOpensParagraph_ = false;  // pending_ was read as a paragraph's start
   int lastParaNo_ = -1;
 
   bool inLink_ = false;

@@ -261,9 +261,10 @@ void THtmlWriter::WriteRule(const TRtHRule& rule) {
 }
 
 // A named anchor keeps its name, so that links to it keep working; one
-// without a name gets a number.
+// without a name gets a number. Written inline: line breaks around it came
+// back as a space, one more at every edit.
 void THtmlWriter::WriteCheckpoint(const QString& name) {
-  out_ += "\r\n<a name=\"";
+  out_ += "<a name=\"";
   if (name.isEmpty()) {
     out_ += "RtCheckpoint";
     out_ += QByteArray::number(checkpointNo_);
@@ -271,7 +272,7 @@ void THtmlWriter::WriteCheckpoint(const QString& name) {
     AppendEscapedAttribute(out_, name);
   }
   ++checkpointNo_;
-  out_ += "\"></a>\r\n";
+  out_ += "\"></a>";
 }
 
 bool THtmlWriter::WriteTable(const TRtTable& table) {

@@ -83,9 +83,20 @@ TEST_F(HtmlDriftTest, EachRuleKeepsWhatThePageHolds) {
        "<p><a name=\"menu\"></a>Menu</p><p><a href=\"#menu\">up</a></p>",
        {"<a name=\"menu\"></a>", "href=\"#menu\""}, {"RtCheckpoint"}},
       {"an anchor opening a paragraph stays in it",
-       "<p>one</p><p><a name=\"two\"></a>two</p>", {"<div>\r\n<a name=\"two\"></a>\r\ntwo"}, {}},
+       "<p>one</p><p><a name=\"two\"></a>two</p>", {"<div><a name=\"two\"></a>two</div>"}, {}},
       {"an anchor without a name is numbered", "<p><a name=\"\"></a>x</p>",
        {"<a name=\"RtCheckpoint0\"></a>"}, {}},
+      {"a space before an anchor stays one space", "<p>a <a name=\"x\"></a>b</p>",
+       {"<div>a&nbsp;<a name=\"x\"></a>b</div>"}, {}},
+      {"an anchor written with line breaks around it",
+       "<div>Menu\r\n<a name=\"RtCheckpoint1\"></a>\r\n</div>",
+       {"<div>Menu&nbsp;<a name=\"RtCheckpoint1\"></a></div>"}, {}},
+      {"the leading spaces of a paragraph stay",
+       "<div>&nbsp; two</div><div>&nbsp;one</div><div><a name=\"a\"></a>&nbsp;after</div>",
+       {"<div>&nbsp; two</div>", "<div>&nbsp;one</div>", "</a>&nbsp;after"}, {}},
+      {"the white space of the markup opens no paragraph",
+       "<div>\r\n  text</div>\r\n<ul>\r\n<li>\r\n one</li>\r\n</ul>\r\n<p>\r\n<a name=\"n\"></a>\r\n x</p>",
+       {"<div>text</div>", "<li>one", "<a name=\"n\"></a>x"}, {}},
   };
   for (const MendCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -234,8 +234,7 @@ std::vector<MarkupCase> MarkupCases() {
        "\r\n</blockquote>\r\n<div>after</div>\r\n"},
       {"named anchors keep their names; one without a name is numbered",
        Items().P().T("x").Check("top").Check("").Doc(),
-       "<div>x\r\n<a name=\"top\"></a>\r\n\r\n<a name=\"RtCheckpoint1\"></a>\r\n"
-       "</div>\r\n"},
+       "<div>x<a name=\"top\"></a><a name=\"RtCheckpoint1\"></a></div>\r\n"},
       {"horizontal lines", Items().P().T("a").Line(2).Line().With([](TRtItem& item) {
          item.Rule.Color = RtRgb(1, 2, 3);
        }).P().T("b").Doc(),
