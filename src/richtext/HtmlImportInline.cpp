@@ -87,7 +87,7 @@ void TRtHtmlRun::HandleAnchor() {
     name.remove(u'\n');
     // An anchor that opens a paragraph (or a list item) belongs to it.
     OpenListItem();
-    TextTarget().AddCheckpoint(name, NextParaNo());
+    MarkNewLine(TextTarget().AddCheckpoint(name, NextParaNo()));
     return;
   }
   if (inLink_) return;

@@ -63,6 +63,7 @@ void TRtHtmlRun::HandleImage() {
   const int paraNo = NextParaNo();
   TRtItem& item = hot ? target->AddHotPicture(name, picture, paraNo, rtvaBaseline, tag)
                       : target->AddPicture(name, picture, paraNo, rtvaBaseline, tag);
+  MarkNewLine(item);
   if (width > 0) item.SetExtraIntProperty(rteipImageWidth, width);
   if (height > 0) item.SetExtraIntProperty(rteipImageHeight, height);
   item.SetExtraIntProperty(rteipSpacing, 0);

@@ -198,7 +198,8 @@ bool TRtHtmlRun::AddTextLine(QByteArrayView line) {
   if (IsBlank(line)) return false;
   const int paraNo = NextParaNo();
   const std::int32_t tag = inLink_ ? LinkTag() : 0;
-  const TRtItem& item = TextTarget().AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
+  TRtItem& item = TextTarget().AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
+  MarkNewLine(item);
   owner_.charCount_ += item.Text.size();
   return true;
 }
@@ -236,6 +237,7 @@ void TRtHtmlRun::OpenListItem() {
   // Without a list there is no marker, and the text starts a paragraph of
   // its own rather than joining the previous one.
   if (AddListMarker()) lastParaNo_ = c.ParaStyle;
+  newLineDue_ = false;
   c.CurLIType = ltNone;
   c.CurHadLI = false;
 }
@@ -249,6 +251,7 @@ int TRtHtmlRun::NextParaNo() {
   TContainerDataType& c = Top();
   if (lastParaNo_ == c.ParaStyle) return -1;
   lastParaNo_ = c.ParaStyle;
+  newLineDue_ = false;
   if (c.IndentStack.empty()) return c.ParaStyle;
   AddListMarker();
   return -1;

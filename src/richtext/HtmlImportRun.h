@@ -153,6 +153,10 @@ class TRtHtmlRun {
   void StartParagraph();
   void EndDivision();
   void LineBreak();
+  // In a list item that already holds something (a line break keeps to it).
+  bool InListItemText() const;
+  // The item starts a new line when a line break of a list item is due.
+  void MarkNewLine(TRtItem& item);
   void HandleHeading(int level);
   void EndHeading();
   void AddRule();
@@ -241,6 +245,7 @@ class TRtHtmlRun {
   std::string pending_;
   bool pendingOpensParagraph_ = false;  // pending_ was read as a paragraph's start
   int lastParaNo_ = -1;
+  bool newLineDue_ = false;  // a list item's line break waits for its next item
 
   bool inLink_ = false;
   QByteArray linkHref_;  // as written
