@@ -91,6 +91,7 @@ void TRtHtmlRun::HandleAnchor() {
     return;
   }
   if (inLink_) return;
+  AddPendingSpaces();
   inLink_ = true;
   linkHref_ = Attr(params, "href").toByteArray();
   linkNewWindow_ = Attr(params, "target").compare("_blank", Qt::CaseInsensitive) == 0;

@@ -242,6 +242,16 @@ void TRtHtmlRun::OpenListItem() {
   c.CurHadLI = false;
 }
 
+// Spaces before a link are no part of it: between two links they would
+// otherwise move into the second one's text.
+void TRtHtmlRun::AddPendingSpaces() {
+  if (pending_.empty() || !IsBlank(pending_) || TextOpensParagraph()) return;
+  TRtItem& item = TextTarget().AddText(QString::fromStdString(pending_), curStyle_, -1);
+  MarkNewLine(item);
+  owner_.charCount_ += item.Text.size();
+  pending_.clear();
+}
+
 void TRtHtmlRun::AddEmptyLine() {
   TextTarget().AddText(QString(), curStyle_, Top().ParaStyle);
   lastParaNo_ = Top().ParaStyle;

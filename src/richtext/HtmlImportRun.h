@@ -107,6 +107,8 @@ class TRtHtmlRun {
   // False when the line is white space only and was not added.
   bool AddTextLine(QByteArrayView line);
   void AddEmptyLine();
+  // White space alone, that would wait for the next text, added now.
+  void AddPendingSpaces();
   void PrepareParagraphStart();
   bool TextOpensParagraph() const;
   // After "li": the item's marker, before its first item.
