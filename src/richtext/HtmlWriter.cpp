@@ -97,13 +97,8 @@ bool THtmlWriter::WriteHead() {
   out_ += "</head>\r\n<body";
   const TRtColor color = document_.Color != rtclNone ? document_.Color : style_.Color;
   if (color != rtclNone) AppendColorAttribute(out_, "bgcolor", color);
-  if (!document_.BackgroundPicture.IsEmpty()) {
-    const auto name =
-        namer_({document_.BackgroundPicture, document_.BackgroundFileName, color});
-    if (!name) return false;
-    out_ += " background=\"";
-    AppendEscapedAttribute(out_, *name);
-    out_ += '"';
+  if (!AppendBackground(document_.BackgroundPicture, document_.BackgroundFileName, color)) {
+    return false;
   }
   AppendNumberAttribute(out_, "leftmargin", document_.LeftMargin);
   AppendNumberAttribute(out_, "topmargin", document_.TopMargin);
@@ -253,6 +248,19 @@ bool THtmlWriter::WritePicture(const TRtItem& item, bool hot) {
   return true;
 }
 
+// The background attribute of the body, a table or a cell, with the
+// picture's file; nothing without a picture.
+bool THtmlWriter::AppendBackground(const TRtPicture& picture, const QString& fileName,
+                                   TRtColor color) {
+  if (picture.IsEmpty()) return true;
+  const auto name = namer_({picture, fileName, color});
+  if (!name) return false;
+  out_ += " background=\"";
+  AppendEscapedAttribute(out_, *name);
+  out_ += '"';
+  return true;
+}
+
 void THtmlWriter::WriteRule(const TRtHRule& rule) {
   out_ += "<hr noshade";
   AppendNumberAttribute(out_, "size", rule.Width);
@@ -283,6 +291,9 @@ bool THtmlWriter::WriteTable(const TRtTable& table) {
   AppendNumberAttribute(out_, "cellspacing", table.CellHSpacing);
   if (table.Color != rtclNone) AppendColorAttribute(out_, "bgcolor", table.Color);
   if (table.BorderStyle == rttbColor) AppendColorAttribute(out_, "bordercolor", table.BorderColor);
+  if (!AppendBackground(table.BackgroundPicture, table.BackgroundFileName, table.Color)) {
+    return false;
+  }
   out_ += ">\r\n";
   for (const TRtTableRow& row : table.Rows) {
     out_ += "<tr>\r\n";
@@ -304,6 +315,9 @@ bool THtmlWriter::WriteCell(const TRtTableCell& cell) {
   AppendWidthAttribute(out_, cell.BestWidth);
   if (cell.BestHeight > 0) AppendNumberAttribute(out_, "height", cell.BestHeight);
   if (cell.Color != rtclNone) AppendColorAttribute(out_, "bgcolor", cell.Color);
+  if (!AppendBackground(cell.BackgroundPicture, cell.BackgroundFileName, cell.Color)) {
+    return false;
+  }
   out_ += '>';
   if (cell.Data.IsEmpty()) {
     out_ += kLineBreak;

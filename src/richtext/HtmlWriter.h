@@ -36,6 +36,7 @@ class THtmlWriter {
   bool WriteTable(const TRtTable& table);
   bool WriteCell(const TRtTableCell& cell);
   void WriteRule(const TRtHRule& rule);
+  bool AppendBackground(const TRtPicture& picture, const QString& fileName, TRtColor color);
   void WriteCheckpoint(const QString& name);
   void WriteLinkStart(const TCustomRtData& data, int itemNo);
 

@@ -104,6 +104,12 @@ TEST_F(HtmlDriftTest, EachRuleKeepsWhatThePageHolds) {
       {"the space between two links stays between them",
        "<p><a href=\"a.html\">first</a> <a href=\"b.html\">second</a></p>",
        {"</a>&nbsp;<a href=\"b.html\"><font color=\"#0000ff\"><u>second</u>"}, {"&nbsp;second"}},
+      {"table and cell background pictures are written",
+       "<table background=\"photo.jpg\"><tr><td background=\"photo.jpg\">x</td>"
+       "<td>y</td></tr></table>",
+       {"<table border=0 cellpadding=1 cellspacing=2 background=\"moxa_img",
+        "<td background=\"moxa_img", "<td><div>y</div>"},
+       {}},
       {"the white space of the markup opens no paragraph",
        "<div>\r\n  text</div>\r\n<ul>\r\n<li>\r\n one</li>\r\n</ul>\r\n<p>\r\n<a name=\"n\"></a>\r\n x</p>",
        {"<div>text</div>", "<li>one", "<a name=\"n\"></a>x"}, {}},
