@@ -64,12 +64,16 @@ void TRtHtmlRun::HandleImage() {
   TRtItem& item = hot ? target->AddHotPicture(name, picture, paraNo, rtvaBaseline, tag)
                       : target->AddPicture(name, picture, paraNo, rtvaBaseline, tag);
   MarkNewLine(item);
+  // A picture is content: a space after it is kept, as after text.
+  parser_.LastWasSpace = false;
   if (width > 0) item.SetExtraIntProperty(rteipImageWidth, width);
   if (height > 0) item.SetExtraIntProperty(rteipImageHeight, height);
   item.SetExtraIntProperty(rteipSpacing, 0);
   item.SetExtraStrProperty(rtespAltText,
                            RawToText(Attr(params, "alt").toByteArray(), parser_.Encoding));
-  item.SetExtraStrProperty(rtespImageFileName, fileName);
+  // A picture that could not be loaded keeps its address as written, which
+  // the export writes back.
+  item.SetExtraStrProperty(rtespImageFileName, loaded ? fileName : src.trimmed());
 }
 
 std::optional<TImportPicture> TRtHtmlRun::LoadPicture(const QString& address, const QString& path,

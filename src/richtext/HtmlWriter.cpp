@@ -67,6 +67,13 @@ bool IsEmptyLine(const TCustomRtData& data, int itemNo) {
   return itemNo + 1 == data.LineCount() || data.GetItem(itemNo + 1).ParaStart;
 }
 
+// A picture the import could not load (a web address, a missing file): the
+// placeholder stands for it in the editor, and the page keeps the address.
+bool IsUnloaded(const TRtPicture& picture, const QString& address) {
+  static const TRtPicture kPlaceholder = TRtPicture::InvalidPicture();
+  return !address.isEmpty() && (picture.IsEmpty() || picture == kPlaceholder);
+}
+
 }  // namespace
 
 THtmlWriter::THtmlWriter(const TRtDocument& document, const TRtStyle& style,
@@ -224,7 +231,9 @@ bool THtmlWriter::WritePicture(const TRtItem& item, bool hot) {
   const TRtPicture& picture = item.Picture ? *item.Picture : kNoPicture;
   const TRtExtraProps& extras = item.Extras();
   const TRtColor background = style_.ParaStyles[item.ParaNo].Background.Color;
-  const auto name = namer_({picture, extras.ImageFileName, background});
+  const auto name = IsUnloaded(picture, extras.ImageFileName)
+                        ? std::optional<QString>(extras.ImageFileName)
+                        : namer_({picture, extras.ImageFileName, background});
   if (!name) return false;
   QByteArray attributes;
   if (!hot || (params_.Options & rtsoNoHypertextImageBorders)) attributes += " border=0";

@@ -110,6 +110,12 @@ TEST_F(HtmlDriftTest, EachRuleKeepsWhatThePageHolds) {
        {"<table border=0 cellpadding=1 cellspacing=2 background=\"moxa_img",
         "<td background=\"moxa_img", "<td><div>y</div>"},
        {}},
+      {"a picture that is no readable file keeps its address",
+       "<p><img src=\"http://example.com/pic.png\" width=10 height=10> "
+       "<a href=\"a.html\"><img src=\"missing.png\" alt=\"gone\"></a></p>",
+       {"<img border=0 width=10 height=10 src=\"http://example.com/pic.png\">",
+        "pic.png\">&nbsp;<a href=\"a.html\"><img border=0 alt=\"gone\" src=\"missing.png\"></a>"},
+       {"moxa_img"}},
       {"the white space of the markup opens no paragraph",
        "<div>\r\n  text</div>\r\n<ul>\r\n<li>\r\n one</li>\r\n</ul>\r\n<p>\r\n<a name=\"n\"></a>\r\n x</p>",
        {"<div>text</div>", "<li>one", "<a name=\"n\"></a>x"}, {}},
