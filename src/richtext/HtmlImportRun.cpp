@@ -198,7 +198,21 @@ bool TRtHtmlRun::AddTextLine(QByteArrayView line) {
   if (IsBlank(line)) return false;
   const int paraNo = NextParaNo();
   const std::int32_t tag = inLink_ ? LinkTag() : 0;
-  TRtItem& item = TextTarget().AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
+  TCustomRtData& target = TextTarget();
+  if (paraNo < 0 && !target.IsEmpty()) {
+    // A line of preformatted text fills the empty line its line break
+    // started: kept beside it, the empty item was written as an empty font
+    // element and lost at the next edit.
+    TRtItem& last = target.Items.back();
+    if (last.IsText() && last.ParaStart && last.Text.isEmpty() && last.StyleNo == curStyle_ &&
+        last.Tag == tag) {
+      last.Text = QString::fromUtf8(line);
+      owner_.charCount_ += last.Text.size();
+      newLineDue_ = false;
+      return true;
+    }
+  }
+  TRtItem& item = target.AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
   MarkNewLine(item);
   owner_.charCount_ += item.Text.size();
   return true;

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace moxa::rt {
@@ -34,7 +35,14 @@ class HtmlDriftTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(work_.isValid());
-    QFile picture(work_.filePath(QStringLiteral("photo.jpg")));
+    UseFolder(QStringLiteral("site"));
+  }
+
+  // A fresh working folder from now on.
+  void UseFolder(const QString& name) {
+    ASSERT_TRUE(QDir(work_.path()).mkpath(name));
+    folder_ = work_.filePath(name);
+    QFile picture(folder_ + QStringLiteral("/photo.jpg"));
     ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
     picture.write(test::TestJpeg().Data);
   }
@@ -47,25 +55,26 @@ class HtmlDriftTest : public ::testing::Test {
     TEditorLinks links;
     TRtHtmlImporter importer;
     importer.View = {&imported, &style};
-    importer.BasePath = work_.path() + QDir::separator();
+    importer.BasePath = folder_ + QDir::separator();
     importer.OnReadHyperlink = MakeReadHyperlinkHook(links);
     importer.LoadHtml(region);
-    const QString rtd = work_.filePath(QStringLiteral("temptext_.rtd"));
+    const QString rtd = folder_ + QStringLiteral("/temptext_.rtd");
     TRtDocument edited;
     EXPECT_TRUE(SaveRtd(rtd, imported, style) && LoadRtd(rtd, edited, style));
     TRtSaveHTMLParams params;
     params.ImagesPrefix = QStringLiteral("moxa_img");
     params.Options = rtsoOverrideImages | rtsoNoHypertextImageBorders;
     params.OnWriteHyperlink = MakeWriteHyperlinkHandler(links);
-    const QString file = work_.filePath(QStringLiteral("temptext_.html"));
+    const QString file = folder_ + QStringLiteral("/temptext_.html");
     EXPECT_TRUE(SaveHTML(file, edited, style, params));
     if (importedLinks) *importedLinks = links;
     return BodyContent(ReadBytes(file));
   }
 
-  QStringList Files() const { return QDir(work_.path()).entryList(QDir::Files); }
+  QStringList Files() const { return QDir(folder_).entryList(QDir::Files); }
 
   QTemporaryDir work_;
+  QString folder_;
 };
 
 // One rule each: the markup the first edit writes holds `kept` and not
@@ -126,6 +135,77 @@ TEST_F(HtmlDriftTest, EachRuleKeepsWhatThePageHolds) {
     for (const QByteArray& kept : c.kept) EXPECT_TRUE(first.contains(kept)) << first.data();
     for (const QByteArray& lost : c.lost) EXPECT_FALSE(first.contains(lost)) << first.data();
     EXPECT_EQ(Edit(first), first);
+  }
+}
+
+// Markup that the cases below combine; each must survive every edit.
+struct DriftCase {
+  const char* name;
+  QByteArray input;
+  std::vector<QByteArray> survives;  // in the markup of every edit
+};
+
+// The addresses the links hold. A link whose text has parts in other
+// styles is written as one a element per part, and read back as as many
+// links of that address, so only the addresses are compared.
+std::set<QString> Addresses(const TEditorLinks& links) {
+  std::set<QString> urls;
+  for (const TEditorHyperLink& link : links.Links) urls.insert(link.Url);
+  return urls;
+}
+
+TEST_F(HtmlDriftTest, FiveEditsChangeNothingAfterTheFirst) {
+  const DriftCase cases[] = {
+      {"anchors and the links to them",
+       "<p><a name=\"menu\"></a>Menu</p><p>see <a name=\"x\"></a>here</p>"
+       "<p>a\r\n<a name=\"RtCheckpoint4\"></a>\r\n</p><p><a href=\"#menu\">up</a> "
+       "<a href=\"#x\">x</a></p>",
+       {"name=\"menu\"", "name=\"x\"", "name=\"RtCheckpoint4\"", "href=\"#menu\"",
+        "href=\"#x\"", "Menu", "see", "here"}},
+      {"lists with line breaks, formatting and nesting",
+       "<ul>\r\n  <li>one</li>\r\n  <li>two<br>line two<br><br>after a gap</li>\r\n"
+       "  <li><b>bold</b> and <i>italic</i>\r\n    <ol start=3><li>three</li><li>four<ul>"
+       "<li>deep</li></ul></li></ol></li>\r\n</ul>\r\n<p>after</p>",
+       {"one", "line two", "after a gap", "<b>bold</b>", "<li value=3>three", "deep", "after"}},
+      {"links side by side and around pictures",
+       "<p><a href=\"a.html\">first</a> <a href=\"http://example.com/?a=1&amp;b=2\">second</a>"
+       " <a href=\"mailto:me@example.com\" target=\"_blank\"><img src=\"photo.jpg\"></a></p>"
+       "<p>link <a href=\"c.html\">with <b>bold</b> part</a>.</p>",
+       {"href=\"a.html\"", "first", "second", "mailto:me@example.com", "<img", "with", "part"}},
+      {"tables", "<table border=1 width=\"80%\" background=\"photo.jpg\"><tr><th>head</th>"
+       "<td bgcolor=\"#ff0000\" background=\"photo.jpg\">cell <a href=\"d.html\">link</a></td></tr>"
+       "<tr><td colspan=2><ul><li>in a cell</li></ul><table><tr><td>inner</td></tr></table>"
+       "</td></tr></table><p>after</p>",
+       {"head", "cell", "href=\"d.html\"", "in a cell", "inner", "background=\"moxa_img"}},
+      {"pictures that are and are not files",
+       "<p><img src=\"photo.jpg\" alt=\"a photo\"> <img src=\"http://example.com/x.png\" "
+       "width=30> <img src=\"missing.gif\"></p><p align=center><img src=\"photo.jpg\"></p>",
+       {"alt=\"a photo\"", "src=\"http://example.com/x.png\"", "src=\"missing.gif\"",
+        "src=\"moxa_img"}},
+      {"white space",
+       "<div>&nbsp;&nbsp; lead</div><div>two  spaces &nbsp; and&nbsp;&nbsp;more</div>"
+       "<p>\r\n  plain\r\n  lines\r\n</p><p>trail&nbsp;</p><pre>  code\r\n    more</pre>"
+       "<p>a<br>\r\nb</p><h2>title</h2><hr>",
+       {"lead", "spaces", "more", "plain lines", "trail", "code", "title", "<hr"}},
+      {"text that needs escaping", "<p>a &lt;b&gt; &amp; \"c\" &#233;t&#233;</p>",
+       {"&lt;b&gt;", "&amp;", "&#233;t&#233;"}},
+  };
+  for (const DriftCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    UseFolder(QString::fromUtf8(c.name));
+    TEditorLinks firstLinks;
+    const QByteArray first = Edit(c.input, &firstLinks);
+    const QStringList files = Files();
+    QByteArray markup = first;
+    for (int edit = 2; edit <= 5; ++edit) {
+      SCOPED_TRACE(edit);
+      TEditorLinks links;
+      markup = Edit(markup, &links);
+      EXPECT_EQ(markup, first);
+      EXPECT_EQ(Addresses(links), Addresses(firstLinks));
+      EXPECT_EQ(Files(), files);  // no new picture file
+    }
+    for (const QByteArray& part : c.survives) EXPECT_TRUE(markup.contains(part)) << part.data();
   }
 }
 
