@@ -31,7 +31,9 @@ int Scaled(int value, int numerator, int denominator) {
 
 void TRtHtmlRun::HandleImageTag() {
   FlushText();
-  if (PicturesWanted()) HandleImage();
+  if (!PicturesWanted()) return;
+  AddPendingSpaces();  // a space before a picture stays before it
+  HandleImage();
 }
 
 void TRtHtmlRun::HandleImage() {

@@ -107,7 +107,8 @@ class TRtHtmlRun {
   // False when the line is white space only and was not added.
   bool AddTextLine(QByteArrayView line);
   void AddEmptyLine();
-  // White space alone, that would wait for the next text, added now.
+  // White space alone, that would wait for the next text, added now (before
+  // a link or a picture).
   void AddPendingSpaces();
   void PrepareParagraphStart();
   bool TextOpensParagraph() const;
