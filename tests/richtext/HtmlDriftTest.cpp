@@ -129,7 +129,8 @@ TEST_F(HtmlDriftTest, EachRuleKeepsWhatThePageHolds) {
        "<p><img src=\"photo.jpg\"> <img src=\"missing.png\"> x</p>",
        {"\">&nbsp;<img border=0 src=\"missing.png\">&nbsp;x</div>"}, {}},
       {"the white space of the markup opens no paragraph",
-       "<div>\r\n  text</div>\r\n<ul>\r\n<li>\r\n one</li>\r\n</ul>\r\n<p>\r\n<a name=\"n\"></a>\r\n x</p>",
+       "<div>\r\n  text</div>\r\n<ul>\r\n<li>\r\n one</li>\r\n</ul>\r\n"
+       "<p>\r\n<a name=\"n\"></a>\r\n x</p>",
        {"<div>text</div>", "<li>one", "<a name=\"n\"></a>x"}, {}},
   };
   for (const MendCase& c : cases) {
