@@ -115,7 +115,8 @@ class RtEditor : public QObject {
   // Raises OnStyleConversion for the current text style and for the style
   // of every selected text item (split at the selection's edges), gives
   // each item its new style as one undo step (an item whose style changes
-  // loses its tag), and makes the converted current style current.
+  // loses its tag, unless its new style is a hyperlink style: a part of a
+  // link stays that link), and makes the converted current style current.
   void ApplyStyleConversion(int userData);
   // Raises OnParaStyleConversion for the style of every paragraph the
   // selection touches (the caret's without one); one undo step.

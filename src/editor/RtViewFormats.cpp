@@ -225,9 +225,14 @@ QTextBlockFormat ParaStyleFormat(const rt::TRtStyle& style, int paraNo) {
 
 QTextCharFormat InTextStyle(const rt::TRtStyle& style, const QTextCharFormat& format, int styleNo) {
   QTextCharFormat converted = TextStyleFormat(style, styleNo);
+  // A part of a link restyled as a link keeps the link's number, so that it
+  // keeps the link's address.
+  const bool keepTag =
+      style.TextStyles.IsValidIndex(styleNo) && style.TextStyles[styleNo].Jump;
   const QMap<int, QVariant> properties = format.properties();
   for (auto it = properties.begin(); it != properties.end(); ++it) {
-    if (it.key() >= QTextFormat::UserProperty && it.key() != kStyleNo && it.key() != kTag) {
+    if (it.key() >= QTextFormat::UserProperty && it.key() != kStyleNo &&
+        (it.key() != kTag || keepTag)) {
       converted.setProperty(it.key(), it.value());
     }
   }

@@ -147,7 +147,8 @@ void ApplyParaStyleLook(const rt::TRtStyle& style, int paraNo, QTextBlockFormat&
 QTextCharFormat ForBlockMerge(QTextCharFormat format);
 
 // `format` (an item's) in text style `styleNo`: the style's look, the
-// item's own properties kept, its tag dropped (a style change clears it).
+// item's own properties kept, its tag dropped (a style change clears it)
+// unless the new style is a hyperlink style: a link's part stays that link.
 QTextCharFormat InTextStyle(const rt::TRtStyle& style, const QTextCharFormat& format, int styleNo);
 
 // A text item's char format: the style's look and the item's identity.

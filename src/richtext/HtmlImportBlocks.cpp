@@ -63,8 +63,26 @@ void TRtHtmlRun::EndDivision() {
 void TRtHtmlRun::LineBreak() {
   parser_.LastWasSpace = true;
   FlushText();
+  if (InListItemText()) {
+    // A line break of a list item: what follows is a new line of the same
+    // item, not an item of its own. A second one leaves an empty line.
+    if (newLineDue_) MarkNewLine(TextTarget().AddText(QString(), curStyle_, -1));
+    newLineDue_ = true;
+    return;
+  }
   if (lastParaNo_ == -1) AddEmptyLine();
   lastParaNo_ = -1;
+}
+
+bool TRtHtmlRun::InListItemText() const {
+  const TContainerDataType& c = Top();
+  return ListCount() > 0 && c.IndentStack.back().IndentType != llBQ && !c.CurHadLI &&
+         !TextOpensParagraph();
+}
+
+void TRtHtmlRun::MarkNewLine(TRtItem& item) {
+  if (newLineDue_ && !item.ParaStart) item.NewLine = true;
+  newLineDue_ = false;
 }
 
 // A heading enters an alignment level of its own (from its "align"), which

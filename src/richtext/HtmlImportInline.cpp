@@ -85,10 +85,13 @@ void TRtHtmlRun::HandleAnchor() {
     QString name = RawToText(Attr(params, "name").toByteArray(), parser_.Encoding);
     name.remove(u'\r');
     name.remove(u'\n');
-    TextTarget().AddCheckpoint(name);
+    // An anchor that opens a paragraph (or a list item) belongs to it.
+    OpenListItem();
+    MarkNewLine(TextTarget().AddCheckpoint(name, NextParaNo()));
     return;
   }
   if (inLink_) return;
+  AddPendingSpaces();
   inLink_ = true;
   linkHref_ = Attr(params, "href").toByteArray();
   linkNewWindow_ = Attr(params, "target").compare("_blank", Qt::CaseInsensitive) == 0;

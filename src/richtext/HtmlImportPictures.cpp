@@ -31,7 +31,9 @@ int Scaled(int value, int numerator, int denominator) {
 
 void TRtHtmlRun::HandleImageTag() {
   FlushText();
-  if (PicturesWanted()) HandleImage();
+  if (!PicturesWanted()) return;
+  AddPendingSpaces();  // a space before a picture stays before it
+  HandleImage();
 }
 
 void TRtHtmlRun::HandleImage() {
@@ -63,12 +65,17 @@ void TRtHtmlRun::HandleImage() {
   const int paraNo = NextParaNo();
   TRtItem& item = hot ? target->AddHotPicture(name, picture, paraNo, rtvaBaseline, tag)
                       : target->AddPicture(name, picture, paraNo, rtvaBaseline, tag);
+  MarkNewLine(item);
+  // A picture is content: a space after it is kept, as after text.
+  parser_.LastWasSpace = false;
   if (width > 0) item.SetExtraIntProperty(rteipImageWidth, width);
   if (height > 0) item.SetExtraIntProperty(rteipImageHeight, height);
   item.SetExtraIntProperty(rteipSpacing, 0);
   item.SetExtraStrProperty(rtespAltText,
                            RawToText(Attr(params, "alt").toByteArray(), parser_.Encoding));
-  item.SetExtraStrProperty(rtespImageFileName, fileName);
+  // A picture that could not be loaded keeps its address as written, which
+  // the export writes back.
+  item.SetExtraStrProperty(rtespImageFileName, loaded ? fileName : src.trimmed());
 }
 
 std::optional<TImportPicture> TRtHtmlRun::LoadPicture(const QString& address, const QString& path,

@@ -141,6 +141,7 @@ void TRtHtmlRun::Start() {
 
 void TRtHtmlRun::ReadToken() {
   const int line = parser_.CurrLine;
+  if (skipUntil_.isEmpty()) PrepareParagraphStart();
   parser_.Next();
   if (parser_.CurrLine != line && owner_.OnNewLine) owner_.OnNewLine();
   if (!skipUntil_.isEmpty()) {
@@ -191,31 +192,78 @@ void TRtHtmlRun::FlushText() {
 }
 
 bool TRtHtmlRun::AddTextLine(QByteArrayView line) {
-  TContainerDataType& c = Top();
-  if (c.CurHadLI) {
-    // Without a list there is no marker, and the text starts a paragraph
-    // of its own rather than joining the previous one.
-    if (AddListMarker()) lastParaNo_ = c.ParaStyle;
-    c.CurLIType = ltNone;
-    c.CurHadLI = false;
-  }
+  OpenListItem();
   // White space alone waits for the next text, so spaces between inline
   // elements survive.
   if (IsBlank(line)) return false;
   const int paraNo = NextParaNo();
-  // The first text of a paragraph, or of a list item (after its marker),
-  // loses its leading white space: otherwise the line break after a marker
-  // came back as a space, and each edit of the region added one more.
-  const TCustomRtData& target = TextTarget();
-  const bool afterMarker =
-      !target.IsEmpty() && target.Items.back().StyleNo == rtikListMarker;
-  if (paraNo >= 0 || afterMarker) {
-    while (!line.isEmpty() && static_cast<unsigned char>(line.front()) < 33) line = line.sliced(1);
-  }
   const std::int32_t tag = inLink_ ? LinkTag() : 0;
-  const TRtItem& item = TextTarget().AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
+  TCustomRtData& target = TextTarget();
+  if (paraNo < 0 && !target.IsEmpty()) {
+    // A line of preformatted text fills the empty line its line break
+    // started: kept beside it, the empty item was written as an empty font
+    // element and lost at the next edit.
+    TRtItem& last = target.Items.back();
+    if (last.IsText() && last.ParaStart && last.Text.isEmpty() && last.StyleNo == curStyle_ &&
+        last.Tag == tag) {
+      last.Text = QString::fromUtf8(line);
+      owner_.charCount_ += last.Text.size();
+      newLineDue_ = false;
+      return true;
+    }
+  }
+  TRtItem& item = target.AddText(QString::fromUtf8(line), curStyle_, paraNo, tag);
+  MarkNewLine(item);
   owner_.charCount_ += item.Text.size();
   return true;
+}
+
+// Text that opens a paragraph (or a list item, or follows only its marker
+// and anchors) loses the white space of the markup before it: the tokenizer
+// drops it after a space. Its own leading spaces (written as &nbsp;) stay,
+// so they neither grow nor vanish from one edit to the next. White space
+// left over from before the paragraph is dropped.
+void TRtHtmlRun::PrepareParagraphStart() {
+  // Text already read is added first, and opens the paragraph itself.
+  if (!IsBlank(pending_) || !TextOpensParagraph()) {
+    pendingOpensParagraph_ = false;
+    return;
+  }
+  if (!pendingOpensParagraph_ && IsBlank(pending_)) pending_.clear();
+  pendingOpensParagraph_ = true;
+  parser_.LastWasSpace = true;
+}
+
+bool TRtHtmlRun::TextOpensParagraph() const {
+  const TContainerDataType& c = Top();
+  if (c.CurHadLI || lastParaNo_ != c.ParaStyle) return true;
+  const std::vector<TRtItem>& items = c.RtData->Items;
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    if (it->StyleNo != rtikListMarker && it->StyleNo != rtikCheckpoint) return false;
+    if (it->ParaStart) return true;
+  }
+  return false;
+}
+
+void TRtHtmlRun::OpenListItem() {
+  TContainerDataType& c = Top();
+  if (!c.CurHadLI) return;
+  // Without a list there is no marker, and the text starts a paragraph of
+  // its own rather than joining the previous one.
+  if (AddListMarker()) lastParaNo_ = c.ParaStyle;
+  newLineDue_ = false;
+  c.CurLIType = ltNone;
+  c.CurHadLI = false;
+}
+
+// Spaces before a link are no part of it: between two links they would
+// otherwise move into the second one's text.
+void TRtHtmlRun::AddPendingSpaces() {
+  if (pending_.empty() || !IsBlank(pending_) || TextOpensParagraph()) return;
+  TRtItem& item = TextTarget().AddText(QString::fromStdString(pending_), curStyle_, -1);
+  MarkNewLine(item);
+  owner_.charCount_ += item.Text.size();
+  pending_.clear();
 }
 
 void TRtHtmlRun::AddEmptyLine() {
@@ -227,6 +275,7 @@ int TRtHtmlRun::NextParaNo() {
   TContainerDataType& c = Top();
   if (lastParaNo_ == c.ParaStyle) return -1;
   lastParaNo_ = c.ParaStyle;
+  newLineDue_ = false;
   if (c.IndentStack.empty()) return c.ParaStyle;
   AddListMarker();
   return -1;

@@ -107,6 +107,13 @@ class TRtHtmlRun {
   // False when the line is white space only and was not added.
   bool AddTextLine(QByteArrayView line);
   void AddEmptyLine();
+  // White space alone, that would wait for the next text, added now (before
+  // a link or a picture).
+  void AddPendingSpaces();
+  void PrepareParagraphStart();
+  bool TextOpensParagraph() const;
+  // After "li": the item's marker, before its first item.
+  void OpenListItem();
   int NextParaNo();
   void UseFontStyle(bool push, bool isLink);
   void Restore();
@@ -149,6 +156,10 @@ class TRtHtmlRun {
   void StartParagraph();
   void EndDivision();
   void LineBreak();
+  // In a list item that already holds something (a line break keeps to it).
+  bool InListItemText() const;
+  // The item starts a new line when a line break of a list item is due.
+  void MarkNewLine(TRtItem& item);
   void HandleHeading(int level);
   void EndHeading();
   void AddRule();
@@ -235,7 +246,9 @@ class TRtHtmlRun {
   // Text gathered since the last tag; keeps its buffer from one flush to
   // the next.
   std::string pending_;
+  bool pendingOpensParagraph_ = false;  // pending_ was read as a paragraph's start
   int lastParaNo_ = -1;
+  bool newLineDue_ = false;  // a list item's line break waits for its next item
 
   bool inLink_ = false;
   QByteArray linkHref_;  // as written

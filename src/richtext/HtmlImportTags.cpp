@@ -89,6 +89,9 @@ TRtHtmlRun::TagHandler TRtHtmlRun::FindTagHandler(std::string_view name) {
       {"/ol", [](R& r) { r.EndIndent(llOL); }},
       {"/blockquote", [](R& r) { r.EndIndent(llBQ); }},
       {"li", [](R& r) { r.HandleListItem(); }},
+      // The item's text ends here: the line break written after it is no
+      // part of it.
+      {"/li", [](R& r) { r.FlushText(); }},
       // Tables.
       {"table", [](R& r) { r.HandleTable(); }},
       {"tr", [](R& r) { r.HandleRow(); }},

@@ -67,6 +67,13 @@ bool IsEmptyLine(const TCustomRtData& data, int itemNo) {
   return itemNo + 1 == data.LineCount() || data.GetItem(itemNo + 1).ParaStart;
 }
 
+// A picture the import could not load (a web address, a missing file): the
+// placeholder stands for it in the editor, and the page keeps the address.
+bool IsUnloaded(const TRtPicture& picture, const QString& address) {
+  static const TRtPicture kPlaceholder = TRtPicture::InvalidPicture();
+  return !address.isEmpty() && (picture.IsEmpty() || picture == kPlaceholder);
+}
+
 }  // namespace
 
 THtmlWriter::THtmlWriter(const TRtDocument& document, const TRtStyle& style,
@@ -97,13 +104,8 @@ bool THtmlWriter::WriteHead() {
   out_ += "</head>\r\n<body";
   const TRtColor color = document_.Color != rtclNone ? document_.Color : style_.Color;
   if (color != rtclNone) AppendColorAttribute(out_, "bgcolor", color);
-  if (!document_.BackgroundPicture.IsEmpty()) {
-    const auto name =
-        namer_({document_.BackgroundPicture, document_.BackgroundFileName, color});
-    if (!name) return false;
-    out_ += " background=\"";
-    AppendEscapedAttribute(out_, *name);
-    out_ += '"';
+  if (!AppendBackground(document_.BackgroundPicture, document_.BackgroundFileName, color)) {
+    return false;
   }
   AppendNumberAttribute(out_, "leftmargin", document_.LeftMargin);
   AppendNumberAttribute(out_, "topmargin", document_.TopMargin);
@@ -167,7 +169,7 @@ bool THtmlWriter::WriteItem(Container& container, const TCustomRtData& data, int
     case rtikListMarker:
       return true;  // the list element shows the marker
     case rtikCheckpoint:
-      WriteCheckpoint();
+      WriteCheckpoint(item.Text);
       return true;
     case rtikBreak:
       WriteRule(item.Rule);
@@ -229,7 +231,9 @@ bool THtmlWriter::WritePicture(const TRtItem& item, bool hot) {
   const TRtPicture& picture = item.Picture ? *item.Picture : kNoPicture;
   const TRtExtraProps& extras = item.Extras();
   const TRtColor background = style_.ParaStyles[item.ParaNo].Background.Color;
-  const auto name = namer_({picture, extras.ImageFileName, background});
+  const auto name = IsUnloaded(picture, extras.ImageFileName)
+                        ? std::optional<QString>(extras.ImageFileName)
+                        : namer_({picture, extras.ImageFileName, background});
   if (!name) return false;
   QByteArray attributes;
   if (!hot || (params_.Options & rtsoNoHypertextImageBorders)) attributes += " border=0";
@@ -253,6 +257,19 @@ bool THtmlWriter::WritePicture(const TRtItem& item, bool hot) {
   return true;
 }
 
+// The background attribute of the body, a table or a cell, with the
+// picture's file; nothing without a picture.
+bool THtmlWriter::AppendBackground(const TRtPicture& picture, const QString& fileName,
+                                   TRtColor color) {
+  if (picture.IsEmpty()) return true;
+  const auto name = namer_({picture, fileName, color});
+  if (!name) return false;
+  out_ += " background=\"";
+  AppendEscapedAttribute(out_, *name);
+  out_ += '"';
+  return true;
+}
+
 void THtmlWriter::WriteRule(const TRtHRule& rule) {
   out_ += "<hr noshade";
   AppendNumberAttribute(out_, "size", rule.Width);
@@ -260,10 +277,19 @@ void THtmlWriter::WriteRule(const TRtHRule& rule) {
   out_ += ">\r\n";
 }
 
-void THtmlWriter::WriteCheckpoint() {
-  out_ += "\r\n<a name=\"RtCheckpoint";
-  out_ += QByteArray::number(checkpointNo_++);
-  out_ += "\"></a>\r\n";
+// A named anchor keeps its name, so that links to it keep working; one
+// without a name gets a number. Written inline: line breaks around it came
+// back as a space, one more at every edit.
+void THtmlWriter::WriteCheckpoint(const QString& name) {
+  out_ += "<a name=\"";
+  if (name.isEmpty()) {
+    out_ += "RtCheckpoint";
+    out_ += QByteArray::number(checkpointNo_);
+  } else {
+    AppendEscapedAttribute(out_, name);
+  }
+  ++checkpointNo_;
+  out_ += "\"></a>";
 }
 
 bool THtmlWriter::WriteTable(const TRtTable& table) {
@@ -274,6 +300,9 @@ bool THtmlWriter::WriteTable(const TRtTable& table) {
   AppendNumberAttribute(out_, "cellspacing", table.CellHSpacing);
   if (table.Color != rtclNone) AppendColorAttribute(out_, "bgcolor", table.Color);
   if (table.BorderStyle == rttbColor) AppendColorAttribute(out_, "bordercolor", table.BorderColor);
+  if (!AppendBackground(table.BackgroundPicture, table.BackgroundFileName, table.Color)) {
+    return false;
+  }
   out_ += ">\r\n";
   for (const TRtTableRow& row : table.Rows) {
     out_ += "<tr>\r\n";
@@ -295,6 +324,9 @@ bool THtmlWriter::WriteCell(const TRtTableCell& cell) {
   AppendWidthAttribute(out_, cell.BestWidth);
   if (cell.BestHeight > 0) AppendNumberAttribute(out_, "height", cell.BestHeight);
   if (cell.Color != rtclNone) AppendColorAttribute(out_, "bgcolor", cell.Color);
+  if (!AppendBackground(cell.BackgroundPicture, cell.BackgroundFileName, cell.Color)) {
+    return false;
+  }
   out_ += '>';
   if (cell.Data.IsEmpty()) {
     out_ += kLineBreak;

@@ -36,7 +36,8 @@ class THtmlWriter {
   bool WriteTable(const TRtTable& table);
   bool WriteCell(const TRtTableCell& cell);
   void WriteRule(const TRtHRule& rule);
-  void WriteCheckpoint();
+  bool AppendBackground(const TRtPicture& picture, const QString& fileName, TRtColor color);
+  void WriteCheckpoint(const QString& name);
   void WriteLinkStart(const TCustomRtData& data, int itemNo);
 
   const TRtDocument& document_;

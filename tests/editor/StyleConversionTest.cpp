@@ -1,6 +1,6 @@
 // Style conversions: the conversion handler decides each new style; the
 // editor splits items at the selection's edges, clears the tag of an item
-// whose style changes, and records one undo step.
+// whose style changes to a non-link style, and records one undo step.
 #include "EditorSupport.h"
 #include "richtext/RtBuilders.h"
 
@@ -27,7 +27,9 @@ TEST_F(StyleConversionTest, BoldOverPartOfALinkIsOneStepAndEveryPartStaysALink) 
   }
   const int boldLink = after.GetItem(2).StyleNo;
   EXPECT_TRUE(style.TextStyles[boldLink].Has(rt::fsBold));
-  EXPECT_EQ(after.GetItem(2).Tag, 0);  // a new style clears the tag
+  // Still a link style: the bold part keeps the link's number, so the page
+  // writes it with the link's address.
+  EXPECT_EQ(after.GetItem(2).Tag, 5);
   EXPECT_EQ(after.GetItem(1).Tag, 5);
   EXPECT_EQ(after.GetItem(3).Tag, 5);
   EXPECT_EQ(style.TextStyles.Count(), styles + 1);
@@ -36,14 +38,32 @@ TEST_F(StyleConversionTest, BoldOverPartOfALinkIsOneStepAndEveryPartStaysALink) 
   EXPECT_TRUE(editor.Document() == before) << test::Difference(before, editor.Document());
 }
 
-TEST_F(StyleConversionTest, OnlyItemsWhoseStyleChangesLoseTheirTags) {
-  // Bold text stays bold: only the link changes style.
-  Load(Items().P().T("strong", test::kBoldStyle, 3).T("link", test::kLinkStyle, 4));
-  Select(0, 1, 1, 5);
+TEST_F(StyleConversionTest, OnlyItemsWhoseStyleChangesToANonLinkStyleLoseTheirTags) {
+  // Bold text stays bold; the link becomes a bold link and keeps its tag;
+  // plain text becomes bold and loses it.
+  Load(Items().P().T("strong", test::kBoldStyle, 3).T("link", test::kLinkStyle, 4)
+           .T("plain", 0, 5));
+  Select(0, 1, 2, 6);
   editor.ApplyStyleConversion(test::kMakeBold);
   EXPECT_EQ(Model().GetItem(0).StyleNo, test::kBoldStyle);
   EXPECT_EQ(Model().GetItem(0).Tag, 3);
   EXPECT_NE(Model().GetItem(1).StyleNo, test::kLinkStyle);
+  EXPECT_TRUE(style.TextStyles[Model().GetItem(1).StyleNo].Jump);
+  EXPECT_EQ(Model().GetItem(1).Tag, 4);
+  EXPECT_EQ(Model().GetItem(2).StyleNo, test::kBoldStyle);
+  EXPECT_EQ(Model().GetItem(2).Tag, 0);
+}
+
+TEST_F(StyleConversionTest, ALinkRestyledAsPlainTextLosesItsTag) {
+  Load(Items().P().T("go ").T("link", test::kLinkStyle, 4));
+  editor.OnStyleConversion = [](int styleNo, int, bool, int& newStyleNo) {
+    if (styleNo == test::kLinkStyle) newStyleNo = 0;
+  };
+  Select(1, 1, 1, 5);
+  editor.ApplyStyleConversion(test::kMakeBold);
+  ASSERT_EQ(Model().LineCount(), 2);
+  EXPECT_EQ(Model().GetItem(1).Text, QStringLiteral("link"));
+  EXPECT_EQ(Model().GetItem(1).StyleNo, 0);
   EXPECT_EQ(Model().GetItem(1).Tag, 0);
 }
 

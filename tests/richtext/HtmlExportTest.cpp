@@ -232,9 +232,9 @@ std::vector<MarkupCase> MarkupCases() {
            .Marker(kQuote, 0).T("centred").P().T("after").Doc(),
        "<div>before</div>\r\n<blockquote>\r\n<div>quoted</div>\r\n<div align=center>centred</div>"
        "\r\n</blockquote>\r\n<div>after</div>\r\n"},
-      {"named anchor", Items().P().T("x").Check("top").Check("end").Doc(),
-       "<div>x\r\n<a name=\"RtCheckpoint0\"></a>\r\n\r\n<a name=\"RtCheckpoint1\"></a>\r\n"
-       "</div>\r\n"},
+      {"named anchors keep their names; one without a name is numbered",
+       Items().P().T("x").Check("top").Check("").Doc(),
+       "<div>x<a name=\"top\"></a><a name=\"RtCheckpoint1\"></a></div>\r\n"},
       {"horizontal lines", Items().P().T("a").Line(2).Line().With([](TRtItem& item) {
          item.Rule.Color = RtRgb(1, 2, 3);
        }).P().T("b").Doc(),

@@ -152,7 +152,7 @@ inline const ImportCase kLinkCases[] = {
       "main - p0 text s0 tag=0 \"3\""}},
     {"NamedAnchorIsACheckpoint",
      "<a name=\"to\np\"></a>x",
-     {"main P p0 checkpoint tag=0 \"top\"", "main P p0 text s0 tag=0 \"x\""}},
+     {"main P p0 checkpoint tag=0 \"top\"", "main - p0 text s0 tag=0 \"x\""}},
 };
 
 inline const ImportCase kTableCases[] = {
