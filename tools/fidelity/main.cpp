@@ -26,8 +26,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <unistd.h>
-
 #include <algorithm>
 
 namespace {
@@ -35,14 +33,6 @@ namespace {
 using namespace moxa;
 
 const QSize kViewport(1200, 900);
-
-void PrepareHeadlessEngine() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-  if (!flags.contains("--disable-gpu")) flags += " --disable-gpu";
-  if (geteuid() == 0 && !flags.contains("--no-sandbox")) flags += " --no-sandbox";
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
-}
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
@@ -130,7 +120,7 @@ QStringList PagesOf(const QString& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  PrepareHeadlessEngine();
+  moxa::tools::PrepareHeadlessEngine();
   QApplication app(argc, argv);
   QCommandLineParser parser;
   parser.addHelpOption();

@@ -10,7 +10,17 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <unistd.h>
+
 namespace moxa::tools {
+
+void PrepareHeadlessEngine() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (!flags.contains("--disable-gpu")) flags += " --disable-gpu";
+  if (geteuid() == 0 && !flags.contains("--no-sandbox")) flags += " --no-sandbox";
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+}
 
 namespace {
 

@@ -8,6 +8,11 @@ class QWebEngineView;
 
 namespace moxa::tools {
 
+// Chooses the offscreen platform and a browser engine without GPU (and
+// without its sandbox when run as root), unless the environment says
+// otherwise. Call before the application object is made.
+void PrepareHeadlessEngine();
+
 // Renders local HTML files in one browser view and grabs what it shows.
 // Synchronous: each call runs its own event loop until the page has loaded,
 // its fonts and pictures are ready and it has been painted.

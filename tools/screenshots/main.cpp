@@ -16,21 +16,11 @@
 #include <QLoggingCategory>
 #include <QTextStream>
 
-#include <unistd.h>
-
 namespace {
 
 constexpr int kLastTemplateNumber = 150;
 const QSize kDesktopViewport(1200, 900);
 const QSize kThumbnailSize(300, 225);
-
-void PrepareHeadlessEngine() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-  if (!flags.contains("--disable-gpu")) flags += " --disable-gpu";
-  if (geteuid() == 0 && !flags.contains("--no-sandbox")) flags += " --no-sandbox";
-  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
-}
 
 bool ParseSize(const QString& text, QSize* size) {
   const QStringList parts = text.split(QLatin1Char('x'));
@@ -91,7 +81,7 @@ int ShootTemplates(const QString& templatesFolder, const QList<int>& only) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  PrepareHeadlessEngine();
+  moxa::tools::PrepareHeadlessEngine();
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("moxa-screenshots"));
