@@ -47,12 +47,13 @@ bool RegionEditController::OpenRegionEditor() {
       !editor_.LoadRtd(editor::RegionRtdFile(folders_))) {
     return false;
   }
-  scrollAtOpening_ = view_.scrollOffset ? view_.scrollOffset() : 0;
+  const int scroll = view_.scrollOffset ? view_.scrollOffset() : 0;
   // During a save's confirmation period the layer stays closed.
   layer_.ShowDialog(dialog_);
   if (!dialog_->isVisible()) return false;
 
-  if (view_.setPendingScrollOffset) view_.setPendingScrollOffset(scrollAtOpening_);
+  // Applied at the next load: the reload after OK, or whatever load follows a cancel.
+  if (view_.setPendingScrollOffset) view_.setPendingScrollOffset(scroll);
   openNumber_ = number;
   session_.MarkModified();
   const int open = site_.IndexOfFileName(site_.OpenPageFileName);
@@ -68,7 +69,6 @@ bool RegionEditController::CommitRegionEdit() {
     widget_->setFocus(Qt::OtherFocusReason);
     return false;
   }
-  if (view_.setPendingScrollOffset) view_.setPendingScrollOffset(scrollAtOpening_);
   if (view_.reload) view_.reload();
   Close();
   return true;

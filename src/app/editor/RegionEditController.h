@@ -68,7 +68,6 @@ class RegionEditController : public QObject {
   RegionEditorDialog* dialog_;
   RichTextEdit* widget_;
   int openNumber_ = 0;
-  int scrollAtOpening_ = 0;
 };
 
 }  // namespace moxa
