@@ -129,6 +129,16 @@ QImage PageShooter::Shoot(const QString& htmlFile, QSize viewport, bool fullPage
   return image;
 }
 
+QVariant PageShooter::Inspect(const QString& htmlFile, QSize viewport, const QString& script,
+                              QString* error) {
+  view_->resize(viewport);
+  if (!Load(htmlFile, error)) return {};
+  WaitUntilReady();
+  const QVariant result = Evaluate(script);
+  if (!result.isValid()) *error = QStringLiteral("the script gave nothing for %1").arg(htmlFile);
+  return result;
+}
+
 QImage MakeThumbnail(const QImage& rendering, QSize thumbnailSize) {
   // Scaling in steps of at most one half keeps thin lines and text from
   // aliasing into noise.

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QVariant>
 
 class QWebEngineView;
 
@@ -26,6 +27,11 @@ class PageShooter {
   // The page at its viewport size; with fullPage the view grows to the
   // page's whole height first. A null image and a message on failure.
   QImage Shoot(const QString& htmlFile, QSize viewport, bool fullPage, QString* error);
+
+  // Loads the page at the viewport size, waits until its fonts and pictures
+  // are ready and returns what `script` evaluates to there. An invalid value
+  // and a message on failure.
+  QVariant Inspect(const QString& htmlFile, QSize viewport, const QString& script, QString* error);
 
  private:
   bool Load(const QString& htmlFile, QString* error);
