@@ -38,6 +38,9 @@ TEditorLinkKind LinkKindOf(const QString& url);
 
 class TEditorLinks {
  public:
+  // The most entries one edit may hold.
+  static constexpr int kCapacity = 1001;
+
   // Appends an entry and returns its tag (index + 1).
   std::int32_t Add(const TEditorHyperLink& link);
   // The entry a tag names; null for tag 0 or a tag past the table.
@@ -48,6 +51,7 @@ class TEditorLinks {
   void Clear() { Links.clear(); }
   int Count() const { return static_cast<int>(Links.size()); }
   int LastLinkIndex() const { return Count() - 1; }  // -1 when empty
+  bool Full() const { return Count() >= kCapacity; }
 
   std::vector<TEditorHyperLink> Links;
 };

@@ -38,6 +38,9 @@ struct Folders {
   QString PageFile(const QString& fileName) const;
   // V + file name + ".html".
   QString PreviewPageFile(const QString& fileName) const;
+  // T + "Images/": a copy of every picture the user inserted, kept per user
+  // (the program's folder is read-only once installed).
+  QString ImagesKeepFolder() const { return TempFolder + QStringLiteral("Images/"); }
   // W + "editpage_.html": the page open in the editor, its links disabled.
   QString WorkingCopyFile() const { return WorkFolder() + QStringLiteral("editpage_.html"); }
 
