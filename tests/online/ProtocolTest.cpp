@@ -1,6 +1,7 @@
 // The service's texts: the query encoder and the records, read back from
 // what the writers make and from replies cut short anywhere.
 #include "online/Protocol.h"
+#include "online/ServiceEndpoints.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,34 @@ TEST(FtpRecordTest, ReadsTheFiveFieldsOrNothing) {
   TAccount untouched;
   EXPECT_FALSE(ReadFtpRecord(cut, untouched));
   EXPECT_EQ(untouched, TAccount());
+}
+
+}  // namespace
+}  // namespace moxa
+
+namespace moxa {
+namespace {
+
+const ServiceEndpoints kService{QStringLiteral("localhost:9000"), QStringLiteral("localhost:9000"),
+                                QStringLiteral("127.0.0.1:2121"), {}};
+
+TEST(EndpointUrlTest, EveryValueIsEncodedAndTheKeysKeepTheirOrder) {
+  EXPECT_EQ(LoginUrl(kService, QStringLiteral("a+b@x.test"), QStringLiteral("p&ss #1 é")),
+            "http://localhost:9000/wbx/login.php?email=a%2Bb@x.test&password=p%26ss+%231+%C3%A9");
+  EXPECT_EQ(ChangeUnixUrl(kService, QStringLiteral("old"), QStringLiteral("new one")),
+            "http://localhost:9000/wbx/changeunix.php?oldid=old&newid=new+one");
+  EXPECT_EQ(UnixStatusUrl(kService, QStringLiteral("ada"), false),
+            "http://localhost:9000/wbx/unixstatus.php?id=ada&status=disable");
+}
+
+TEST(EndpointUrlTest, AccountSaveCarriesTheSiteNameTwice) {
+  TAccount account;
+  account.UnixName = QStringLiteral("ada");
+  account.FtpPort = 21;
+  account.MoxaSiteStatus = true;
+  const QByteArray url = UpdateAccountUrl(kService, account);
+  EXPECT_TRUE(url.contains("&unixname=ada&moxasitestatus=enable&oldid=ada&domain=&")) << url.toStdString();
+  EXPECT_TRUE(url.endsWith("&ftpport=21&ftppath=&hostingpackage=free")) << url.toStdString();
 }
 
 }  // namespace
