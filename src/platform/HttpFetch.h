@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace moxa {
+
+// One HTTP GET of a service request, its reply read into memory: redirects
+// followed, a connect time-out of 10 s and an overall one of 60 s, so a
+// dead host never hangs a job. A status of 400 or more, a reply over 16 MiB
+// or any network failure gives empty text. Line breaks of the reply are
+// dropped, nothing else is changed (the replies are one-line records).
+QString FetchUrlText(const QByteArray& url);
+
+// The same request with the reply's bytes as they came; false on failure.
+bool FetchUrlBytes(const QByteArray& url, QByteArray* body, QString* error = nullptr);
+
+}  // namespace moxa
