@@ -1,0 +1,68 @@
+#pragma once
+
+#include "online/ServiceEndpoints.h"
+#include "publish/SiteUpload.h"
+#include "site/Folders.h"
+#include "site/Site.h"
+
+#include <QString>
+
+namespace moxa {
+
+// The shared FTP account of the hosting service and its two passwords.
+inline constexpr char kSharedFtpUser[] = "bramocom";
+inline constexpr char kPublishFtpPassword[] = "Q4r>!Lx8Wd";
+inline constexpr char kAccountSaveFtpPassword[] = "h7TzKq2Vw";
+
+// The shared server's folder of a site: "/moxasites/NAME/".
+QString SiteFtpFolder(const QString& unixName);
+
+// Which placeholder, if any, goes up when a name is registered.
+enum class Placeholder {
+  None,                // publishing registers first and then uploads the real pages
+  AfterSiteCreation,   // a copy made in the working folder, the publishing password
+  AfterAccountSave,    // straight from the data folder, the account-save password
+};
+
+// Registers the site's name (newunix). On success the name the service
+// gave is adopted, UnixCreated set and, when asked, the placeholder page is
+// uploaded as index.html into that name's folder. On failure UnixCreated
+// stays false. True when the service registered the name; the caller saves
+// the account either way.
+bool RegisterSiteName(Site& site, const ServiceEndpoints& service, const Folders& folders,
+                      Placeholder placeholder, QString* error = nullptr);
+
+struct PublishSettings {
+  ServiceEndpoints Service;
+  Folders Paths;
+  int TemplateNumber = 0;  // the folder number of the site's template
+  // Certificates to trust for own domains besides the system's (tests).
+  QString OwnDomainCaFile;
+  UploadProgress Progress;
+};
+
+enum class PublishOutcome {
+  Published,       // every changed page is up
+  DomainNotReady,  // a new own domain whose hosting is not ready: nothing went up
+  Failed,          // see Error; the pages not uploaded keep their marks
+};
+
+struct PublishResult {
+  PublishOutcome Outcome = PublishOutcome::Failed;
+  QString Error;            // for the developer's eyes; the user sees the fixed message
+  bool Registered = false;  // the name was registered by this publish
+  bool AccountChanged = false;
+};
+
+// The whole publish, synchronously: registration when needed, the page
+// list to the service, then the changed pages and their pictures to the
+// server the plan decides. The caller saves the account and page table
+// afterwards, whatever the outcome.
+PublishResult PublishSite(Site& site, const PublishSettings& settings);
+
+// The message of a publish that failed.
+QString PublishFailedMessage();
+// The two lines for an own domain that is not hosted yet.
+QString DomainNotReadyMessage();
+
+}  // namespace moxa

@@ -1,0 +1,158 @@
+// A site made from a shipped template, published to the reference hosting
+// service by each plan, and read back from the service as a visitor sees it.
+#include "online/ServiceEndpoints.h"
+#include "platform/HttpFetch.h"
+#include "publish/PublishSite.h"
+#include "support/ReferenceService.h"
+#include "support/TestSupport.h"
+#include "templates/SiteCreation.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+constexpr int kTemplate = 2;
+
+class PublishSiteTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { service_ = new test::ReferenceService; }
+  static void TearDownTestSuite() { delete service_; }
+  void SetUp() override {
+    ASSERT_TRUE(service_->Running()) << service_->StartOutput().toStdString();
+    folders_ = Folders::At(test::SourceDir(), temp_.path());
+    site_.SiteAccount.UnixName = QStringLiteral("My Site");
+    ASSERT_TRUE(CreateSite(site_, folders_, kTemplate, nullptr));
+    site_.SiteAccount.UnixName = QStringLiteral("My Site");
+  }
+  PublishSettings Settings() const {
+    return {service_->Endpoints(), folders_, kTemplate, service_->FtpCertificate(), {}};
+  }
+  QByteArray Visit(const QString& host, const char* query = "") const {
+    QByteArray body;
+    FetchUrlBytes("http://" + host.toUtf8() + "/" + query, &body);
+    return body;
+  }
+  QString ServerFolder() const {
+    return service_->StateFolder() + QStringLiteral("/ftp/moxasites/") + site_.SiteAccount.UnixName;
+  }
+  bool AllChanged(bool changed) const {
+    for (const TSitePage& page : site_.SitePages()) {
+      if (page.Changed != changed) return false;
+    }
+    return true;
+  }
+
+  static test::ReferenceService* service_;
+  QTemporaryDir temp_;
+  Folders folders_;
+  Site site_;
+};
+
+test::ReferenceService* PublishSiteTest::service_ = nullptr;
+
+TEST_F(PublishSiteTest, AFreeSiteIsRegisteredUploadedAndServed) {
+  QByteArray home = test::ReadBytes(folders_.PageFile(QStringLiteral("index")));
+  home.replace("<div id=\"moxadiv2\">", "<div id=\"moxadiv2\"><p>Only $5 {$x} \\o/</p>");
+  test::WriteBytes(folders_.PageFile(QStringLiteral("index")), home);
+
+  const PublishResult result = PublishSite(site_, Settings());
+  ASSERT_EQ(result.Outcome, PublishOutcome::Published) << result.Error.toStdString();
+  EXPECT_TRUE(result.Registered);
+  EXPECT_EQ(site_.SiteAccount.UnixName, QStringLiteral("mysite"));
+  EXPECT_TRUE(site_.SiteAccount.UnixCreated);
+  EXPECT_TRUE(AllChanged(false));
+
+  const QString address = service_->Endpoints().SiteAddress(QStringLiteral("mysite"));
+  const QByteArray about = Visit(address, "?p=about-us.html");
+  EXPECT_TRUE(about.contains("Fifteen years of walking, waiting and photographing.")) << about.left(300).toStdString();
+  EXPECT_TRUE(about.contains("href=\"/?p=contact-us.html\""));
+  EXPECT_TRUE(about.contains(service_->Endpoints().Base().toUtf8() + "/wbx/templates/2/bin/"));
+  EXPECT_FALSE(about.contains("\"bin/"));
+  EXPECT_TRUE(Visit(address).contains("<p>Only $5 {$x} \\o/</p>"));
+
+  QByteArray css;
+  EXPECT_TRUE(FetchUrlBytes(service_->Endpoints().Base().toUtf8() + "/wbx/templates/2/bin/style.css", &css));
+
+  // Published again with nothing changed: no file is written again.
+  const QDateTime before = QFileInfo(ServerFolder() + QStringLiteral("/index.html.php")).lastModified();
+  int total = -1;
+  PublishSettings again = Settings();
+  again.Progress = [&](int, int all) { total = all; };
+  EXPECT_EQ(PublishSite(site_, again).Outcome, PublishOutcome::Published);
+  EXPECT_EQ(total, 0);
+  EXPECT_EQ(QFileInfo(ServerFolder() + QStringLiteral("/index.html.php")).lastModified(), before);
+}
+
+TEST_F(PublishSiteTest, AServiceThatDoesNotTakeThePageListStopsBeforeAnyUpload) {
+  PublishSettings settings = Settings();
+  settings.Service.WebHost = QStringLiteral("127.0.0.1:%1").arg(test::FreePort());
+  const PublishResult result = PublishSite(site_, settings);
+  EXPECT_EQ(result.Outcome, PublishOutcome::Failed);
+  EXPECT_FALSE(site_.SiteAccount.UnixCreated);
+  EXPECT_TRUE(AllChanged(true));
+}
+
+TEST_F(PublishSiteTest, AnOwnDomainNotHostedYetUploadsNothing) {
+  site_.SiteAccount.UnixName = QStringLiteral("pending-site");
+  site_.SiteAccount.HostingPackage = QStringLiteral("plus");
+  ASSERT_TRUE(RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::None));
+  QByteArray domain;
+  ASSERT_TRUE(FetchUrlBytes(ChangeHostingUrl(service_->Endpoints(), site_.SiteAccount.UnixName,
+                                             QStringLiteral("free")), &domain));
+  site_.SiteAccount.Domain = QString::fromUtf8(domain);
+  EXPECT_EQ(PublishSite(site_, Settings()).Outcome, PublishOutcome::DomainNotReady);
+  EXPECT_TRUE(AllChanged(true));
+  EXPECT_TRUE(QDir(ServerFolder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(PublishSiteTest, APlusSiteGoesToItsOwnDomainsAccountOnItsOwnPort) {
+  site_.SiteAccount.UnixName = QStringLiteral("own-site");
+  site_.SiteAccount.HostingPackage = QStringLiteral("plus");
+  ASSERT_TRUE(RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::None));
+  QByteArray domain;
+  ASSERT_TRUE(FetchUrlBytes(ChangeHostingUrl(service_->Endpoints(), site_.SiteAccount.UnixName,
+                                             QStringLiteral("free")), &domain));
+  site_.SiteAccount.Domain = QString::fromUtf8(domain);
+  site_.SiteAccount.FtpPort = 21;
+
+  const PublishResult result = PublishSite(site_, Settings());
+  ASSERT_EQ(result.Outcome, PublishOutcome::Published) << result.Error.toStdString();
+  EXPECT_TRUE(result.AccountChanged);
+  EXPECT_EQ(site_.SiteAccount.FtpPort, service_->DomainFtpPort());
+  EXPECT_TRUE(AllChanged(false));
+  EXPECT_TRUE(Visit(QStringLiteral("www.") + site_.SiteAccount.Domain, "?p=about-us.html")
+                  .contains("Fifteen years of walking"));
+  EXPECT_TRUE(QDir(ServerFolder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(PublishSiteTest, AMaxSiteWithoutADomainPublishesLikeAFreeOne) {
+  site_.SiteAccount.HostingPackage = QStringLiteral("max");
+  ASSERT_EQ(PublishSite(site_, Settings()).Outcome, PublishOutcome::Published);
+  EXPECT_TRUE(Visit(service_->Endpoints().SiteAddress(site_.SiteAccount.UnixName), "?p=about-us.html")
+                  .contains("Fifteen years of walking"));
+}
+
+TEST_F(PublishSiteTest, ThePlaceholderGoesIntoTheFolderOfTheNameTheServiceGave) {
+  Site first;
+  first.SiteAccount.UnixName = QStringLiteral("twin");
+  ASSERT_TRUE(RegisterSiteName(first, service_->Endpoints(), folders_, Placeholder::AfterSiteCreation));
+  first.SitePages() = site_.SitePages();
+  ASSERT_EQ(PublishSite(first, Settings()).Outcome, PublishOutcome::Published);
+  const QByteArray firstHome = Visit(service_->Endpoints().SiteAddress(QStringLiteral("twin")));
+  ASSERT_TRUE(firstHome.contains("moxadiv2"));
+
+  site_.SiteAccount.UnixName = QStringLiteral("twin");
+  QString error;
+  ASSERT_TRUE(RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::AfterSiteCreation, &error));
+  EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+  EXPECT_EQ(site_.SiteAccount.UnixName, QStringLiteral("twin2"));
+  EXPECT_TRUE(Visit(service_->Endpoints().SiteAddress(QStringLiteral("twin2"))).contains("<title>Coming soon</title>"));
+  EXPECT_EQ(Visit(service_->Endpoints().SiteAddress(QStringLiteral("twin"))), firstHome);
+}
+
+}  // namespace
+}  // namespace moxa
