@@ -52,6 +52,13 @@ ReferenceService::~ReferenceService() {
   QProcess::execute(ServiceScript("stop"), {QStringLiteral("--state"), state_.path()});
 }
 
+void ReferenceService::StopFtp() {
+  const QList<QByteArray> pids = ReadBytes(state_.filePath(QStringLiteral("pids"))).simplified().split(' ');
+  if (pids.size() == 2) {
+    QProcess::execute(QStringLiteral("kill"), {QStringLiteral("--"), QStringLiteral("-") + QString::fromLatin1(pids[1])});
+  }
+}
+
 ServiceEndpoints ReferenceService::Endpoints() const {
   const QString web = QStringLiteral("localhost:%1").arg(webPort_);
   return {web, web, QStringLiteral("127.0.0.1:%1").arg(ftpPort_),

@@ -25,6 +25,8 @@ class ReferenceService {
   int DomainFtpPort() const { return domainFtpPort_; }
   // The service's state folder (database, ftp/, outbox/).
   QString StateFolder() const { return state_.path(); }
+  // Ends the FTP servers only (the web side keeps answering).
+  void StopFtp();
   // The certificate of the own-domain FTP server.
   QString FtpCertificate() const { return state_.filePath(QStringLiteral("ftp-certificate.crt")); }
 

@@ -21,7 +21,7 @@ void SlideNoticeIn(QWidget* panel, const QRect& frame, int fullHeight) {
   PlaceOnFrameBottom(panel, frame, 0);
   panel->show();
   panel->raise();
-  for (int step = 1; step <= 10; ++step) PlaceOnFrameBottom(panel, frame, 11 * step);
+  for (int step = 1; step <= 10; ++step) PlaceOnFrameBottom(panel, frame, fullHeight / 10 * step);
   PlaceOnFrameBottom(panel, frame, fullHeight);
 }
 

@@ -9,6 +9,9 @@
 #include "app/pagemanager/PageActions.h"
 #include "app/pagemanager/PageManagerScreen.h"
 #include "app/pagemanager/PageRows.h"
+#include "app/publish/PublishController.h"
+#include "app/publish/PublishedPanel.h"
+#include "app/publish/SiteLivePanel.h"
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/WindowChrome.h"
 #include "app/shell/WindowPlacement.h"
@@ -23,11 +26,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainterPath>
 #include <QScreen>
 #include <QThread>
+#include <QUrl>
 #include <QWebEngineView>
 
 namespace moxa {
@@ -43,7 +48,8 @@ UserPrompts UserPrompts::Standard(QWidget* parent) {
           [parent, title](const QString& text) {
             return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                                          QMessageBox::Cancel) == QMessageBox::Ok;
-          }};
+          },
+          [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }};
 }
 
 MainWindow::MainWindow(const Folders& folders, QWidget* parent)
@@ -103,6 +109,8 @@ void MainWindow::CreateScreens() {
        [this](const QString& text) { prompts_.error(text); }},
       this);
 
+  CreatePublishing();
+
   // The page's regions follow the mouse only while the page is in front of the user.
   RegionTracker* tracker = editorController_->regionTracker();
   const auto editorInFront = [this] {
@@ -123,6 +131,26 @@ void MainWindow::CreateScreens() {
   connect(creation_, &SiteCreationJob::finished, this, &MainWindow::FinishSiteCreation);
   connect(pageManager_->exportButton(), &SkinnedButton::clicked, this, &MainWindow::OnExport);
   connect(pageManager_->rows(), &PageRows::editClicked, this, &MainWindow::OnEditPage);
+}
+
+void MainWindow::CreatePublishing() {
+  PublishController::Hooks hooks;
+  hooks.savePage = [this] {
+    if (session_->Save(true) != EditorSession::SaveResult::Failed) return true;
+    prompts_.error(QStringLiteral("Your page could not be saved."));
+    return false;
+  };
+  hooks.frame = [this] { return layout_.frame; };
+  hooks.information = [this](const QString& text) { prompts_.information(text); };
+  hooks.error = [this](const QString& text) { prompts_.error(text); };
+  hooks.openUrl = [this](const QString& url) {
+    if (prompts_.openUrl) prompts_.openUrl(url);
+  };
+  hooks.openPlans = [this] { SelectTabAndScreen(5); };
+  publishing_ = new PublishController(site_, [this] { return store_.get(); }, folders_, pictures_, *layer_, this,
+                                      [this] { return TemplateNumber(); }, std::move(hooks), this);
+  connect(editor_->publishButton(), &SkinnedButton::clicked, publishing_,
+          &PublishController::SaveAndPublish);
 }
 
 void MainWindow::CreateTabs() {
@@ -233,6 +261,8 @@ void MainWindow::OnNewSiteTab() {
   }
   pageManager_->FreePageRows();
   editorController_->AskToSaveChanges(screen_ == Screen::Editor);
+  publishing_->publishedPanel()->hide();
+  publishing_->siteLivePanel()->hide();
   for (SkinnedButton* t : tabs_) t->showNormalPicture();
   activeTab_ = 0;
   chrome_->ShowStep(1);
@@ -307,6 +337,7 @@ void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
   }
   site_ = created;
   storeUnreadable_ = false;
+  publishing_->RegisterSoon();
   chrome_->ShowBanner(false);
   ShowTabs(true);
   for (SkinnedButton* t : tabs_) t->showNormalPicture();
@@ -423,6 +454,12 @@ void MainWindow::RunLayoutPass() {
   startClose_->raise();
   chrome_->RaiseFront();
   for (SkinnedButton* t : tabs_) t->raise();
+  for (QWidget* notice : {static_cast<QWidget*>(publishing_->publishedPanel()),
+                          static_cast<QWidget*>(publishing_->siteLivePanel())}) {
+    if (notice->isHidden()) continue;
+    notice->move(layout_.frame.left(), layout_.frame.bottom() + 1 - notice->height());
+    notice->raise();
+  }
   if (layer_->isVisible()) {
     layer_->setGeometry(rect());
     layer_->raise();

@@ -23,6 +23,7 @@ class EditorScreen;
 class GalleryScreen;
 class PageActions;
 class PageManagerScreen;
+class PublishController;
 class SiteCreationJob;
 class SkinnedButton;
 class StartScreen;
@@ -35,6 +36,7 @@ struct UserPrompts {
   std::function<void(const QString&)> error;
   std::function<QString()> chooseFolder;  // "" when cancelled
   std::function<bool(const QString&)> confirm;  // OK (true) or Cancel
+  std::function<void(const QString&)> openUrl;  // in the user's browser
   static UserPrompts Standard(QWidget* parent);
 };
 
@@ -73,6 +75,7 @@ class MainWindow : public QWidget {
   EditorSession& editorSession() { return *session_; }
   EditorController* editorController() const { return editorController_; }
   PageActions* pageActions() const { return pageActions_; }
+  PublishController* publishing() const { return publishing_; }
   WindowChrome* chrome() const { return chrome_; }
   SkinnedButton* tab(int n) const { return tabs_[static_cast<size_t>(n - 1)]; }
 
@@ -95,6 +98,7 @@ class MainWindow : public QWidget {
  private:
   void CreateScreens();
   void CreateTabs();
+  void CreatePublishing();
   void ShowScreen(Screen screen);
   void SelectTab(int n);
   void ShowTabs(bool visible);
@@ -135,6 +139,7 @@ class MainWindow : public QWidget {
   StartScreen* start_ = nullptr;
   SkinnedButton* startClose_ = nullptr;
   GalleryScreen* gallery_ = nullptr;
+  PublishController* publishing_ = nullptr;
   EditorScreen* editor_ = nullptr;
   PageManagerScreen* pageManager_ = nullptr;
   QWidget* account_ = nullptr;

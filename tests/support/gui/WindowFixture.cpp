@@ -1,8 +1,10 @@
 #include "support/gui/WindowFixture.h"
 
 #include "app/gallery/GalleryScreen.h"
+#include "app/publish/PublishController.h"
 #include "app/start/StartScreen.h"
 #include "platform/SettingsStore.h"
+#include "support/ReferenceService.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,13 +17,17 @@ void WindowFixture::SetUp() {
   ASSERT_TRUE(store.Commit());
   window = std::make_unique<MainWindow>(Folders::At(SourceDir(), temp.path()));
   window->setSiteCreationMinimum(0);
+  // No test talks to a hosting service it did not start itself.
+  const QString nowhere = QStringLiteral("127.0.0.1:%1").arg(FreePort());
+  window->publishing()->setService({nowhere, nowhere, nowhere, {nowhere, nowhere, nowhere}});
   window->setPrompts({[this](const QString& text) { informations << text; },
                       [this](const QString& text) { errors << text; },
                       [this] { return chosenFolder; },
                       [this](const QString& text) {
                         questions << text;
                         return confirmAnswer;
-                      }});
+                      },
+                      [this](const QString& url) { openedUrls << url; }});
 }
 
 void WindowFixture::StartNewSite(const QString& name) {

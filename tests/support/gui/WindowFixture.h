@@ -34,6 +34,8 @@ class WindowFixture : public ::testing::Test {
   QStringList informations;
   QStringList errors;
   QString chosenFolder;
+  // Addresses the window asked the browser to open.
+  QStringList openedUrls;
   // OK/Cancel questions asked, and the answer they get.
   QStringList questions;
   bool confirmAnswer = true;

@@ -1,0 +1,60 @@
+#include "app/publish/PublishedPanel.h"
+
+#include "app/shell/SkinnedButton.h"
+#include "online/ServiceEndpoints.h"
+
+namespace moxa {
+
+namespace {
+
+QLabel* Text(const QString& text, QWidget* parent, int x, int y) {
+  auto* label = new QLabel(text, parent);
+  label->setStyleSheet(QStringLiteral("color: #33475f; font-size: 12px;"));
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+PublishedAddress AddressOfPublishedSite(const TAccount& account, const ServiceEndpoints& service) {
+  const bool ownDomain = account.HostingPackage == QLatin1String("plus") ||
+                         (account.HostingPackage == QLatin1String("max") && !account.Domain.isEmpty());
+  if (ownDomain) return {account.Domain, QStringLiteral("http://www.") + account.Domain};
+  const QString site = service.SiteAddress(account.UnixName);
+  return {site, QStringLiteral("http://") + site};
+}
+
+PublishedPanel::PublishedPanel(const Pictures& pictures, QWidget* parent)
+    : NoticePanel(pictures, QStringLiteral("Your site has been published!"), parent) {
+  setObjectName(QStringLiteral("publishedPanel"));
+  link_ = MakeLink(QString(), this);
+  link_->setObjectName(QStringLiteral("publishedAddress"));
+  link_->move(14, 34);
+  Text(QStringLiteral("Your site has been uploaded"), this, 14, 60);
+  Text(QStringLiteral("and is up to date."), this, 14, 76);
+  view_ = new SkinnedButton(pictures.Skin(22), QStringLiteral("View"), this);
+  view_->setObjectName(QStringLiteral("publishedView"));
+  view_->setToolTip(QStringLiteral("Open your site in the browser"));
+  auto* caption = new QLabel(QStringLiteral("View"), view_);
+  caption->setAlignment(Qt::AlignCenter);
+  caption->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+  caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+  caption->setGeometry(QRect(QPoint(0, 0), view_->sizeHint()));
+  view_->move(kWidth - view_->sizeHint().width() - 12, 56);
+  Text(QStringLiteral("Want a personalized domain?"), this, 14, 112);
+  upgrade_ = MakeLink(QStringLiteral("Upgrade"), this);
+  upgrade_->setObjectName(QStringLiteral("publishedUpgrade"));
+  upgrade_->move(190, 112);
+  connect(link_, &QLabel::linkActivated, this, [this] { emit openSite(address_.Url); });
+  connect(view_, &SkinnedButton::clicked, this, [this] { emit openSite(address_.Url); });
+  connect(upgrade_, &QLabel::linkActivated, this, &PublishedPanel::upgradeRequested);
+}
+
+int PublishedPanel::SetAccount(const TAccount& account, const ServiceEndpoints& service) {
+  address_ = AddressOfPublishedSite(account, service);
+  SetLinkText(link_, address_.Shown);
+  return account.HostingPackage == QLatin1String("free") ? kFreeHeight : kPaidHeight;
+}
+
+}  // namespace moxa

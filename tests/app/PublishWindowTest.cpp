@@ -1,0 +1,90 @@
+// Publishing from the window against the reference hosting service: the
+// name registered in the background after creation, Save and Publish, the
+// notices, and a publish whose FTP side is down.
+#include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorScreen.h"
+#include "app/publish/PublishController.h"
+#include "app/publish/PublishedPanel.h"
+#include "app/publish/SiteLivePanel.h"
+#include "app/shell/SkinnedButton.h"
+#include "platform/HttpFetch.h"
+#include "support/ReferenceService.h"
+#include "support/gui/Eventually.h"
+#include "support/gui/WindowFixture.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace moxa {
+namespace {
+
+class PublishWindowTest : public test::WindowFixture {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(service_.Running()) << service_.StartOutput().toStdString();
+    WindowFixture::SetUp();
+    window->publishing()->setService(service_.Endpoints());
+    window->publishing()->setPauses(0, 0, 0);
+  }
+  bool AllPagesChanged(bool changed) const {
+    for (const TSitePage& page : window->site().SitePages()) {
+      if (page.Changed != changed) return false;
+    }
+    return true;
+  }
+
+  test::ReferenceService service_;
+};
+
+TEST_F(PublishWindowTest, ANewSiteIsRegisteredThenPublishedAndOpensInTheBrowser) {
+  QSignalSpy registered(window->publishing(), &PublishController::registrationFinished);
+  CreateSite();
+  ASSERT_TRUE(registered.wait(10000));
+  EXPECT_TRUE(registered.first().first().toBool());
+  EXPECT_EQ(window->site().SiteAccount.UnixName, QStringLiteral("joes-bakery"));
+  EXPECT_TRUE(window->site().SiteAccount.UnixCreated);
+  SiteLivePanel* live = window->publishing()->siteLivePanel();
+  ASSERT_TRUE(test::Eventually([&] { return live->isVisible() && live->height() == 112; }, 5000));
+  const QString address = service_.Endpoints().SiteAddress(QStringLiteral("joes-bakery"));
+  EXPECT_EQ(live->addressUrl(), QStringLiteral("http://") + address);
+  // The placeholder is what the address shows until the first publish.
+  EXPECT_TRUE(FetchUrlText(("http://" + address + "/").toUtf8()).contains(QStringLiteral("Coming soon")));
+
+  QSignalSpy finished(window->publishing(), &PublishController::publishFinished);
+  QTest::mouseClick(window->editorScreen()->publishButton(), Qt::LeftButton);
+  EXPECT_TRUE(window->dialogLayer()->busy());
+  EXPECT_EQ(window->dialogLayer()->busyCaption(), QStringLiteral("Publishing"));
+  ASSERT_TRUE(finished.wait(30000));
+  EXPECT_EQ(finished.first().first().value<PublishOutcome>(), PublishOutcome::Published);
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+  EXPECT_TRUE(AllPagesChanged(false));
+
+  PublishedPanel* panel = window->publishing()->publishedPanel();
+  ASSERT_TRUE(test::Eventually([&] { return panel->isVisible() && panel->height() == 140; }, 5000));
+  EXPECT_EQ(panel->geometry().bottom(), window->geometryOfLayout().frame.bottom());
+  EXPECT_TRUE(panel->addressLink()->text().contains(address));
+  QTest::mouseClick(panel->viewButton(), Qt::LeftButton);
+  EXPECT_EQ(openedUrls, QStringList{QStringLiteral("http://") + address});
+  const QString home = FetchUrlText(("http://" + address + "/?p=index.html").toUtf8());
+  EXPECT_TRUE(home.contains(QStringLiteral("moxadiv2"))) << home.left(200).toStdString();
+
+  emit panel->closeRequested();
+  EXPECT_FALSE(panel->isVisible());
+}
+
+TEST_F(PublishWindowTest, AnFtpServerThatIsDownShowsTheErrorAndKeepsTheMarks) {
+  CreateSite();
+  service_.StopFtp();
+  QSignalSpy finished(window->publishing(), &PublishController::publishFinished);
+  window->publishing()->SaveAndPublish();
+  ASSERT_TRUE(finished.wait(30000));
+  EXPECT_EQ(finished.first().first().value<PublishOutcome>(), PublishOutcome::Failed);
+  EXPECT_EQ(errors, QStringList{QStringLiteral(
+                        "There was a problem publishing your site. Please check your internet connection.")});
+  EXPECT_FALSE(window->dialogLayer()->busy());
+  EXPECT_FALSE(window->publishing()->publishedPanel()->isVisible());
+  EXPECT_TRUE(AllPagesChanged(true));
+}
+
+}  // namespace
+}  // namespace moxa
