@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   AllowBrowserEngineAsRoot();
   QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   moxa::SafeApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Moxa Website Builder"));
+  QApplication::setApplicationName(QString::fromLatin1(moxa::kApplicationName));
   QApplication::setApplicationDisplayName(QStringLiteral("Moxa Website Builder"));
 
   moxa::MainWindow window(moxa::Folders::ForApplication());

@@ -4,6 +4,10 @@
 
 namespace moxa {
 
+// The program's name: it also names its per-user folders, so every tool
+// working on the user's site must use it too.
+inline constexpr char kApplicationName[] = "Moxa Website Builder";
+
 // Appends "/" unless the path already ends with one.
 QString WithTrailingSlash(const QString& path);
 

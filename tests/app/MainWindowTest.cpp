@@ -325,7 +325,8 @@ TEST_F(MainWindowTest, AnUnreadableStoreIsReportedAndNeverTakenForAFirstStart) {
                       [this](const QString& text) {
                         questions << text;
                         return false;
-                      }});
+                      },
+                      [](const QString&) {}});
   EXPECT_EQ(window->LoadStoredSite(), LoadSiteResult::Unreadable);
   EXPECT_EQ(errors, QStringList{QStringLiteral("Your site's settings could not be read.")});
   window->SelectTabAndScreen(1);
@@ -372,7 +373,8 @@ TEST_F(MainWindowTest, StartUpOpensTheHomePageWhereverItStands) {
   window->setPrompts({[this](const QString& text) { informations << text; },
                       [this](const QString& text) { errors << text; },
                       [] { return QString(); },
-                      [](const QString&) { return true; }});
+                      [](const QString&) { return true; },
+                      [](const QString&) {}});
   ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
   EXPECT_EQ(window->site().Page(2).FileName, "index");
   EXPECT_EQ(window->site().OpenPageFileName, "index");

@@ -1,6 +1,7 @@
 // moxa-tool: developer commands on the program's logic. It reads no settings
 // store; everything comes from its arguments.
 #include "ToolCommand.h"
+#include "site/Folders.h"
 
 #include <QGuiApplication>
 
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
   // Pictures and fonts need a GUI application; no window is ever shown.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  // The user's site lives in the program's folders.
+  QGuiApplication::setApplicationName(QString::fromLatin1(moxa::kApplicationName));
   QStringList args = QGuiApplication::arguments().mid(1);
   if (args.isEmpty() || args.first() == QLatin1String("help") ||
       args.first() == QLatin1String("--help")) {

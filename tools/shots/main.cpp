@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Moxa Website Builder"));
+  QApplication::setApplicationName(QString::fromLatin1(moxa::kApplicationName));
   const QStringList args = QApplication::arguments();
   if (args.size() < 2) {
     std::fprintf(stderr, "usage: moxa-shots OUTPUT_FOLDER [--template K]\n");

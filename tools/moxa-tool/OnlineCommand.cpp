@@ -1,0 +1,146 @@
+// Commands on the current user's site, as the program keeps it: its
+// settings store and working folder. The hosting service is the one the
+// program is built for unless --service HOST and --ftp HOST say otherwise.
+#include "ToolCommand.h"
+
+#include "online/ServiceEndpoints.h"
+#include "online/SiteName.h"
+#include "platform/SettingsStore.h"
+#include "publish/PublishSite.h"
+#include "site/SiteStore.h"
+#include "templates/SiteCreation.h"
+#include "templates/TemplateLibrary.h"
+
+#include <algorithm>
+
+namespace moxa::tool {
+namespace {
+
+ServiceEndpoints ServiceFromArgs(const QStringList& args) {
+  ServiceEndpoints service = ServiceEndpoints::FromBuild();
+  const QString host = OptionValue(args, QStringLiteral("--service"));
+  if (!host.isEmpty()) service.WebHost = service.Domain = host;
+  service.FtpHost = OptionValue(args, QStringLiteral("--ftp"), service.FtpHost);
+  return service;
+}
+
+// The user's site; false (said why) when the store cannot be read.
+bool LoadUserSite(SettingsStore& store, Site& site) {
+  if (LoadSite(store, site).Result == LoadSiteResult::Unreadable) {
+    PrintError(UnreadableSettingsMessage());
+    return false;
+  }
+  return true;
+}
+
+int RunNewSite(const QStringList& args) {
+  const QString name = args.value(0);
+  bool numeric = false;
+  const int number = OptionValue(args, QStringLiteral("--template")).toInt(&numeric);
+  if (name.isEmpty() || name.startsWith(QLatin1String("--")) || !numeric) {
+    PrintError(QStringLiteral("usage: moxa-tool new-site NAME --template N"));
+    return 2;
+  }
+  if (const QString message = CheckNewSiteName(name); !message.isEmpty()) {
+    PrintError(message);
+    return 1;
+  }
+  const Folders folders = Folders::ForApplication();
+  const TemplateLibrary library = TemplateLibrary::Scan(folders);
+  const std::vector<int>& numbers = library.Numbers();
+  const auto at = std::find(numbers.begin(), numbers.end(), number);
+  if (at == numbers.end()) {
+    PrintError(QStringLiteral("moxa-tool: there is no template %1").arg(number));
+    return 1;
+  }
+  SettingsStore store;
+  Site current;
+  if (!LoadUserSite(store, current)) return 1;
+  Site site;
+  site.SiteAccount = NewSiteAccount(current.SiteAccount, SanitizeSiteName(name));
+  site.SelectedTemplateIndex = qint32(at - numbers.begin());
+  if (!CreateSite(site, folders, number, &store)) {
+    PrintError(QStringLiteral("Your site could not be created."));
+    return 1;
+  }
+  Print(QStringLiteral("Created %1 from template %2 in %3\n")
+            .arg(site.SiteAccount.UnixName)
+            .arg(number)
+            .arg(folders.WorkFolder())
+            .toUtf8());
+  return 0;
+}
+
+int RunPublish(const QStringList& args) {
+  SettingsStore store;
+  Site site;
+  if (!LoadUserSite(store, site)) return 1;
+  if (site.SiteAccount.UnixName.isEmpty()) {
+    PrintError(QStringLiteral("moxa-tool: there is no site to publish"));
+    return 1;
+  }
+  const Folders folders = Folders::ForApplication();
+  PublishSettings settings{ServiceFromArgs(args), folders,
+                           TemplateLibrary::Scan(folders).NumberAt(site.SelectedTemplateIndex).value_or(0),
+                           OptionValue(args, QStringLiteral("--ca-file")),
+                           [](int done, int total) {
+                             if (done < total) Print(QStringLiteral("Publishing page %1 of %2\n").arg(done + 1).arg(total).toUtf8());
+                           }};
+  const PublishResult result = PublishSite(site, settings);
+  if (!SaveSite(site, store)) PrintError(QStringLiteral("moxa-tool: the site's details could not be saved"));
+  switch (result.Outcome) {
+    case PublishOutcome::Published:
+      Print(QStringLiteral("Your site has been published: http://%1\n")
+                .arg(site.SiteAccount.HostingPackage == QLatin1String("free") || site.SiteAccount.Domain.isEmpty()
+                         ? settings.Service.SiteAddress(site.SiteAccount.UnixName)
+                         : QStringLiteral("www.") + site.SiteAccount.Domain)
+                .toUtf8());
+      return 0;
+    case PublishOutcome::DomainNotReady:
+      PrintError(DomainNotReadyMessage().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+      return 1;
+    case PublishOutcome::Failed:
+      PrintError(PublishFailedMessage() + QStringLiteral(" (") + result.Error + u')');
+      return 1;
+  }
+  return 1;
+}
+
+QByteArray Flag(bool on) { return on ? "yes" : "no"; }
+
+int RunShowSite(const QStringList&) {
+  SettingsStore store;
+  Site site;
+  if (!LoadUserSite(store, site)) return 1;
+  const TAccount& a = site.SiteAccount;
+  QByteArray out;
+  const auto line = [&out](const char* name, const QString& value) {
+    out += QByteArray(name) + ": " + value.toUtf8() + '\n';
+  };
+  line("site name", a.UnixName);
+  line("registered", QString::fromLatin1(Flag(a.UnixCreated)));
+  line("name", (a.FirstName + u' ' + a.LastName).trimmed());
+  line("e-mail", a.Email);
+  line("plan", a.HostingPackage);
+  line("domain", a.Domain);
+  line("ftp", a.FtpHost.isEmpty() ? QString() : QStringLiteral("%1@%2 port %3 folder %4").arg(a.FtpUsername, a.FtpHost).arg(a.FtpPort).arg(a.FtpPath));
+  line("address live", QString::fromLatin1(Flag(a.MoxaSiteStatus)));
+  line("template", QString::number(site.SelectedTemplateIndex + 1));
+  out += "pages:\n";
+  for (const TSitePage& p : site.SitePages()) {
+    out += "  " + p.FileName.toUtf8() + ".html\t" + p.Label_.toUtf8() + "\tmenu " + Flag(p.ShowInMenu) +
+           "\thome " + Flag(p.IsHomePage) + "\tchanged " + Flag(p.Changed) + '\n';
+  }
+  Print(out);
+  return 0;
+}
+
+}  // namespace
+
+MOXA_TOOL_COMMAND("new-site", "new-site NAME --template N   makes the user's new site (replaces the old one)",
+                  RunNewSite);
+MOXA_TOOL_COMMAND("publish", "publish [--service HOST --ftp HOST]   publishes the user's saved site",
+                  RunPublish);
+MOXA_TOOL_COMMAND("site", "site                    prints the user's saved site (no passwords)", RunShowSite);
+
+}  // namespace moxa::tool
