@@ -1,0 +1,69 @@
+// The user's site from a shell: made, published to the reference hosting
+// service and shown, each as a real moxa-tool process in this test's home.
+#include "platform/HttpFetch.h"
+#include "support/ReferenceService.h"
+#include "support/TestSupport.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+struct ToolRun {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+ToolRun RunTool(const QStringList& arguments) {
+  QProcess tool;
+  tool.start(QStringLiteral(MOXA_TOOL_PATH), arguments);
+  ToolRun run;
+  if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit) return run;
+  run.exitCode = tool.exitCode();
+  run.out = QString::fromUtf8(tool.readAllStandardOutput());
+  run.err = QString::fromUtf8(tool.readAllStandardError());
+  return run;
+}
+
+TEST(SiteCommandsTest, NewSitePublishAndShowWorkOnTheUsersOwnSite) {
+  test::ReferenceService service;
+  ASSERT_TRUE(service.Running()) << service.StartOutput().toStdString();
+  const QStringList at = {QStringLiteral("--service"), service.Endpoints().WebHost,
+                          QStringLiteral("--ftp"), service.Endpoints().FtpHost};
+
+  EXPECT_EQ(RunTool({QStringLiteral("new-site"), QStringLiteral("x"), QStringLiteral("--template"),
+                     QStringLiteral("1")}).exitCode, 1);  // too short, as on the start screen
+  const ToolRun made = RunTool({QStringLiteral("new-site"), QStringLiteral("Shell Site"),
+                                QStringLiteral("--template"), QStringLiteral("4")});
+  ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+
+  const ToolRun published = RunTool(QStringList{QStringLiteral("publish")} + at);
+  ASSERT_EQ(published.exitCode, 0) << published.err.toStdString();
+  EXPECT_TRUE(published.out.contains(QStringLiteral("Publishing page 1 of ")));
+  const QString address = service.Endpoints().SiteAddress(QStringLiteral("shell-site"));
+  EXPECT_TRUE(published.out.contains(QStringLiteral("http://") + address)) << published.out.toStdString();
+  EXPECT_TRUE(FetchUrlText(("http://" + address + "/?p=contact-us.html").toUtf8())
+                  .contains(QStringLiteral("/wbx/templates/4/bin/")));
+
+  const ToolRun shown = RunTool({QStringLiteral("site")});
+  ASSERT_EQ(shown.exitCode, 0);
+  EXPECT_TRUE(shown.out.contains(QStringLiteral("site name: shell-site\nregistered: yes\n"))) << shown.out.toStdString();
+  EXPECT_TRUE(shown.out.contains(QStringLiteral("  contact-us.html\tContact Us\tmenu yes\thome no\tchanged no\n")));
+
+  service.StopFtp();
+  const ToolRun failed = RunTool(QStringList{QStringLiteral("publish")} + at);
+  EXPECT_EQ(failed.exitCode, 0) << "nothing changed, nothing to upload";
+  EXPECT_EQ(RunTool({QStringLiteral("new-site"), QStringLiteral("Second Site"), QStringLiteral("--template"),
+                     QStringLiteral("2")}).exitCode, 0);
+  const ToolRun broken = RunTool(QStringList{QStringLiteral("publish")} + at);
+  EXPECT_EQ(broken.exitCode, 1);
+  EXPECT_TRUE(broken.err.contains(QStringLiteral(
+      "There was a problem publishing your site. Please check your internet connection. (")))
+      << broken.err.toStdString();
+}
+
+}  // namespace
+}  // namespace moxa
