@@ -13,6 +13,7 @@
 #include "support/gui/WindowFixture.h"
 
 #include <QSignalSpy>
+#include <QWebEngineView>
 #include <QTest>
 
 namespace moxa {
@@ -70,6 +71,40 @@ TEST_F(PublishWindowTest, ANewSiteIsRegisteredThenPublishedAndOpensInTheBrowser)
 
   emit panel->closeRequested();
   EXPECT_FALSE(panel->isVisible());
+
+  // In a browser: the page's own text shows and every picture has loaded.
+  QWebEngineView browser;
+  browser.resize(1200, 900);
+  browser.show();
+  QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
+  browser.load(QUrl(QStringLiteral("http://") + address + QStringLiteral("/")));
+  ASSERT_TRUE(loaded.wait(20000));
+  EXPECT_TRUE(loaded.first().first().toBool());
+  const auto evaluate = [&](const QString& script) {
+    QVariant result;
+    bool done = false;
+    browser.page()->runJavaScript(script, [&](const QVariant& value) {
+      result = value;
+      done = true;
+    });
+    test::Eventually([&] { return done; }, 5000);
+    return result;
+  };
+  EXPECT_TRUE(test::Eventually(
+      [&] {
+        return evaluate(QStringLiteral("Array.from(document.images).every(i => i.complete)")).toBool();
+      },
+      10000));
+  EXPECT_GT(evaluate(QStringLiteral("document.images.length")).toInt(), 0);
+  EXPECT_EQ(evaluate(QStringLiteral("Array.from(document.images).filter(i => i.naturalWidth == 0)"
+                                    ".map(i => i.src).join(' ')")).toString(), QString());
+  const QString regionText = evaluate(QStringLiteral("document.getElementById('moxadiv2').innerText")).toString();
+  EXPECT_TRUE(regionText.contains(QStringLiteral("Rooms that feel like home, only calmer.")))
+      << regionText.toStdString();
+  // The template's style sheet came from the service's template library.
+  EXPECT_TRUE(evaluate(QStringLiteral("Array.from(document.querySelectorAll('link[rel=stylesheet]'))"
+                                      ".every(l => l.sheet !== null && l.href.includes('/wbx/templates/1/'))"))
+                  .toBool());
 }
 
 TEST_F(PublishWindowTest, AnFtpServerThatIsDownShowsTheErrorAndKeepsTheMarks) {
