@@ -12,7 +12,7 @@ NoticePanel::NoticePanel(const Pictures& pictures, const QString& title, QWidget
   setAttribute(Qt::WA_StyledBackground, false);
   title_ = new QLabel(title, this);
   title_->setObjectName(QStringLiteral("noticeTitle"));
-  title_->setStyleSheet(QStringLiteral("color: #1d3b66; font-weight: bold; font-size: 13px;"));
+  title_->setStyleSheet(QStringLiteral("color: #1d3b66; font-weight: bold; font-size: 12px;"));
   title_->move(14, 12);
   close_ = new SkinnedButton(pictures.Skin(4), QStringLiteral("Close"), this);
   close_->setObjectName(QStringLiteral("noticeClose"));

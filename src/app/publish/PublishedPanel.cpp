@@ -9,7 +9,7 @@ namespace {
 
 QLabel* Text(const QString& text, QWidget* parent, int x, int y) {
   auto* label = new QLabel(text, parent);
-  label->setStyleSheet(QStringLiteral("color: #33475f; font-size: 12px;"));
+  label->setStyleSheet(QStringLiteral("color: #33475f; font-size: 11px;"));
   label->move(x, y);
   label->adjustSize();
   return label;
@@ -31,9 +31,16 @@ PublishedPanel::PublishedPanel(const Pictures& pictures, QWidget* parent)
   link_ = MakeLink(QString(), this);
   link_->setObjectName(QStringLiteral("publishedAddress"));
   link_->move(14, 34);
-  Text(QStringLiteral("Your site has been uploaded"), this, 14, 60);
-  Text(QStringLiteral("and is up to date."), this, 14, 76);
-  view_ = new SkinnedButton(pictures.Skin(22), QStringLiteral("View"), this);
+  Text(QStringLiteral("Your site has been uploaded"), this, 14, 58);
+  Text(QStringLiteral("and is up to date."), this, 14, 74);
+  // The plate of the plan buttons, at the size the row leaves it.
+  SkinSet plate = pictures.Skin(22);
+  for (QPixmap* picture : {&plate.normal, &plate.hover, &plate.pressed}) {
+    const qreal ratio = picture->devicePixelRatio();
+    *picture = picture->scaled(QSize(64, 28) * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture->setDevicePixelRatio(ratio);
+  }
+  view_ = new SkinnedButton(plate, QStringLiteral("View"), this);
   view_->setObjectName(QStringLiteral("publishedView"));
   view_->setToolTip(QStringLiteral("Open your site in the browser"));
   auto* caption = new QLabel(QStringLiteral("View"), view_);
@@ -41,11 +48,11 @@ PublishedPanel::PublishedPanel(const Pictures& pictures, QWidget* parent)
   caption->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
   caption->setAttribute(Qt::WA_TransparentForMouseEvents);
   caption->setGeometry(QRect(QPoint(0, 0), view_->sizeHint()));
-  view_->move(kWidth - view_->sizeHint().width() - 12, 56);
-  Text(QStringLiteral("Want a personalized domain?"), this, 14, 112);
+  view_->move(kWidth - view_->sizeHint().width() - 10, 58);
+  QLabel* offer = Text(QStringLiteral("Want a personalized domain?"), this, 14, 112);
   upgrade_ = MakeLink(QStringLiteral("Upgrade"), this);
   upgrade_->setObjectName(QStringLiteral("publishedUpgrade"));
-  upgrade_->move(190, 112);
+  upgrade_->move(offer->x() + offer->width() + 6, 111);
   connect(link_, &QLabel::linkActivated, this, [this] { emit openSite(address_.Url); });
   connect(view_, &SkinnedButton::clicked, this, [this] { emit openSite(address_.Url); });
   connect(upgrade_, &QLabel::linkActivated, this, &PublishedPanel::upgradeRequested);
