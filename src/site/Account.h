@@ -26,7 +26,7 @@ struct TAccount {
 };
 
 // The FTP port a new site starts with.
-inline constexpr qint32 kNewSiteFtpPort = 25;
+inline constexpr qint32 kNewSiteFtpPort = 21;  // the FTP port; an own-domain upload uses it
 
 // The account of a new site named `unixName`, made from the current one:
 // names, e-mail, password, own domain and FTP details emptied, the port

@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, SiteCreationEndsInTheEditorWithTheHomePageOpen) {
   Site stored;
   EXPECT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
   EXPECT_EQ(stored.SiteAccount.UnixName, "Joes-Bakery");
-  EXPECT_EQ(stored.SiteAccount.FtpPort, 25);
+  EXPECT_EQ(stored.SiteAccount.FtpPort, 21);
   EXPECT_EQ(stored.PageCount(), 4);
 }
 

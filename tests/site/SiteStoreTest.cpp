@@ -321,7 +321,7 @@ TEST(NewSiteAccountTest, KeepsOnlyThePlanAndStartsTheNewNameUnregistered) {
 
   TAccount expected;
   expected.UnixName = QStringLiteral("newsite");
-  expected.FtpPort = 25;
+  expected.FtpPort = 21;
   expected.HostingPackage = QStringLiteral("plus");
   expected.MoxaSiteStatus = true;
   expected.UnixCreated = false;
