@@ -3,7 +3,7 @@
 require_once __DIR__ . '/db.php';
 
 function clean_site_name(string $requested): string {
-  $name = strtolower($requested);
+  $name = str_replace(' ', '-', strtolower($requested));
   $name = preg_replace('/[^a-z0-9-]+/', '', $name);
   $name = trim(preg_replace('/-+/', '-', $name), '-');
   $name = substr($name, 0, 50);
