@@ -11,8 +11,10 @@ require_once __DIR__ . '/lib/records.php';
 require_once __DIR__ . '/lib/serve.php';
 require_once __DIR__ . '/lib/lookup.php';
 
+// A request's value, from the query or a form post (a page list longer than
+// the built-in server takes in a request line can be posted).
 function arg(string $key): string {
-  $value = $_GET[$key] ?? '';
+  $value = $_POST[$key] ?? $_GET[$key] ?? '';
   return is_string($value) ? $value : '';
 }
 

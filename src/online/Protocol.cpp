@@ -140,7 +140,8 @@ std::vector<TSitePage> ReadPageList(QString& reply, int limit, bool* more) {
     p.IsHomePage = ReadBoolean((*f)[13]);
     p.Changed = ReadBoolean(*changed);
   }
-  if (more) *more = reply.contains(kPageFieldEnd);
+  // Only the limit leaves records behind; a record cut short is no page.
+  if (more) *more = static_cast<int>(pages.size()) >= limit && reply.contains(kPageFieldEnd);
   return pages;
 }
 

@@ -44,7 +44,8 @@ bool ReadAccountRecord(QString& reply, TAccount& account);
 // The fifteen fields of each page, one record after the other.
 QString PageList(const std::vector<TSitePage>& pages);
 // The complete page records at the front of `reply`, at most `limit`; a
-// record cut short ends the list. `more` tells whether records were left.
+// record cut short ends the list. `more` tells whether the limit left
+// records behind.
 std::vector<TSitePage> ReadPageList(QString& reply, int limit, bool* more = nullptr);
 
 // The five fields of an FTP account.

@@ -16,6 +16,10 @@ bool IsUsablePageFileName(const QString& fileName) {
   return true;
 }
 
+bool IsReservedPageFileName(const QString& fileName) {
+  return fileName.compare(QLatin1String("uperdyup"), Qt::CaseInsensitive) == 0;
+}
+
 bool PathStaysInside(const QString& folder, const QString& path) {
   const QString root = QFileInfo(folder).canonicalFilePath();
   if (root.isEmpty()) return false;

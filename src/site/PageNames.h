@@ -9,6 +9,10 @@ namespace moxa {
 // and never a path), no blank and no control character.
 bool IsUsablePageFileName(const QString& fileName);
 
+// True for the names of the program's own files in the working folder
+// (the upload staging file), which no page may take.
+bool IsReservedPageFileName(const QString& fileName);
+
 // True when `path` (existing or not) resolves to a place inside `folder`,
 // symbolic links followed: a page file that is a link to elsewhere is not
 // the user's page and must not be read or written through.

@@ -1,0 +1,142 @@
+#include "online/Login.h"
+
+#include "online/Protocol.h"
+#include "pages/FileNameRules.h"
+#include "platform/HttpFetch.h"
+#include "site/PageNames.h"
+#include "site/StagedWorkFolder.h"
+#include "site/TextFiles.h"
+#include "templates/SiteCreation.h"
+#include "templates/TemplateLibrary.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace moxa {
+
+namespace {
+
+constexpr int kHighestTemplateNumber = 150;
+constexpr qsizetype kShortestAcceptedReply = 9;
+
+QString TemplateAddress(const QString& base, int number) {
+  return base + QStringLiteral("/wbx/templates/%1/").arg(number);
+}
+
+// The reply's pages that can be pages here, with their names cleaned.
+std::vector<TSitePage> UsablePages(std::vector<TSitePage> pages, QStringList& skipped) {
+  std::vector<TSitePage> usable;
+  for (TSitePage& page : pages) {
+    const QString cleaned = SanitizeFileName(page.FileName, page.Label_).FileName;
+    const bool taken = std::any_of(usable.begin(), usable.end(), [&](const TSitePage& other) {
+      return SameFileName(other.FileName, cleaned);
+    });
+    if (!IsUsablePageFileName(cleaned) || IsReservedPageFileName(cleaned) || taken) {
+      skipped << page.FileName;
+      continue;
+    }
+    page.FileName = cleaned;
+    usable.push_back(std::move(page));
+  }
+  return usable;
+}
+
+LoginOutcome Failure(const QString& error, LoginOutcome outcome = {}) {
+  outcome.Outcome = LoginOutcome::Result::Failed;
+  outcome.Error = error;
+  return outcome;
+}
+
+}  // namespace
+
+int TemplateNumberInPage(const QByteArray& page, const QString& serviceBase) {
+  const QRegularExpression address(QRegularExpression::escape(serviceBase + QStringLiteral("/wbx/templates/")) +
+                                   QStringLiteral("(\\d{1,3})/"));
+  for (auto match = address.globalMatch(QString::fromUtf8(page)); match.hasNext();) {
+    const int number = match.next().captured(1).toInt();
+    if (number <= kHighestTemplateNumber) return number;
+  }
+  return -1;
+}
+
+QByteArray WithoutTemplateAddresses(QByteArray page, const QString& serviceBase) {
+  // Highest first: the address of 1 is the start of those of 10 to 19 only
+  // with its slash, so the order is for safety, not need.
+  for (int number = kHighestTemplateNumber; number >= 0; --number) {
+    page.replace(TemplateAddress(serviceBase, number).toUtf8(), QByteArray());
+  }
+  return page;
+}
+
+QString LoginRefusedMessage() {
+  return QStringLiteral("The login details you entered are incorrect. Please try again.");
+}
+
+QString LoginFailedMessage() {
+  return QStringLiteral("Your site could not be brought down. Please check your internet connection.");
+}
+
+QString SkippedPagesMessage(const QStringList& pages) {
+  return QStringLiteral("These pages could not be brought down, because their names cannot name a "
+                        "page file: %1").arg(pages.join(QStringLiteral(", ")));
+}
+
+QString PagesCutMessage() {
+  return QStringLiteral("Your site has more pages than the program can hold. The first %1 were brought down.")
+      .arg(Site::kPageCapacity);
+}
+
+QString TemplateGuessedMessage() {
+  return QStringLiteral("The template of your site could not be found. The first template was used; "
+                        "you can choose another one with the Template tab.");
+}
+
+LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& service,
+                   const QString& email, const QString& password) {
+  LoginOutcome outcome;
+  QString reply = FetchUrlText(LoginUrl(service, email, password));
+  TAccount account = site.SiteAccount;
+  if (reply.size() < kShortestAcceptedReply || !ReadAccountRecord(reply, account)) {
+    outcome.Outcome = LoginOutcome::Result::Refused;
+    return outcome;
+  }
+  std::vector<TSitePage> pages =
+      UsablePages(ReadPageList(reply, Site::kPageCapacity, &outcome.PagesCut), outcome.SkippedPages);
+
+  StagedWorkFolder staged(folders);
+  if (!staged.Create()) return Failure(QStringLiteral("the new working folder cannot be made"), outcome);
+  const QString base = service.Base();
+  int templateNumber = -1;
+  for (const TSitePage& page : pages) {
+    QByteArray text;
+    QString error;
+    const QByteArray url = (base + u'/' + account.UnixName + u'/' + page.FileName + QStringLiteral(".html")).toUtf8();
+    if (!FetchUrlBytes(url, &text, &error)) return Failure(page.FileName + QStringLiteral(": ") + error, outcome);
+    if (templateNumber < 0) templateNumber = TemplateNumberInPage(text, base);
+    if (!WriteTextFile(NormalizeLineEnds(WithoutTemplateAddresses(text, base)),
+                       staged.Staged().PageFile(page.FileName))) {
+      return Failure(page.FileName + QStringLiteral(": the page cannot be written"), outcome);
+    }
+  }
+
+  const TemplateLibrary library = TemplateLibrary::Scan(folders);
+  const auto at = std::find(library.Numbers().begin(), library.Numbers().end(), templateNumber);
+  outcome.TemplateGuessed = at == library.Numbers().end();
+  const int index = outcome.TemplateGuessed ? 0 : int(at - library.Numbers().begin());
+  const std::optional<int> number = library.NumberAt(index);
+  if (!number || !ReplaceTemplateAssets(folders.TemplateFolder(*number), staged.Staged().WorkFolder())) {
+    return Failure(QStringLiteral("the template's files cannot be copied"), outcome);
+  }
+  if (!staged.SwapIn()) return Failure(QStringLiteral("the new working folder cannot be swapped in"), outcome);
+
+  account.UnixCreated = true;
+  site.SiteAccount = account;
+  site.SelectedTemplateIndex = index;
+  site.SitePages() = std::move(pages);
+  site.OpenPageFileName.clear();
+  outcome.Outcome = LoginOutcome::Result::LoggedIn;
+  return outcome;
+}
+
+}  // namespace moxa
