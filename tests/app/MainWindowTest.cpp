@@ -326,7 +326,8 @@ TEST_F(MainWindowTest, AnUnreadableStoreIsReportedAndNeverTakenForAFirstStart) {
                         questions << text;
                         return false;
                       },
-                      [](const QString&) {}});
+                      [](const QString&) {},
+                      [] { return QString(); }});
   EXPECT_EQ(window->LoadStoredSite(), LoadSiteResult::Unreadable);
   EXPECT_EQ(errors, QStringList{QStringLiteral("Your site's settings could not be read.")});
   window->SelectTabAndScreen(1);
@@ -374,7 +375,8 @@ TEST_F(MainWindowTest, StartUpOpensTheHomePageWhereverItStands) {
                       [this](const QString& text) { errors << text; },
                       [] { return QString(); },
                       [](const QString&) { return true; },
-                      [](const QString&) {}});
+                      [](const QString&) {},
+                      [] { return QString(); }});
   ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
   EXPECT_EQ(window->site().Page(2).FileName, "index");
   EXPECT_EQ(window->site().OpenPageFileName, "index");

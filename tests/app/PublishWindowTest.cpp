@@ -24,7 +24,7 @@ class PublishWindowTest : public test::WindowFixture {
   void SetUp() override {
     ASSERT_TRUE(service_.Running()) << service_.StartOutput().toStdString();
     WindowFixture::SetUp();
-    window->publishing()->setService(service_.Endpoints());
+    window->setServiceEndpoints(service_.Endpoints());
     window->publishing()->setPauses(0, 0, 0);
   }
   bool AllPagesChanged(bool changed) const {

@@ -15,6 +15,7 @@
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/WindowChrome.h"
 #include "app/shell/WindowPlacement.h"
+#include "app/start/LoginController.h"
 #include "app/start/SiteCreationJob.h"
 #include "app/start/StartScreen.h"
 #include "online/SiteName.h"
@@ -28,6 +29,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPainterPath>
 #include <QScreen>
@@ -49,7 +51,11 @@ UserPrompts UserPrompts::Standard(QWidget* parent) {
             return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                                          QMessageBox::Cancel) == QMessageBox::Ok;
           },
-          [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }};
+          [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); },
+          [parent] {
+            return QInputDialog::getText(parent, QStringLiteral("Site Login"),
+                                         QStringLiteral("Please Enter Your Password"), QLineEdit::Password);
+          }};
 }
 
 MainWindow::MainWindow(const Folders& folders, QWidget* parent)
@@ -110,6 +116,7 @@ void MainWindow::CreateScreens() {
       this);
 
   CreatePublishing();
+  CreateLogin();
 
   // The page's regions follow the mouse only while the page is in front of the user.
   RegionTracker* tracker = editorController_->regionTracker();
@@ -151,6 +158,30 @@ void MainWindow::CreatePublishing() {
                                       [this] { return TemplateNumber(); }, std::move(hooks), this);
   connect(editor_->publishButton(), &SkinnedButton::clicked, publishing_,
           &PublishController::SaveAndPublish);
+}
+
+void MainWindow::CreateLogin() {
+  LoginController::Hooks hooks;
+  hooks.askPassword = [this] { return prompts_.askPassword ? prompts_.askPassword() : QString(); };
+  hooks.information = [this](const QString& text) { prompts_.information(text); };
+  hooks.error = [this](const QString& text) { prompts_.error(text); };
+  hooks.store = [this] { return store_.get(); };
+  hooks.loggedIn = [this] { OnLoggedIn(); };
+  login_ = new LoginController(site_, folders_, *layer_, std::move(hooks), this);
+  connect(start_, &StartScreen::loginRequested, login_, &LoginController::LogIn);
+  connect(start_, &StartScreen::passwordMailRequested, login_, &LoginController::SendPassword);
+}
+
+void MainWindow::OnLoggedIn() {
+  storeUnreadable_ = false;
+  gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
+  if (site_.PageCount() > 0) editorController_->OpenPage(site_.HomePageFileName());
+  EnterSiteLayout();
+}
+
+void MainWindow::setServiceEndpoints(const ServiceEndpoints& service) {
+  publishing_->setService(service);
+  login_->setService(service);
 }
 
 void MainWindow::CreateTabs() {

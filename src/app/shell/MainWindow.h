@@ -24,6 +24,8 @@ class GalleryScreen;
 class PageActions;
 class PageManagerScreen;
 class PublishController;
+class LoginController;
+struct ServiceEndpoints;
 class SiteCreationJob;
 class SkinnedButton;
 class StartScreen;
@@ -37,6 +39,7 @@ struct UserPrompts {
   std::function<QString()> chooseFolder;  // "" when cancelled
   std::function<bool(const QString&)> confirm;  // OK (true) or Cancel
   std::function<void(const QString&)> openUrl;  // in the user's browser
+  std::function<QString()> askPassword;          // the masked login prompt; "" when cancelled
   static UserPrompts Standard(QWidget* parent);
 };
 
@@ -76,6 +79,9 @@ class MainWindow : public QWidget {
   EditorController* editorController() const { return editorController_; }
   PageActions* pageActions() const { return pageActions_; }
   PublishController* publishing() const { return publishing_; }
+  LoginController* login() const { return login_; }
+  // The hosting service every job of the window talks to.
+  void setServiceEndpoints(const ServiceEndpoints& service);
   WindowChrome* chrome() const { return chrome_; }
   SkinnedButton* tab(int n) const { return tabs_[static_cast<size_t>(n - 1)]; }
 
@@ -99,6 +105,8 @@ class MainWindow : public QWidget {
   void CreateScreens();
   void CreateTabs();
   void CreatePublishing();
+  void CreateLogin();
+  void OnLoggedIn();
   void ShowScreen(Screen screen);
   void SelectTab(int n);
   void ShowTabs(bool visible);
@@ -140,6 +148,7 @@ class MainWindow : public QWidget {
   SkinnedButton* startClose_ = nullptr;
   GalleryScreen* gallery_ = nullptr;
   PublishController* publishing_ = nullptr;
+  LoginController* login_ = nullptr;
   EditorScreen* editor_ = nullptr;
   PageManagerScreen* pageManager_ = nullptr;
   QWidget* account_ = nullptr;

@@ -19,7 +19,7 @@ void WindowFixture::SetUp() {
   window->setSiteCreationMinimum(0);
   // No test talks to a hosting service it did not start itself.
   const QString nowhere = QStringLiteral("127.0.0.1:%1").arg(FreePort());
-  window->publishing()->setService({nowhere, nowhere, nowhere, {nowhere, nowhere, nowhere}});
+  window->setServiceEndpoints({nowhere, nowhere, nowhere, {nowhere, nowhere, nowhere}});
   window->setPrompts({[this](const QString& text) { informations << text; },
                       [this](const QString& text) { errors << text; },
                       [this] { return chosenFolder; },
@@ -27,7 +27,8 @@ void WindowFixture::SetUp() {
                         questions << text;
                         return confirmAnswer;
                       },
-                      [this](const QString& url) { openedUrls << url; }});
+                      [this](const QString& url) { openedUrls << url; },
+                      [this] { return password; }});
 }
 
 void WindowFixture::StartNewSite(const QString& name) {

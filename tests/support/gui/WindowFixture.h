@@ -34,6 +34,8 @@ class WindowFixture : public ::testing::Test {
   QStringList informations;
   QStringList errors;
   QString chosenFolder;
+  // What the login's password prompt answers ("" is a cancel).
+  QString password;
   // Addresses the window asked the browser to open.
   QStringList openedUrls;
   // OK/Cancel questions asked, and the answer they get.

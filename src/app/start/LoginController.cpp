@@ -1,0 +1,85 @@
+#include "app/start/LoginController.h"
+
+#include "app/dialogs/DialogLayer.h"
+#include "platform/HttpFetch.h"
+#include "site/SiteStore.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace moxa {
+
+LoginController::LoginController(Site& site, const Folders& folders, DialogLayer& layer, Hooks hooks,
+                                 QObject* parent)
+    : QObject(parent), site_(site), folders_(folders), layer_(layer), hooks_(std::move(hooks)) {
+  connect(&loginWatcher_, &QFutureWatcher<LoginRun>::finished, this,
+          [this] { FinishLogin(loginWatcher_.result()); });
+  connect(&mailWatcher_, &QFutureWatcher<bool>::finished, this, [this] {
+    const bool sent = mailWatcher_.result();
+    layer_.HideBusyOverlay();
+    running_ = false;
+    if (sent) {
+      hooks_.information(QStringLiteral("Your password has been sent to %1.").arg(mailedTo_));
+    } else {
+      hooks_.error(QStringLiteral(
+          "There was a problem sending your password. Please check your internet connection."));
+    }
+    emit passwordMailFinished(sent);
+  });
+}
+
+void LoginController::LogIn(const QString& email) {
+  if (running_) return;
+  const QString password = hooks_.askPassword ? hooks_.askPassword() : QString();
+  if (password.trimmed().isEmpty()) {
+    hooks_.information(QStringLiteral("You must enter a password."));
+    return;
+  }
+  running_ = true;
+  layer_.ShowBusyOverlay(QStringLiteral("Logging In"));
+  const Site copy = site_;
+  const Folders folders = folders_;
+  const ServiceEndpoints service = service_;
+  loginWatcher_.setFuture(QtConcurrent::run([copy, folders, service, email, password]() {
+    LoginRun run{{}, copy};
+    run.outcome = moxa::LogIn(run.site, folders, service, email, password);
+    return run;
+  }));
+}
+
+void LoginController::FinishLogin(const LoginRun& run) {
+  layer_.HideBusyOverlay();
+  running_ = false;
+  const LoginOutcome& outcome = run.outcome;
+  switch (outcome.Outcome) {
+    case LoginOutcome::Result::Refused:
+      hooks_.information(LoginRefusedMessage());
+      break;
+    case LoginOutcome::Result::Failed:
+      hooks_.error(LoginFailedMessage());
+      break;
+    case LoginOutcome::Result::LoggedIn: {
+      site_ = run.site;
+      SettingsStore* store = hooks_.store ? hooks_.store() : nullptr;
+      if (!store || !SaveSite(site_, *store)) {
+        hooks_.error(QStringLiteral("Your site's details could not be saved."));
+      }
+      if (!outcome.SkippedPages.isEmpty()) hooks_.information(SkippedPagesMessage(outcome.SkippedPages));
+      if (outcome.PagesCut) hooks_.information(PagesCutMessage());
+      if (outcome.TemplateGuessed) hooks_.information(TemplateGuessedMessage());
+      if (hooks_.loggedIn) hooks_.loggedIn();
+      break;
+    }
+  }
+  emit loginFinished(outcome.Outcome);
+}
+
+void LoginController::SendPassword(const QString& email) {
+  if (running_) return;
+  running_ = true;
+  mailedTo_ = email;
+  layer_.ShowBusyOverlay(QStringLiteral("Sending"));
+  const QByteArray url = EmailPasswordUrl(service_, email);
+  mailWatcher_.setFuture(QtConcurrent::run([url]() { return FetchUrlText(url) == QLatin1String("done"); }));
+}
+
+}  // namespace moxa

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "online/Login.h"
+#include "online/ServiceEndpoints.h"
+#include "site/Folders.h"
+#include "site/Site.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <functional>
+
+namespace moxa {
+
+class DialogLayer;
+class SettingsStore;
+
+// The start screen's ways to a hosted site: the login, which brings the
+// site down to this machine, and the password mail. Both run on a worker
+// under the busy overlay; the window's site takes a login's result only
+// when it succeeded.
+class LoginController : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Hooks {
+    std::function<QString()> askPassword;  // the masked prompt; "" when cancelled
+    std::function<void(const QString&)> information;
+    std::function<void(const QString&)> error;
+    std::function<SettingsStore*()> store;
+    std::function<void()> loggedIn;  // the site's screens, after the site is saved
+  };
+
+  LoginController(Site& site, const Folders& folders, DialogLayer& layer, Hooks hooks,
+                  QObject* parent = nullptr);
+
+  void setService(const ServiceEndpoints& service) { service_ = service; }
+
+  // The login path after the start screen's own check of the e-mail field.
+  void LogIn(const QString& email);
+  void SendPassword(const QString& email);
+  bool running() const { return running_; }
+
+ signals:
+  void loginFinished(moxa::LoginOutcome::Result result);
+  void passwordMailFinished(bool sent);
+
+ private:
+  struct LoginRun {
+    LoginOutcome outcome;
+    Site site;
+  };
+  void FinishLogin(const LoginRun& run);
+
+  Site& site_;
+  Folders folders_;
+  DialogLayer& layer_;
+  Hooks hooks_;
+  ServiceEndpoints service_ = ServiceEndpoints::FromBuild();
+  bool running_ = false;
+  QFutureWatcher<LoginRun> loginWatcher_;
+  QFutureWatcher<bool> mailWatcher_;
+  QString mailedTo_;
+};
+
+}  // namespace moxa
