@@ -17,9 +17,11 @@ struct ToolRun {
   QString err;
 };
 
-ToolRun RunTool(const QStringList& arguments) {
+ToolRun RunTool(const QStringList& arguments, const QByteArray& input = {}) {
   QProcess tool;
   tool.start(QStringLiteral(MOXA_TOOL_PATH), arguments);
+  tool.write(input);
+  tool.closeWriteChannel();
   ToolRun run;
   if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit) return run;
   run.exitCode = tool.exitCode();
@@ -63,6 +65,20 @@ TEST(SiteCommandsTest, NewSitePublishAndShowWorkOnTheUsersOwnSite) {
   EXPECT_TRUE(broken.err.contains(QStringLiteral(
       "There was a problem publishing your site. Please check your internet connection. (")))
       << broken.err.toStdString();
+}
+
+TEST(SiteCommandsTest, LoginBringsTheSiteDownWithThePasswordFromStandardInput) {
+  test::ReferenceService service;
+  ASSERT_TRUE(service.Running()) << service.StartOutput().toStdString();
+  const QStringList login = {QStringLiteral("login"), QStringLiteral("demo@moxa.test"), QStringLiteral("--service"),
+                             service.Endpoints().WebHost};
+  EXPECT_EQ(RunTool(login, "\n").exitCode, 1);
+  const ToolRun refused = RunTool(login, "wrong\n");
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_TRUE(refused.err.contains(QStringLiteral("The login details you entered are incorrect. Please try again.")));
+  const ToolRun done = RunTool(login, "demo-site-1\n");
+  ASSERT_EQ(done.exitCode, 0) << done.err.toStdString();
+  EXPECT_TRUE(RunTool({QStringLiteral("site")}).out.contains(QStringLiteral("site name: demo\n")));
 }
 
 }  // namespace

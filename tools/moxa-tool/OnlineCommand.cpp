@@ -3,6 +3,7 @@
 // program is built for unless --service HOST and --ftp HOST say otherwise.
 #include "ToolCommand.h"
 
+#include "online/Login.h"
 #include "online/ServiceEndpoints.h"
 #include "online/SiteName.h"
 #include "platform/SettingsStore.h"
@@ -10,6 +11,8 @@
 #include "site/SiteStore.h"
 #include "templates/SiteCreation.h"
 #include "templates/TemplateLibrary.h"
+
+#include <QTextStream>
 
 #include <algorithm>
 
@@ -106,6 +109,43 @@ int RunPublish(const QStringList& args) {
   return 1;
 }
 
+int RunLogin(const QStringList& args) {
+  const QString email = args.value(0);
+  if (email.trimmed().isEmpty() || email.startsWith(QLatin1String("--"))) {
+    PrintError(QStringLiteral("usage: moxa-tool login EMAIL [--service HOST] < password"));
+    return 2;
+  }
+  QTextStream in(stdin);
+  const QString password = in.readLine();
+  if (password.trimmed().isEmpty()) {
+    PrintError(QStringLiteral("You must enter a password."));
+    return 1;
+  }
+  SettingsStore store;
+  Site site;
+  if (!LoadUserSite(store, site)) return 1;
+  const LoginOutcome outcome = LogIn(site, Folders::ForApplication(), ServiceFromArgs(args), email, password);
+  switch (outcome.Outcome) {
+    case LoginOutcome::Result::Refused:
+      PrintError(LoginRefusedMessage());
+      return 1;
+    case LoginOutcome::Result::Failed:
+      PrintError(LoginFailedMessage() + QStringLiteral(" (") + outcome.Error + u')');
+      return 1;
+    case LoginOutcome::Result::LoggedIn:
+      break;
+  }
+  if (!outcome.SkippedPages.isEmpty()) PrintError(SkippedPagesMessage(outcome.SkippedPages));
+  if (outcome.PagesCut) PrintError(PagesCutMessage());
+  if (outcome.TemplateGuessed) PrintError(TemplateGuessedMessage());
+  if (!SaveSite(site, store)) {
+    PrintError(QStringLiteral("moxa-tool: the site's details could not be saved"));
+    return 1;
+  }
+  Print(QStringLiteral("Logged in to %1: %2 pages\n").arg(site.SiteAccount.UnixName).arg(site.PageCount()).toUtf8());
+  return 0;
+}
+
 QByteArray Flag(bool on) { return on ? "yes" : "no"; }
 
 int RunShowSite(const QStringList&) {
@@ -141,6 +181,8 @@ MOXA_TOOL_COMMAND("new-site", "new-site NAME --template N   makes the user's new
                   RunNewSite);
 MOXA_TOOL_COMMAND("publish", "publish [--service HOST --ftp HOST]   publishes the user's saved site",
                   RunPublish);
+MOXA_TOOL_COMMAND("login", "login EMAIL [--service HOST]   brings the user's hosted site down (password on stdin)",
+                  RunLogin);
 MOXA_TOOL_COMMAND("site", "site                    prints the user's saved site (no passwords)", RunShowSite);
 
 }  // namespace moxa::tool
