@@ -1,5 +1,6 @@
 #include "app/shell/MainWindow.h"
 
+#include "app/account/AddressController.h"
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
@@ -158,6 +159,13 @@ void MainWindow::CreatePublishing() {
                                       [this] { return TemplateNumber(); }, std::move(hooks), this);
   connect(editor_->publishButton(), &SkinnedButton::clicked, publishing_,
           &PublishController::SaveAndPublish);
+
+  AddressController::Hooks address;
+  address.service = [this]() -> const ServiceEndpoints& { return publishing_->service(); };
+  address.store = [this] { return store_.get(); };
+  address.information = [this](const QString& text) { prompts_.information(text); };
+  address.error = [this](const QString& text) { prompts_.error(text); };
+  address_ = new AddressController(site_, *publishing_->siteLivePanel(), *layer_, std::move(address), this);
 }
 
 void MainWindow::CreateLogin() {

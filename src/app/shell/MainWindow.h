@@ -25,6 +25,7 @@ class PageActions;
 class PageManagerScreen;
 class PublishController;
 class LoginController;
+class AddressController;
 struct ServiceEndpoints;
 class SiteCreationJob;
 class SkinnedButton;
@@ -80,6 +81,7 @@ class MainWindow : public QWidget {
   PageActions* pageActions() const { return pageActions_; }
   PublishController* publishing() const { return publishing_; }
   LoginController* login() const { return login_; }
+  AddressController* address() const { return address_; }
   // The hosting service every job of the window talks to.
   void setServiceEndpoints(const ServiceEndpoints& service);
   WindowChrome* chrome() const { return chrome_; }
@@ -149,6 +151,7 @@ class MainWindow : public QWidget {
   GalleryScreen* gallery_ = nullptr;
   PublishController* publishing_ = nullptr;
   LoginController* login_ = nullptr;
+  AddressController* address_ = nullptr;
   EditorScreen* editor_ = nullptr;
   PageManagerScreen* pageManager_ = nullptr;
   QWidget* account_ = nullptr;
