@@ -1,5 +1,7 @@
 #include "app/shell/MainWindow.h"
 
+#include "app/account/AccountController.h"
+#include "app/account/AccountScreen.h"
 #include "app/account/AddressController.h"
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorController.h"
@@ -100,7 +102,7 @@ void MainWindow::CreateScreens() {
   gallery_->BuildGallery(library_, std::move(screenshots));
   editor_ = new EditorScreen(pictures_, this);
   pageManager_ = new PageManagerScreen(site_, pictures_, this);
-  account_ = new PlainScreen(QStringLiteral("accountScreen"), QStringLiteral("My Account"), this);
+  account_ = new AccountScreen(pictures_, this);
   publish_ = new PlainScreen(QStringLiteral("publishScreen"), QStringLiteral("Publish"), this);
   layer_ = new DialogLayer(pictures_, this);
   layer_->setBlocked([this] { return session_->SaveBusy(); });
@@ -118,6 +120,7 @@ void MainWindow::CreateScreens() {
 
   CreatePublishing();
   CreateLogin();
+  CreateAccount();
 
   // The page's regions follow the mouse only while the page is in front of the user.
   RegionTracker* tracker = editorController_->regionTracker();
@@ -165,7 +168,34 @@ void MainWindow::CreatePublishing() {
   address.store = [this] { return store_.get(); };
   address.information = [this](const QString& text) { prompts_.information(text); };
   address.error = [this](const QString& text) { prompts_.error(text); };
+  address.accountChanged = [this] {
+    account_->SetSiteName(site_.SiteAccount.UnixName);
+    account_->SetLive(site_.SiteAccount.MoxaSiteStatus);
+  };
   address_ = new AddressController(site_, *publishing_->siteLivePanel(), *layer_, std::move(address), this);
+}
+
+void MainWindow::CreateAccount() {
+  const auto noticesFollow = [this] {
+    SiteLivePanel* live = publishing_->siteLivePanel();
+    if (site_.SiteAccount.HostingPackage == QLatin1String("free") && !live->editing()) {
+      live->SetAccount(site_.SiteAccount, publishing_->service());
+    }
+    if (site_.SiteAccount.HostingPackage == QLatin1String("free")) {
+      publishing_->publishedPanel()->SetAccount(site_.SiteAccount, publishing_->service());
+    }
+  };
+  AccountController::Hooks hooks;
+  hooks.service = [this]() -> const ServiceEndpoints& { return publishing_->service(); };
+  hooks.store = [this] { return store_.get(); };
+  hooks.information = [this](const QString& text) { prompts_.information(text); };
+  hooks.error = [this](const QString& text) { prompts_.error(text); };
+  hooks.accountSaved = noticesFollow;
+  hooks.liveChosen = [this](bool live) {
+    if (!publishing_->siteLivePanel()->editing()) publishing_->siteLivePanel()->SetLive(live);
+  };
+  accountController_ = new AccountController(site_, folders_, *account_, *layer_, std::move(hooks), this);
+  connect(account_, &AccountScreen::publishRequested, this, [this] { SelectTabAndScreen(5); });
 }
 
 void MainWindow::CreateLogin() {
@@ -274,7 +304,12 @@ void MainWindow::SelectTab(int n) {
 void MainWindow::SelectTabAndScreen(int n) {
   switch (n) {
     case 1: OnNewSiteTab(); return;
-    case 2: SelectTab(2); chrome_->ShowStep(2); ShowScreen(Screen::Account); return;
+    case 2:
+      SelectTab(2);
+      chrome_->ShowStep(2);
+      accountController_->Open();
+      ShowScreen(Screen::Account);
+      return;
     case 3:
       SelectTab(3);
       chrome_->ShowStep(2);
@@ -483,7 +518,7 @@ void MainWindow::RunLayoutPass() {
   start_->setGeometry(layout_.startPanel);
   startClose_->move(layout_.startClose.topLeft());
   for (QWidget* panel : {static_cast<QWidget*>(gallery_), static_cast<QWidget*>(editor_),
-                         static_cast<QWidget*>(pageManager_), account_, publish_}) {
+                         static_cast<QWidget*>(pageManager_), static_cast<QWidget*>(account_), publish_}) {
     // Not isVisible(): before the window is first shown no panel is visible,
     // and the screen shown at start-up would keep its empty first size.
     if (!panel->isHidden()) panel->setGeometry(layout_.screenPanel);

@@ -26,6 +26,8 @@ class PageManagerScreen;
 class PublishController;
 class LoginController;
 class AddressController;
+class AccountController;
+class AccountScreen;
 struct ServiceEndpoints;
 class SiteCreationJob;
 class SkinnedButton;
@@ -82,6 +84,8 @@ class MainWindow : public QWidget {
   PublishController* publishing() const { return publishing_; }
   LoginController* login() const { return login_; }
   AddressController* address() const { return address_; }
+  AccountScreen* accountScreen() const { return account_; }
+  AccountController* accountController() const { return accountController_; }
   // The hosting service every job of the window talks to.
   void setServiceEndpoints(const ServiceEndpoints& service);
   WindowChrome* chrome() const { return chrome_; }
@@ -108,6 +112,7 @@ class MainWindow : public QWidget {
   void CreateTabs();
   void CreatePublishing();
   void CreateLogin();
+  void CreateAccount();
   void OnLoggedIn();
   void ShowScreen(Screen screen);
   void SelectTab(int n);
@@ -154,7 +159,8 @@ class MainWindow : public QWidget {
   AddressController* address_ = nullptr;
   EditorScreen* editor_ = nullptr;
   PageManagerScreen* pageManager_ = nullptr;
-  QWidget* account_ = nullptr;
+  AccountScreen* account_ = nullptr;
+  AccountController* accountController_ = nullptr;
   QWidget* publish_ = nullptr;
   DialogLayer* layer_ = nullptr;
   EditorSession* session_ = nullptr;

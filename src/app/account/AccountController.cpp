@@ -1,0 +1,85 @@
+#include "app/account/AccountController.h"
+
+#include "app/account/AccountScreen.h"
+#include "app/dialogs/DialogLayer.h"
+#include "app/shell/Worker.h"
+#include "online/AccountRequests.h"
+#include "online/SiteName.h"
+#include "publish/PublishSite.h"
+#include "site/SiteStore.h"
+
+namespace moxa {
+
+namespace {
+
+struct SaveRun {
+  bool saved = false;
+  TAccount account;
+};
+
+}  // namespace
+
+AccountController::AccountController(Site& site, const Folders& folders, AccountScreen& screen,
+                                     DialogLayer& layer, Hooks hooks, QObject* parent)
+    : QObject(parent), site_(site), folders_(folders), screen_(screen), layer_(layer), hooks_(std::move(hooks)) {
+  connect(&screen_, &AccountScreen::saveRequested, this, &AccountController::Save);
+  connect(&screen_, &AccountScreen::resetRequested, this, &AccountController::Reset);
+}
+
+void AccountController::Open() { screen_.Open(site_.SiteAccount, hooks_.service().Domain); }
+
+void AccountController::Reset() { screen_.Fill(site_.SiteAccount); }
+
+void AccountController::Save() {
+  if (running_) return;
+  if (!screen_.ConfirmMatches()) {
+    screen_.ShowConfirmMismatch();
+    return;
+  }
+  screen_.confirmLabel()->setStyleSheet(QStringLiteral("color: #1d3b66; font-weight: bold;"));
+  const QString oldName = site_.SiteAccount.UnixName;
+  TAccount account = screen_.Taken(site_.SiteAccount);
+  account.UnixName = SanitizeSiteName(account.UnixName);
+  // The account keeps what the screen says, saved or not.
+  site_.SiteAccount = account;
+  if (hooks_.liveChosen) hooks_.liveChosen(account.MoxaSiteStatus);
+  running_ = true;
+  layer_.ShowBusyOverlay(QStringLiteral("Saving"));
+  Site copy;
+  copy.SiteAccount = account;
+  const ServiceEndpoints service = hooks_.service();
+  const Folders folders = folders_;
+  RunOnWorker<SaveRun>(
+      this,
+      [copy, oldName, service, folders]() mutable {
+        if (!copy.SiteAccount.UnixCreated) {
+          RegisterSiteName(copy, service, folders, Placeholder::AfterAccountSave);
+        }
+        SaveRun run;
+        run.saved = SaveAccountOnline(copy.SiteAccount, oldName, service);
+        run.account = copy.SiteAccount;
+        return run;
+      },
+      [this](const SaveRun& run) {
+        layer_.HideBusyOverlay();
+        running_ = false;
+        site_.SiteAccount.UnixName = run.account.UnixName;
+        site_.SiteAccount.UnixCreated = run.account.UnixCreated;
+        if (!run.saved) {
+          hooks_.error(AccountSaveFailedMessage());
+          emit saveFinished(false);
+          return;
+        }
+        screen_.SetSiteName(site_.SiteAccount.UnixName);
+        SettingsStore* store = hooks_.store();
+        if (!store || !SaveAccount(site_, *store)) {
+          hooks_.error(QStringLiteral("Your site's details could not be saved."));
+        } else {
+          hooks_.information(AccountSavedMessage());
+        }
+        if (hooks_.accountSaved) hooks_.accountSaved();
+        emit saveFinished(true);
+      });
+}
+
+}  // namespace moxa

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "online/ServiceEndpoints.h"
+#include "site/Folders.h"
+#include "site/Site.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace moxa {
+
+class AccountScreen;
+class DialogLayer;
+class SettingsStore;
+
+// The account screen at work: opening and resetting it, and its save, which
+// registers the site's name when the service does not know it yet, sends a
+// changed address and then every field, on a worker under the busy overlay.
+class AccountController : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Hooks {
+    std::function<const ServiceEndpoints&()> service;
+    std::function<SettingsStore*()> store;
+    std::function<void(const QString&)> information;
+    std::function<void(const QString&)> error;
+    std::function<void()> accountSaved;  // the notices follow the account
+    std::function<void(bool live)> liveChosen;  // the site-live panel's status, at once
+  };
+
+  AccountController(Site& site, const Folders& folders, AccountScreen& screen, DialogLayer& layer,
+                    Hooks hooks, QObject* parent = nullptr);
+
+  void Open();
+  void Save();
+  void Reset();
+  bool running() const { return running_; }
+
+ signals:
+  void saveFinished(bool saved);
+
+ private:
+  Site& site_;
+  Folders folders_;
+  AccountScreen& screen_;
+  DialogLayer& layer_;
+  Hooks hooks_;
+  bool running_ = false;
+};
+
+}  // namespace moxa
