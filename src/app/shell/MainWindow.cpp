@@ -12,6 +12,8 @@
 #include "app/pagemanager/PageActions.h"
 #include "app/pagemanager/PageManagerScreen.h"
 #include "app/pagemanager/PageRows.h"
+#include "app/plans/PlansScreen.h"
+#include "app/plans/UpgradeController.h"
 #include "app/publish/PublishController.h"
 #include "app/publish/PublishedPanel.h"
 #include "app/publish/SiteLivePanel.h"
@@ -103,7 +105,7 @@ void MainWindow::CreateScreens() {
   editor_ = new EditorScreen(pictures_, this);
   pageManager_ = new PageManagerScreen(site_, pictures_, this);
   account_ = new AccountScreen(pictures_, this);
-  publish_ = new PlainScreen(QStringLiteral("publishScreen"), QStringLiteral("Publish"), this);
+  publish_ = new PlansScreen(pictures_, this);
   layer_ = new DialogLayer(pictures_, this);
   layer_->setBlocked([this] { return session_->SaveBusy(); });
   creation_ = new SiteCreationJob(this);
@@ -196,6 +198,14 @@ void MainWindow::CreateAccount() {
   };
   accountController_ = new AccountController(site_, folders_, *account_, *layer_, std::move(hooks), this);
   connect(account_, &AccountScreen::publishRequested, this, [this] { SelectTabAndScreen(5); });
+
+  UpgradeController::Hooks upgrade;
+  upgrade.service = [this]() -> const ServiceEndpoints& { return publishing_->service(); };
+  upgrade.store = [this] { return store_.get(); };
+  upgrade.information = [this](const QString& text) { prompts_.information(text); };
+  upgrade.error = [this](const QString& text) { prompts_.error(text); };
+  upgrade_ = new UpgradeController(site_, pictures_, *publish_, *layer_, std::move(upgrade), this);
+  connect(publish_, &PlansScreen::publishRequested, publishing_, &PublishController::Publish);
 }
 
 void MainWindow::CreateLogin() {
@@ -322,7 +332,12 @@ void MainWindow::SelectTabAndScreen(int n) {
       ShowScreen(Screen::PageManager);
       pageManager_->BuildPageRows();
       return;
-    case 5: SelectTab(5); chrome_->ShowStep(3); ShowScreen(Screen::Publish); return;
+    case 5:
+      SelectTab(5);
+      chrome_->ShowStep(3);
+      upgrade_->LayOut();
+      ShowScreen(Screen::Publish);
+      return;
     default: return;
   }
 }
@@ -518,7 +533,7 @@ void MainWindow::RunLayoutPass() {
   start_->setGeometry(layout_.startPanel);
   startClose_->move(layout_.startClose.topLeft());
   for (QWidget* panel : {static_cast<QWidget*>(gallery_), static_cast<QWidget*>(editor_),
-                         static_cast<QWidget*>(pageManager_), static_cast<QWidget*>(account_), publish_}) {
+                         static_cast<QWidget*>(pageManager_), static_cast<QWidget*>(account_), static_cast<QWidget*>(publish_)}) {
     // Not isVisible(): before the window is first shown no panel is visible,
     // and the screen shown at start-up would keep its empty first size.
     if (!panel->isHidden()) panel->setGeometry(layout_.screenPanel);

@@ -28,6 +28,8 @@ class LoginController;
 class AddressController;
 class AccountController;
 class AccountScreen;
+class PlansScreen;
+class UpgradeController;
 struct ServiceEndpoints;
 class SiteCreationJob;
 class SkinnedButton;
@@ -86,6 +88,8 @@ class MainWindow : public QWidget {
   AddressController* address() const { return address_; }
   AccountScreen* accountScreen() const { return account_; }
   AccountController* accountController() const { return accountController_; }
+  PlansScreen* plansScreen() const { return publish_; }
+  UpgradeController* upgrade() const { return upgrade_; }
   // The hosting service every job of the window talks to.
   void setServiceEndpoints(const ServiceEndpoints& service);
   WindowChrome* chrome() const { return chrome_; }
@@ -161,7 +165,8 @@ class MainWindow : public QWidget {
   PageManagerScreen* pageManager_ = nullptr;
   AccountScreen* account_ = nullptr;
   AccountController* accountController_ = nullptr;
-  QWidget* publish_ = nullptr;
+  PlansScreen* publish_ = nullptr;
+  UpgradeController* upgrade_ = nullptr;
   DialogLayer* layer_ = nullptr;
   EditorSession* session_ = nullptr;
   EditorController* editorController_ = nullptr;
