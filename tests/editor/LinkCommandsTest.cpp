@@ -12,6 +12,11 @@ namespace {
 
 using rt::test::Items;
 
+LinkDialogState State(rt::TEditorLinkKind kind, QString page = {}, QString address = {},
+                      QString email = {}, bool newWindow = false) {
+  return {kind, page, address, email, newWindow};
+}
+
 class LinkCommandsTest : public test::EditorTest {
  protected:
   LinkCommandsTest() {
@@ -126,14 +131,14 @@ TEST_F(LinkCommandsTest, InputMakesTheAddressOrAMessage) {
     LinkField field;
   };
   const Case cases[] = {
-      {"page", {rt::elkPage, "about-us"}, "about-us.html", "", LinkField::Page},
-      {"no page", {rt::elkPage, ""}, "", "Please select a page.", LinkField::Page},
-      {"external as typed", {rt::elkExternal, "", " www.x.org "}, " www.x.org ", "",
+      {"page", State(rt::elkPage, "about-us"), "about-us.html", "", LinkField::Page},
+      {"no page", State(rt::elkPage, ""), "", "Please select a page.", LinkField::Page},
+      {"external as typed", State(rt::elkExternal, "", " www.x.org "), " www.x.org ", "",
        LinkField::Page},
-      {"blank external", {rt::elkExternal, "", "   "}, "", "Please enter a url.",
+      {"blank external", State(rt::elkExternal, "", "   "), "", "Please enter a url.",
        LinkField::Address},
-      {"e-mail", {rt::elkEmail, "", "", "me@x.org"}, "mailto:me@x.org", "", LinkField::Page},
-      {"blank e-mail", {rt::elkEmail, "", "", " "}, "", "Please enter an email address.",
+      {"e-mail", State(rt::elkEmail, "", "", "me@x.org"), "mailto:me@x.org", "", LinkField::Page},
+      {"blank e-mail", State(rt::elkEmail, "", "", " "), "", "Please enter an email address.",
        LinkField::Email},
   };
   for (const Case& c : cases) {
@@ -154,7 +159,7 @@ TEST_F(LinkCommandsTest, NewLinkWithoutSelectionInsertsNewLink) {
   Load(Items().P().T("Hello world"));
   PlaceCaret(0, 7);
   const rt::TEditorHyperLink entry =
-      LinkEntryOf({rt::elkPage, "contact-us", "", "", true});
+      LinkEntryOf(State(rt::elkPage, "contact-us", "", "", true));
   EXPECT_EQ(AddLink(editor, links, entry), QString());
   EXPECT_EQ(links.Count(), 1);
   EXPECT_EQ(links.Links[0].RadioButton, rt::elkPage);
@@ -168,7 +173,8 @@ TEST_F(LinkCommandsTest, NewLinkWithoutSelectionInsertsNewLink) {
 TEST_F(LinkCommandsTest, NewLinkOnSelectionConvertsAndTagsIt) {
   Load(Items().P().T("Hello world"));
   Select(0, 7, 0, 12);
-  EXPECT_EQ(AddLink(editor, links, LinkEntryOf({rt::elkEmail, "", "", "me@x.org"})), QString());
+  const rt::TEditorHyperLink entry = LinkEntryOf(State(rt::elkEmail, "", "", "me@x.org"));
+  EXPECT_EQ(AddLink(editor, links, entry), QString());
   const int link = editor.GetItemStyle(1);
   EXPECT_EQ(style.TextStyles[link].Color, 0x00FF0000u);
   EXPECT_TRUE(style.TextStyles[link].Style & rt::fsUnderline);
@@ -191,7 +197,7 @@ TEST_F(LinkCommandsTest, FullTableRefusesANewLinkAndChangesNothing) {
 TEST_F(LinkCommandsTest, EditingAnEntryLeavesTheDocument) {
   LoadTwoLinks();
   const rt::TCustomRtData before = Model();
-  EditLink(links, 0, LinkEntryOf({rt::elkExternal, "", "http://new.org"}));
+  EditLink(links, 0, LinkEntryOf(State(rt::elkExternal, "", "http://new.org")));
   EXPECT_EQ(links.Links[0].Url, "http://new.org");
   EXPECT_EQ(links.Links[0].RadioButton, rt::elkExternal);
   EXPECT_TRUE(Model() == before);
@@ -214,7 +220,8 @@ TEST_F(LinkCommandsTest, UnlinkMakesPlainTextAndOtherLinksKeepTheirAddresses) {
   }
   const QString html = Html();
   EXPECT_FALSE(html.contains("about-us.html"));
-  EXPECT_TRUE(html.contains("<a href=\"http://example.com/x\" target=_blank>")) << html.toStdString();
+  EXPECT_TRUE(html.contains("<a href=\"http://example.com/x\" target=_blank>"))
+      << html.toStdString();
   EXPECT_EQ(editor.GetItemTag(editor.LineCount() - 2), 2);
 }
 
