@@ -62,11 +62,11 @@ TEST_F(PublishSiteTest, AFreeSiteIsRegisteredUploadedAndServed) {
   const PublishResult result = PublishSite(site_, Settings());
   ASSERT_EQ(result.Outcome, PublishOutcome::Published) << result.Error.toStdString();
   EXPECT_TRUE(result.Registered);
-  EXPECT_EQ(site_.SiteAccount.UnixName, QStringLiteral("mysite"));
+  EXPECT_EQ(site_.SiteAccount.UnixName, QStringLiteral("my-site"));
   EXPECT_TRUE(site_.SiteAccount.UnixCreated);
   EXPECT_TRUE(AllChanged(false));
 
-  const QString address = service_->Endpoints().SiteAddress(QStringLiteral("mysite"));
+  const QString address = service_->Endpoints().SiteAddress(QStringLiteral("my-site"));
   const QByteArray about = Visit(address, "?p=about-us.html");
   EXPECT_TRUE(about.contains("Fifteen years of walking, waiting and photographing.")) << about.left(300).toStdString();
   EXPECT_TRUE(about.contains("href=\"/?p=contact-us.html\""));
