@@ -5,7 +5,10 @@
 // with the highlight over a region under the mouse, the region editor
 // open on that region, the Page Manager of
 // the new site, the Page Manager after two pages were added
-// (six pages, one hidden from the menu) and the rename dialog.
+// (six pages, one hidden from the menu) and the rename dialog. With the
+// reference hosting service started on free ports in a temporary folder:
+// the published and site-live notices, the account screen, the plans screen
+// and both steps of the upgrade dialog.
 #include "app/dialogs/PageDialogs.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
@@ -15,19 +18,33 @@
 #include "app/editor/RegionTracker.h"
 #include "app/gallery/GalleryScreen.h"
 #include "app/pagemanager/PageActions.h"
+#include "app/account/AccountScreen.h"
 #include "app/pagemanager/PageManagerScreen.h"
+#include "app/plans/PlansScreen.h"
+#include "app/plans/UpgradeController.h"
+#include "app/plans/UpgradeDialog.h"
+#include "app/publish/PublishController.h"
+#include "app/publish/PublishedPanel.h"
+#include "app/publish/SiteLivePanel.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/SkinnedButton.h"
 #include "app/start/StartScreen.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
 
 #include <algorithm>
+#include <optional>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 
@@ -51,6 +68,77 @@ void AddPage(moxa::MainWindow& window, const QString& fileName, const QString& l
 
 void ClickRowButton(moxa::MainWindow& window, const QString& name) {
   if (auto* button = window.findChild<moxa::SkinnedButton*>(name)) emit button->clicked();
+}
+
+int FreePort() {
+  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  int port = 0;
+  if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+    port = ntohs(address.sin_port);
+  }
+  if (fd >= 0) ::close(fd);
+  return port;
+}
+
+// The reference hosting service on free ports, state in `state`; its
+// endpoints, or nothing when it did not start.
+std::optional<moxa::ServiceEndpoints> StartService(const QString& state) {
+  const int web = FreePort(), ftp = FreePort(), domainFtp = FreePort();
+  const int code = QProcess::execute(QStringLiteral(MOXA_SERVICE_DIR "/start"),
+                                     {QStringLiteral("--web-port"), QString::number(web), QStringLiteral("--ftp-port"),
+                                      QString::number(ftp), QStringLiteral("--domain-ftp-port"),
+                                      QString::number(domainFtp), QStringLiteral("--state"), state});
+  if (code != 0) return std::nullopt;
+  const QString host = QStringLiteral("localhost:%1").arg(web);
+  return moxa::ServiceEndpoints{host, host, QStringLiteral("127.0.0.1:%1").arg(ftp),
+                                {QStringLiteral("lookup1.") + host, QStringLiteral("lookup2.") + host,
+                                 QStringLiteral("lookup3.") + host}};
+}
+
+template <typename Condition>
+void WaitFor(Condition condition, int milliseconds = 15000) {
+  for (int waited = 0; waited < milliseconds && !condition(); waited += 20) QTest::qWait(20);
+}
+
+// Publishing, the notices, the account and the plans, against the service.
+void ShootOnlineScreens(moxa::MainWindow& window, const QString& out) {
+  window.upgrade()->setVerdictPause(0);
+  QSignalSpy published(window.publishing(), &moxa::PublishController::publishFinished);
+  emit window.editorScreen()->publishButton()->clicked();
+  published.wait(60000);
+  moxa::PublishedPanel* notice = window.publishing()->publishedPanel();
+  WaitFor([&] { return notice->isVisible() && notice->height() == moxa::PublishedPanel::kFreeHeight; });
+  Shoot(window, out, QStringLiteral("7-published"));
+  emit notice->closeRequested();
+  moxa::SiteLivePanel* live = window.publishing()->siteLivePanel();
+  window.publishing()->ShowSiteLivePanel();
+  WaitFor([&] { return live->isVisible() && live->height() == moxa::SiteLivePanel::kHeight; });
+  Shoot(window, out, QStringLiteral("8-site-live"));
+  emit live->closeRequested();
+
+  window.SelectTabAndScreen(2);
+  window.accountScreen()->firstName()->setText(QStringLiteral("Joe"));
+  window.accountScreen()->email()->setText(QStringLiteral("joe@bakery.example"));
+  window.accountScreen()->password()->setText(QStringLiteral("Bread&Butter7"));
+  window.accountScreen()->confirm()->setText(QStringLiteral("Bread&Butter7"));
+  Shoot(window, out, QStringLiteral("9-account"));
+
+  window.SelectTabAndScreen(5);
+  Shoot(window, out, QStringLiteral("10-plans"));
+  emit window.plansScreen()->upgradeRequested(QStringLiteral("max"));
+  moxa::UpgradeDialog* dialog = window.upgrade()->dialog();
+  dialog->nameField()->setText(QStringLiteral("joes-bakery"));
+  Shoot(window, out, QStringLiteral("11-upgrade-domain"));
+  QSignalSpy checked(window.upgrade(), &moxa::UpgradeController::domainChecked);
+  emit dialog->accepted();
+  checked.wait(15000);
+  Shoot(window, out, QStringLiteral("12-upgrade-summary"));
+  emit dialog->cancelled();
 }
 
 }  // namespace
@@ -77,6 +165,19 @@ int main(int argc, char** argv) {
 
   moxa::MainWindow window(moxa::Folders::ForApplication());
   window.setSiteCreationMinimum(0);
+  // Messages are printed, never a modal box that nobody could answer.
+  const auto say = [](const QString& text) { std::fprintf(stderr, "moxa-shots: %s\n", text.toLocal8Bit().constData()); };
+  window.setPrompts({say, say, [] { return QString(); }, [](const QString&) { return true; },
+                     [](const QString&) {}, [] { return QString(); }});
+  QTemporaryDir serviceState;
+  const std::optional<moxa::ServiceEndpoints> service = StartService(serviceState.path());
+  if (service) {
+    window.setServiceEndpoints(*service);
+    // The notices come when asked for, not in the middle of the editor's pictures.
+    window.publishing()->setPauses(0, 0, 24 * 3600 * 1000);
+  } else {
+    std::fprintf(stderr, "moxa-shots: the reference service did not start; its screens are left out\n");
+  }
   window.LoadStoredSite();
   window.show();
   Shoot(window, out, QStringLiteral("1-start"));
@@ -116,6 +217,12 @@ int main(int argc, char** argv) {
     QTest::mouseMove(window.editorScreen()->browser(), QPoint(2, 2));
   }
 
+  if (service) {
+    ShootOnlineScreens(window, out);
+    window.publishing()->siteLivePanel()->hide();
+    window.publishing()->publishedPanel()->hide();
+  }
+
   window.SelectTabAndScreen(4);
   Shoot(window, out, QStringLiteral("4-page-manager"));
 
@@ -128,5 +235,6 @@ int main(int argc, char** argv) {
 
   ClickRowButton(window, QStringLiteral("_rename_1"));
   Shoot(window, out, QStringLiteral("6-rename-dialog"));
+  if (service) QProcess::execute(QStringLiteral(MOXA_SERVICE_DIR "/stop"), {QStringLiteral("--state"), serviceState.path()});
   return 0;
 }

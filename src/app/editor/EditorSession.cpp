@@ -32,6 +32,12 @@ EditorSession::SaveResult EditorSession::Save(bool evenIfBusy) {
   return SaveResult::Saved;
 }
 
+bool EditorSession::SaveBeforePublish() {
+  if (!SavePage(site_, folders_)) return false;
+  pageModified_ = false;
+  return true;
+}
+
 bool EditorSession::SwitchNeedsAnswer(const QString& fileName) {
   if (!pageModified_) return false;
   pendingSwitch_ = fileName;

@@ -37,6 +37,9 @@ class EditorSession : public QObject {
   // period of an earlier save this is ignored, unless `evenIfBusy` (the
   // unsaved-changes prompt, whose answer must never be lost).
   SaveResult Save(bool evenIfBusy = false);
+  // Save and Publish: the page saved without the Save button's confirmation
+  // period (the publish's overlay follows at once). False when it failed.
+  bool SaveBeforePublish();
 
   // Asks whether switching to `fileName` needs the user's answer first:
   // true when there are unsaved changes (the switch is then kept pending).

@@ -145,10 +145,12 @@ void PublishController::ShowPublishedPanel() {
 }
 
 void PublishController::ShowSiteLivePanelSoon() {
-  QTimer::singleShot(siteLiveMs_, this, [this] {
-    siteLive_->SetAccount(site_.SiteAccount, service_);
-    if (!siteLive_->isVisible()) SlideNoticeIn(siteLive_, hooks_.frame(), SiteLivePanel::kHeight);
-  });
+  QTimer::singleShot(siteLiveMs_, this, &PublishController::ShowSiteLivePanel);
+}
+
+void PublishController::ShowSiteLivePanel() {
+  siteLive_->SetAccount(site_.SiteAccount, service_);
+  if (!siteLive_->isVisible()) SlideNoticeIn(siteLive_, hooks_.frame(), SiteLivePanel::kHeight);
 }
 
 void PublishController::SaveSite() {

@@ -54,6 +54,8 @@ class PublishController : public QObject {
   void RegisterSoon(int delayMs = 1000);
 
   bool running() const { return publishing_ || registering_; }
+  // The site-live notice for the site as it stands, now.
+  void ShowSiteLivePanel();
   PublishedPanel* publishedPanel() const { return published_; }
   SiteLivePanel* siteLivePanel() const { return siteLive_; }
 

@@ -149,7 +149,7 @@ void MainWindow::CreateScreens() {
 void MainWindow::CreatePublishing() {
   PublishController::Hooks hooks;
   hooks.savePage = [this] {
-    if (session_->Save(true) != EditorSession::SaveResult::Failed) return true;
+    if (session_->SaveBeforePublish()) return true;
     prompts_.error(QStringLiteral("Your page could not be saved."));
     return false;
   };
