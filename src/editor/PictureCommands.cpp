@@ -165,14 +165,22 @@ bool EditorImages::Add(const TEditorImage& image) {
   return true;
 }
 
+rt::TRtVAlign PictureVAlignOf(const QString& alignment) {
+  if (alignment == QLatin1String("Left")) return rt::rtvaLeft;
+  if (alignment == QLatin1String("Right")) return rt::rtvaRight;
+  if (alignment == QLatin1String("Center")) return rt::rtvaMiddle;
+  return rt::rtvaBaseline;
+}
+
 QString InsertPictureIntoEditor(RtEditor& editor, rt::TEditorLinks& links,
                                 const PictureInsertion& insertion) {
   if (insertion.HyperLinked && links.Full()) return kNoMoreLinks;
+  const rt::TRtVAlign valign = PictureVAlignOf(insertion.Alignment);
   editor.BeginUndoGroup(rtutInsert);
   editor.SetUndoGroupMode(true);
   bool inserted = false;
   if (insertion.HyperLinked) {
-    inserted = editor.InsertHotPicture(QString(), insertion.Picture, rt::rtvaBaseline);
+    inserted = editor.InsertHotPicture(QString(), insertion.Picture, valign);
     if (inserted) {
       rt::TEditorHyperLink link;
       link.Url = insertion.LinkUrl;
@@ -180,7 +188,7 @@ QString InsertPictureIntoEditor(RtEditor& editor, rt::TEditorLinks& links,
       editor.SetCurrentTag(links.Add(link));
     }
   } else {
-    inserted = editor.InsertPicture(QString(), insertion.Picture, rt::rtvaBaseline);
+    inserted = editor.InsertPicture(QString(), insertion.Picture, valign);
   }
   if (inserted) {
     editor.SetCurrentItemExtraStrProperty(rt::rtespImageFileName, insertion.ImageFileName);

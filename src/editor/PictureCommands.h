@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "richtext/LinkTable.h"
+#include "richtext/RtEnums.h"
 #include "richtext/RtPicture.h"
 
 namespace moxa::editor {
@@ -81,10 +82,14 @@ struct PictureInsertion {
   rt::TRtPicture Picture;
   QString ImageFileName;  // recorded on the item
   QString AltText;
+  QString Alignment;  // as the alignment box: "None", "Left", "Right", "Center"
   bool HyperLinked = false;
   QString LinkUrl;
   bool NewWindow = false;
 };
+
+// The picture alignment an alignment box text stands for.
+rt::TRtVAlign PictureVAlignOf(const QString& alignment);
 
 // Inserts the picture at the caret as one undo step; a linked picture gets a
 // new link table entry. Empty on success, else the message to show.

@@ -9,7 +9,11 @@
 #include <QTemporaryDir>
 
 #include "EditorSupport.h"
+#include "richtext/HtmlExporter.h"
+#include "richtext/HtmlImporter.h"
+#include "richtext/LinkTableExport.h"
 #include "richtext/RtBuilders.h"
+#include "richtext/RtdFormat.h"
 
 namespace moxa::editor {
 namespace {
@@ -179,6 +183,79 @@ TEST_F(PictureInsertTest, AFullLinkTableRefusesALinkedPicture) {
   for (int i = 0; i < rt::TEditorLinks::kCapacity; ++i) links.Add({});
   EXPECT_EQ(InsertPictureIntoEditor(editor, links, Insertion(true)), kNoMoreLinks);
   EXPECT_EQ(Model().LineCount(), 1);
+}
+
+TEST_F(PictureInsertTest, AlignmentAndAltTextAreStoredForTheExport) {
+  const std::pair<const char*, rt::TRtVAlign> cases[] = {
+      {"None", rt::rtvaBaseline}, {"Left", rt::rtvaLeft},
+      {"Right", rt::rtvaRight},   {"Center", rt::rtvaMiddle}};
+  for (const auto& [alignment, valign] : cases) {
+    PictureInsertion insertion = Insertion(false);
+    insertion.Alignment = QString::fromLatin1(alignment);
+    ASSERT_TRUE(InsertPictureIntoEditor(editor, links, insertion).isEmpty());
+    EXPECT_EQ(Model().GetItem(editor.CurItemNo()).VAlign, valign) << alignment;
+  }
+}
+
+// A region with pictures: imported, kept in the binary file, through the
+// editor and exported again, as one edit does.
+class PictureRegionEdit : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QFile picture(work.filePath("photo.jpg"));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write(rt::test::TestJpeg().Data);
+  }
+  QByteArray Edit(const QByteArray& region) {
+    rt::TRtDocument imported;
+    rt::TRtStyle style;
+    rt::TEditorLinks links;
+    rt::TRtHtmlImporter importer;
+    importer.View = {&imported, &style};
+    importer.BasePath = work.path() + QDir::separator();
+    importer.OnReadHyperlink = rt::MakeReadHyperlinkHook(links);
+    importer.LoadHtml(region);
+    const QString rtd = work.filePath("temptext_.rtd");
+    rt::TRtDocument stored;
+    EXPECT_TRUE(rt::SaveRtd(rtd, imported, style) && rt::LoadRtd(rtd, stored, style));
+    RtEditor editor(style);
+    editor.LoadDocument(stored);
+    rt::TRtSaveHTMLParams params;
+    params.ImagesPrefix = QStringLiteral("moxa_img");
+    params.Options = rt::rtsoOverrideImages | rt::rtsoNoHypertextImageBorders;
+    params.OnWriteHyperlink = rt::MakeWriteHyperlinkHandler(links);
+    const QString file = work.filePath("temptext_.html");
+    EXPECT_TRUE(rt::SaveHTML(file, editor.Document(), style, params));
+    return ReadFile(file);
+  }
+  QTemporaryDir work;
+};
+
+TEST_F(PictureRegionEdit, AltAndAlignSurviveAnEdit) {
+  const QByteArray out = Edit(
+      "<p><img align=left alt=\"A cat\" src=\"photo.jpg\">"
+      "<img align=right src=\"photo.jpg\"><img align=middle alt=\"m\" src=\"photo.jpg\">"
+      "<img src=\"photo.jpg\"></p>");
+  EXPECT_TRUE(out.contains("<img align=left border=0 alt=\"A cat\" src=\"moxa_img")) << out.data();
+  EXPECT_TRUE(out.contains("<img align=right border=0 src=\"moxa_img")) << out.data();
+  EXPECT_TRUE(out.contains("<img align=middle border=0 alt=\"m\" src=\"moxa_img")) << out.data();
+  EXPECT_TRUE(out.contains("<img border=0 src=\"moxa_img")) << out.data();
+}
+
+TEST(RtdFormat, PictureAlignmentsRoundTrip) {
+  for (const rt::TRtVAlign valign : {rt::rtvaBaseline, rt::rtvaMiddle, rt::rtvaLeft, rt::rtvaRight}) {
+    rt::TRtDocument document;
+    document.Data = rt::test::Items().P().Pic(rt::test::TestImage(1), "", 0);
+    document.Data.Items.back().VAlign = valign;
+    document.Data.Items.back().SetExtraStrProperty(rt::rtespAltText, QStringLiteral("alt"));
+    rt::TRtStyle style;
+    const auto bytes = rt::SaveRtdToBytes(document, style);
+    ASSERT_TRUE(bytes.has_value());
+    rt::TRtDocument back;
+    ASSERT_TRUE(rt::LoadRtdFromBytes(*bytes, back, style));
+    EXPECT_EQ(back.Data.Items.back().VAlign, valign);
+    EXPECT_EQ(back.Data.Items.back().Extras().AltText, "alt");
+  }
 }
 
 }  // namespace
