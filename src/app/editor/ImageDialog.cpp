@@ -49,6 +49,7 @@ ImageDialog::ImageDialog(const Pictures& pictures, QWidget* parent)
   auto* browseLabel = new QLabel(QStringLiteral("Browse"), browse_);
   browseLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
   browseLabel->setAlignment(Qt::AlignCenter);
+  browseLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
   browseLabel->setGeometry(browse_->rect());
   connect(browse_, &SkinnedButton::clicked, this, &ImageDialog::browseClicked);
   webRadio_ = Place(new QRadioButton(QStringLiteral("Select an image from the web"), c),
@@ -65,7 +66,9 @@ ImageDialog::ImageDialog(const Pictures& pictures, QWidget* parent)
   altText_ = Place(new QLineEdit(c), "altTextField", {159, 302}, 187);
   link_ = Place(new QCheckBox(QStringLiteral("Hyperlink this image"), c), "linkCheckBox",
                 {34, 362});
-  for (QWidget* w : c->findChildren<QWidget*>()) w->adjustSize();
+  for (QWidget* w : c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (w != browse_) w->adjustSize();
+  }
   fileField_->setFixedWidth(186);
   webField_->setFixedWidth(292);
   // A click into a field chooses its source; releasing a radio button
