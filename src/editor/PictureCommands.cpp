@@ -51,8 +51,8 @@ QString WithSlash(const QString& folder) {
 
 // Copies through a temporary name so that a failed copy leaves nothing.
 bool CopyWhole(const QString& source, const QString& target) {
-  const QString partial = QFileInfo(target).dir().filePath(QStringLiteral(".partial-") +
-                                                           QFileInfo(target).fileName());
+  const QString partial =
+      QFileInfo(target).dir().filePath(QStringLiteral(".partial-") + QFileInfo(target).fileName());
   QFile::remove(partial);
   if (!QFile::copy(source, partial)) return false;
   if (!QFile::rename(partial, target)) {
@@ -80,8 +80,8 @@ QString FileNameFromUrl(const QString& url, const QString& contentType) {
   QString rest = url.section(QLatin1Char('#'), 0, 0).section(QLatin1Char('?'), 0, 0);
   const qsizetype scheme = rest.indexOf(QStringLiteral("://"));
   if (scheme >= 0) rest = rest.mid(scheme + 3);
-  const qsizetype slash = std::max(rest.lastIndexOf(QLatin1Char('/')),
-                                   rest.lastIndexOf(QLatin1Char('\\')));
+  const qsizetype slash =
+      std::max(rest.lastIndexOf(QLatin1Char('/')), rest.lastIndexOf(QLatin1Char('\\')));
   // Without any slash after the scheme the address is a host name only.
   QString name = (scheme >= 0 && slash < 0) ? QString() : rest.mid(slash + 1);
   // A name that is only safe while encoded would turn unsafe in other hands.

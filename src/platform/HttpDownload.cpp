@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
-
 #include <memory>
 
 namespace moxa {
@@ -38,7 +37,9 @@ size_t WriteChunk(char* data, size_t size, size_t count, void* user) {
 }
 
 void EnsureCurlInitialised() {
-  static const bool initialised = [] { return curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; }();
+  static const bool initialised = [] {
+    return curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+  }();
   (void)initialised;
 }
 

@@ -1,8 +1,5 @@
 // The image dialog over a window: pictures from the computer and from a
 // real local web server go into the editor and out into the exported HTML.
-#include "app/editor/ImageDialog.h"
-#include "app/editor/PictureEditController.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -15,6 +12,8 @@
 #include <QTest>
 #include <QThread>
 
+#include "app/editor/ImageDialog.h"
+#include "app/editor/PictureEditController.h"
 #include "richtext/HtmlExporter.h"
 #include "richtext/LinkTableExport.h"
 #include "richtext/RtStyle.h"
@@ -133,7 +132,8 @@ TEST_F(ImageDialogTest, APictureFromTheComputerIsExportedWithAltAndAlign) {
   const qsizetype at = html.indexOf("<img align=right border=0 alt=\"Our shop\" src=\"moxa_img");
   ASSERT_GE(at, 0) << html.data();
   const qsizetype nameStart = html.indexOf("moxa_img", at);
-  const QString name = QString::fromUtf8(html.mid(nameStart, html.indexOf('"', nameStart) - nameStart));
+  const QString name =
+      QString::fromUtf8(html.mid(nameStart, html.indexOf('"', nameStart) - nameStart));
   EXPECT_TRUE(name.endsWith(".jpg")) << name.toStdString();
   EXPECT_TRUE(QFile::exists(folders.WorkFolder() + name));
   ASSERT_EQ(controller->images().Count(), 1);
@@ -202,7 +202,8 @@ TEST_F(ImageDialogTest, ALinkedPictureOpensInANewWindow) {
   ASSERT_TRUE(controller->AcceptImageDialog());
   ASSERT_EQ(links.Count(), 1);
   const QByteArray html = Export();
-  EXPECT_TRUE(html.contains("<a href=\"contact-us.html\" target=_blank><img border=0 src=\"moxa_img"))
+  EXPECT_TRUE(
+      html.contains("<a href=\"contact-us.html\" target=_blank><img border=0 src=\"moxa_img"))
       << html.data();
 }
 

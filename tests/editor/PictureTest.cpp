@@ -1,7 +1,5 @@
 // Pictures for the region editor: names for downloaded and copied pictures,
 // the working and keep folders, loading, the picture table and insertion.
-#include "editor/PictureCommands.h"
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -9,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "EditorSupport.h"
+#include "editor/PictureCommands.h"
 #include "richtext/HtmlExporter.h"
 #include "richtext/HtmlImporter.h"
 #include "richtext/LinkTableExport.h"
@@ -122,7 +121,8 @@ TEST_F(PictureFolders, TheKeepFolderIsCreatedAndNeverOverwritten) {
 TEST_F(PictureFolders, AKeepFolderThatCannotBeMadeFailsQuietly) {
   WriteFile(home.filePath("blocked"), "a file, not a folder");
   WriteJpeg(work.filePath("a.jpg"), qRgb(1, 2, 3));
-  EXPECT_TRUE(CopyToImagesFolder(work.filePath("a.jpg"), home.filePath("blocked/Images")).isEmpty());
+  EXPECT_TRUE(
+      CopyToImagesFolder(work.filePath("a.jpg"), home.filePath("blocked/Images")).isEmpty());
 }
 
 TEST_F(PictureFolders, OnlyReadablePicturesLoad) {
@@ -145,7 +145,10 @@ TEST(EditorImagesTable, RefusesTheEntryPastItsCapacity) {
 
 class PictureInsertTest : public test::EditorTest {
  protected:
-  void SetUp() override { Load(rt::test::Items().P().T("Hello")); PlaceCaret(0, 5); }
+  void SetUp() override {
+    Load(rt::test::Items().P().T("Hello"));
+    PlaceCaret(0, 5);
+  }
   PictureInsertion Insertion(bool linked) const {
     PictureInsertion insertion;
     insertion.Picture = rt::test::TestImage(1);
@@ -186,9 +189,10 @@ TEST_F(PictureInsertTest, AFullLinkTableRefusesALinkedPicture) {
 }
 
 TEST_F(PictureInsertTest, AlignmentAndAltTextAreStoredForTheExport) {
-  const std::pair<const char*, rt::TRtVAlign> cases[] = {
-      {"None", rt::rtvaBaseline}, {"Left", rt::rtvaLeft},
-      {"Right", rt::rtvaRight},   {"Center", rt::rtvaMiddle}};
+  const std::pair<const char*, rt::TRtVAlign> cases[] = {{"None", rt::rtvaBaseline},
+                                                         {"Left", rt::rtvaLeft},
+                                                         {"Right", rt::rtvaRight},
+                                                         {"Center", rt::rtvaMiddle}};
   for (const auto& [alignment, valign] : cases) {
     PictureInsertion insertion = Insertion(false);
     insertion.Alignment = QString::fromLatin1(alignment);
@@ -243,7 +247,8 @@ TEST_F(PictureRegionEdit, AltAndAlignSurviveAnEdit) {
 }
 
 TEST(RtdFormat, PictureAlignmentsRoundTrip) {
-  for (const rt::TRtVAlign valign : {rt::rtvaBaseline, rt::rtvaMiddle, rt::rtvaLeft, rt::rtvaRight}) {
+  for (const rt::TRtVAlign valign :
+       {rt::rtvaBaseline, rt::rtvaMiddle, rt::rtvaLeft, rt::rtvaRight}) {
     rt::TRtDocument document;
     document.Data = rt::test::Items().P().Pic(rt::test::TestImage(1), "", 0);
     document.Data.Items.back().VAlign = valign;

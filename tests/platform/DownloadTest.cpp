@@ -1,5 +1,3 @@
-#include "platform/HttpDownload.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,6 +7,8 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include "platform/HttpDownload.h"
 
 namespace moxa {
 namespace {
@@ -36,8 +36,8 @@ class DownloadTest : public ::testing::Test {
     QDir(served_.path()).mkdir("dir");
     WriteServed("dir/index.html", "<p>hello</p>");
     port_ = FreePort();
-    server_.start("python3", {"-m", "http.server", "--bind", "127.0.0.1",
-                              QString::number(port_), "--directory", served_.path()});
+    server_.start("python3", {"-m", "http.server", "--bind", "127.0.0.1", QString::number(port_),
+                              "--directory", served_.path()});
     ASSERT_TRUE(server_.waitForStarted());
     for (int i = 0; i < 100 && !Answers(port_); ++i) QThread::msleep(100);
     ASSERT_TRUE(Answers(port_));
@@ -111,8 +111,9 @@ TEST(DownloadWithoutServer, ClosedPortFailsAndLeavesNoFile) {
   const DownloadResult result = DownloadUrlToFile(
       QStringLiteral("http://127.0.0.1:%1/a.png").arg(port), target.filePath("a.png"));
   EXPECT_FALSE(result.ok);
-  EXPECT_TRUE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden |
-                                            QDir::NoDotAndDotDot).isEmpty());
+  EXPECT_TRUE(QDir(target.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                  .isEmpty());
 }
 
 }  // namespace

@@ -44,16 +44,16 @@ ImageDialog::ImageDialog(const Pictures& pictures, QWidget* parent)
   computerRadio_ = Place(new QRadioButton(QStringLiteral("Select an image from my computer"), c),
                          "computerRadio", {33, 56});
   fileField_ = Place(new QLineEdit(c), "fileField", {52, 87}, 186);
-  browse_ = Place(new SkinnedButton(pictures.Skin(22), QStringLiteral("Browse"), c),
-                  "browseButton", {254, 85});
+  browse_ = Place(new SkinnedButton(pictures.Skin(22), QStringLiteral("Browse"), c), "browseButton",
+                  {254, 85});
   auto* browseLabel = new QLabel(QStringLiteral("Browse"), browse_);
   browseLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
   browseLabel->setAlignment(Qt::AlignCenter);
   browseLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
   browseLabel->setGeometry(browse_->rect());
   connect(browse_, &SkinnedButton::clicked, this, &ImageDialog::browseClicked);
-  webRadio_ = Place(new QRadioButton(QStringLiteral("Select an image from the web"), c),
-                    "webRadio", {34, 143});
+  webRadio_ = Place(new QRadioButton(QStringLiteral("Select an image from the web"), c), "webRadio",
+                    {34, 143});
   webField_ = Place(new QLineEdit(c), "webField", {53, 178}, 292);
   auto* group = new QButtonGroup(this);
   group->addButton(computerRadio_);
@@ -64,8 +64,8 @@ ImageDialog::ImageDialog(const Pictures& pictures, QWidget* parent)
                         QStringLiteral("Center")});
   Place(new QLabel(QStringLiteral("Alternate text"), c), "altTextLabel", {53, 305});
   altText_ = Place(new QLineEdit(c), "altTextField", {159, 302}, 187);
-  link_ = Place(new QCheckBox(QStringLiteral("Hyperlink this image"), c), "linkCheckBox",
-                {34, 362});
+  link_ =
+      Place(new QCheckBox(QStringLiteral("Hyperlink this image"), c), "linkCheckBox", {34, 362});
   for (QWidget* w : c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (w != browse_) w->adjustSize();
   }
@@ -75,8 +75,7 @@ ImageDialog::ImageDialog(const Pictures& pictures, QWidget* parent)
   // puts the caret into its field.
   fileField_->installEventFilter(this);
   webField_->installEventFilter(this);
-  connect(computerRadio_, &QRadioButton::released, fileField_,
-          [this] { fileField_->setFocus(); });
+  connect(computerRadio_, &QRadioButton::released, fileField_, [this] { fileField_->setFocus(); });
   connect(webRadio_, &QRadioButton::released, webField_, [this] { webField_->setFocus(); });
   Reset();
 }

@@ -40,8 +40,7 @@ PictureEditController::PictureEditController(editor::RtEditor& editor, rt::TEdit
   connect(dialog_, &LayerDialog::accepted, this, &PictureEditController::AcceptImageDialog);
   connect(dialog_, &LayerDialog::cancelled, this, &PictureEditController::CancelImageDialog);
   connect(dialog_, &ImageDialog::browseClicked, this, &PictureEditController::Browse);
-  connect(dialog_->linkCheckBox(), &QCheckBox::toggled, this,
-          &PictureEditController::LinkToggled);
+  connect(dialog_->linkCheckBox(), &QCheckBox::toggled, this, &PictureEditController::LinkToggled);
 }
 
 PictureEditController::~PictureEditController() = default;

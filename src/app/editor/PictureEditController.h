@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
 #include <functional>
 
 #include "app/shell/Pictures.h"
