@@ -94,7 +94,10 @@ QString PictureEditController::SourceFile() {
   QString path = dialog_->fileField()->text().trimmed();
   if (path.isEmpty()) return {};
   // A bare name is taken from the working folder.
-  if (!QFileInfo::exists(path)) path = QDir(work).filePath(path);
+  if (!QFileInfo::exists(path)) {
+    path = QDir(work).filePath(path);
+    dialog_->fileField()->setText(QDir::toNativeSeparators(path));
+  }
   return editor::CopyIntoWorkingFolder(path, work);
 }
 
