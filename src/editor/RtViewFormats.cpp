@@ -54,6 +54,8 @@ QTextCharFormat::VerticalAlignment PictureAlignment(rt::TRtVAlign valign) {
     case rt::rtvaAbsBottom:
       return QTextCharFormat::AlignBottom;
     case rt::rtvaBaseline:
+    case rt::rtvaLeft:  // floats are shown in the line
+    case rt::rtvaRight:
       break;
   }
   return QTextCharFormat::AlignBaseline;

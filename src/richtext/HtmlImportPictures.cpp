@@ -27,6 +27,18 @@ int Scaled(int value, int numerator, int denominator) {
   return static_cast<int>(std::clamp(scaled, -1e6, 1e6));
 }
 
+// The picture alignment an img's "align" names; baseline otherwise.
+TRtVAlign PictureVAlign(QByteArrayView value) {
+  const QByteArray align = value.trimmed().toByteArray().toLower();
+  if (align == "middle") return rtvaMiddle;
+  if (align == "abstop") return rtvaAbsTop;
+  if (align == "absbottom") return rtvaAbsBottom;
+  if (align == "absmiddle") return rtvaAbsMiddle;
+  if (align == "left") return rtvaLeft;
+  if (align == "right") return rtvaRight;
+  return rtvaBaseline;
+}
+
 }  // namespace
 
 void TRtHtmlRun::HandleImageTag() {
@@ -63,8 +75,9 @@ void TRtHtmlRun::HandleImage() {
   const bool hot = inLink_ && owner_.OnReadHyperlink;
   const std::int32_t tag = hot ? LinkTag() : 0;
   const int paraNo = NextParaNo();
-  TRtItem& item = hot ? target->AddHotPicture(name, picture, paraNo, rtvaBaseline, tag)
-                      : target->AddPicture(name, picture, paraNo, rtvaBaseline, tag);
+  const TRtVAlign valign = PictureVAlign(Attr(params, "align"));
+  TRtItem& item = hot ? target->AddHotPicture(name, picture, paraNo, valign, tag)
+                      : target->AddPicture(name, picture, paraNo, valign, tag);
   MarkNewLine(item);
   // A picture is content: a space after it is kept, as after text.
   parser_.LastWasSpace = false;

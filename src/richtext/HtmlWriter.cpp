@@ -33,6 +33,10 @@ const char* PictureAlignAttribute(TRtVAlign valign) {
       return " align=absbottom";
     case rtvaAbsMiddle:
       return " align=absmiddle";
+    case rtvaLeft:
+      return " align=left";
+    case rtvaRight:
+      return " align=right";
     default:
       return "";
   }

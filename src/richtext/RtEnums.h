@@ -47,8 +47,18 @@ enum TRtMarkerAlignment { rtmaLeft, rtmaRight, rtmaCenter };
 template <> inline constexpr int kRtEnumCount<TRtMarkerAlignment> = 3;
 
 // Vertical alignment of a picture against the text line.
-enum TRtVAlign { rtvaBaseline, rtvaMiddle, rtvaAbsTop, rtvaAbsBottom, rtvaAbsMiddle };
-template <> inline constexpr int kRtEnumCount<TRtVAlign> = 5;
+// rtvaLeft and rtvaRight (a picture floated to a side) come last, so that
+// saved documents from before them read unchanged.
+enum TRtVAlign {
+  rtvaBaseline,
+  rtvaMiddle,
+  rtvaAbsTop,
+  rtvaAbsBottom,
+  rtvaAbsMiddle,
+  rtvaLeft,
+  rtvaRight
+};
+template <> inline constexpr int kRtEnumCount<TRtVAlign> = 7;
 
 enum TRtCellVAlign { rtcTop, rtcMiddle, rtcBottom };
 template <> inline constexpr int kRtEnumCount<TRtCellVAlign> = 3;

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "app/shell/Pictures.h"
+#include "editor/PictureCommands.h"
+#include "editor/RtEditor.h"
+#include "richtext/LinkTable.h"
+#include "site/Folders.h"
+
+class QWidget;
+
+namespace moxa {
+
+class DialogLayer;
+class ImageDialog;
+
+// The picture button's dialog: on its own darkened layer above the region
+// editor, it inserts a picture from the computer or the web into the editor,
+// plain or hyperlinked. A failure leaves the dialog open with what the user
+// entered.
+class PictureEditController : public QObject {
+  Q_OBJECT
+ public:
+  using LinkAnswer = std::function<void(bool accepted, QString url, bool newWindow)>;
+  // Replaceable in tests: the file dialog (caption, filter; the chosen path
+  // or empty) and the message box.
+  using ChooseFile = std::function<QString(QWidget* parent, const QString& filter)>;
+  using ShowMessage = std::function<void(QWidget* parent, const QString& text)>;
+
+  PictureEditController(editor::RtEditor& editor, rt::TEditorLinks& links, const Folders& folders,
+                        const Pictures& pictures, QWidget* window,
+                        std::function<void(LinkAnswer)> requestPictureLink,
+                        QObject* parent = nullptr);
+  ~PictureEditController() override;
+
+  void OpenImageDialog();
+  bool isOpen() const;
+  // OK: inserts the picture; false (dialog left open) on failure.
+  bool AcceptImageDialog();
+  void CancelImageDialog();
+
+  ImageDialog* dialog() const { return dialog_; }
+  const editor::EditorImages& images() const { return images_; }
+  QString imageLinkUrl() const { return imageLinkUrl_; }
+  bool imageLinkNewWindow() const { return imageLinkNewWindow_; }
+  void setChooseFile(ChooseFile choose) { chooseFile_ = std::move(choose); }
+  void setShowMessage(ShowMessage show) { showMessage_ = std::move(show); }
+
+  static const QString kFileFilter;
+
+ private:
+  void Browse();
+  void LinkToggled(bool checked);
+  // The picture's file in the working folder; empty on failure.
+  QString SourceFile();
+  void Fail(const QString& message);
+
+  editor::RtEditor& editor_;
+  rt::TEditorLinks& links_;
+  Folders folders_;
+  QWidget* window_;
+  std::function<void(LinkAnswer)> requestPictureLink_;
+  DialogLayer* layer_;
+  ImageDialog* dialog_;
+  editor::EditorImages images_;
+  QString imageLinkUrl_;
+  bool imageLinkNewWindow_ = false;
+  ChooseFile chooseFile_;
+  ShowMessage showMessage_;
+};
+
+}  // namespace moxa

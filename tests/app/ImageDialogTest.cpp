@@ -1,0 +1,211 @@
+// The image dialog over a window: pictures from the computer and from a
+// real local web server go into the editor and out into the exported HTML.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include "app/editor/ImageDialog.h"
+#include "app/editor/PictureEditController.h"
+#include "richtext/HtmlExporter.h"
+#include "richtext/LinkTableExport.h"
+#include "richtext/RtStyle.h"
+#include "support/TestSupport.h"
+
+namespace moxa {
+namespace {
+
+quint16 FreePort() {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost, 0);
+  return probe.serverPort();
+}
+
+bool Answers(quint16 port) {
+  QTcpSocket socket;
+  socket.connectToHost(QHostAddress::LocalHost, port);
+  return socket.waitForConnected(200);
+}
+
+void WriteJpeg(const QString& path) {
+  QImage image(6, 4, QImage::Format_RGB32);
+  image.fill(qRgb(30, 120, 200));
+  ASSERT_TRUE(image.save(path, "JPEG"));
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ImageDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folders.ProgramFolder = test::SourceDir() + QStringLiteral("/");
+    folders.TempFolder = temp.path() + QStringLiteral("/");
+    ASSERT_TRUE(QDir().mkpath(folders.WorkFolder()));
+    window.resize(1000, 700);
+    window.show();
+    controller = std::make_unique<PictureEditController>(
+        editor, links, folders, pictures, &window, [this](PictureEditController::LinkAnswer a) {
+          ++linkRequests;
+          a(linkAnswer, QStringLiteral("contact-us.html"), true);
+        });
+    controller->setShowMessage([this](QWidget*, const QString& text) { messages << text; });
+    controller->OpenImageDialog();
+    ASSERT_TRUE(controller->isOpen());
+  }
+  void TearDown() override {
+    if (server.state() != QProcess::NotRunning) {
+      server.kill();
+      server.waitForFinished();
+    }
+  }
+  ImageDialog* Dialog() const { return controller->dialog(); }
+
+  // Serves `folder` on a free local port; gives the port.
+  quint16 Serve(const QString& folder) {
+    const quint16 port = FreePort();
+    server.start("python3", {"-m", "http.server", "--bind", "127.0.0.1", QString::number(port),
+                             "--directory", folder});
+    EXPECT_TRUE(server.waitForStarted());
+    for (int i = 0; i < 100 && !Answers(port); ++i) QThread::msleep(100);
+    EXPECT_TRUE(Answers(port));
+    return port;
+  }
+
+  // The editor's content as the region's commit writes it.
+  QByteArray Export() {
+    rt::TRtSaveHTMLParams params;
+    params.ImagesPrefix = QStringLiteral("moxa_img");
+    params.Options = rt::rtsoOverrideImages | rt::rtsoNoHypertextImageBorders;
+    params.OnWriteHyperlink = rt::MakeWriteHyperlinkHandler(links);
+    const QString file = folders.WorkFolder() + QStringLiteral("temptext_.html");
+    EXPECT_TRUE(rt::SaveHTML(file, editor.Document(), style, params));
+    const QByteArray html = ReadFile(file);
+    QFile::remove(file);
+    return html;
+  }
+  QStringList WorkFiles() const {
+    return QDir(folders.WorkFolder()).entryList(QDir::Files | QDir::Hidden);
+  }
+  void ChooseFromComputer(const QString& path) {
+    controller->setChooseFile([path](QWidget*, const QString& filter) {
+      EXPECT_EQ(filter, PictureEditController::kFileFilter);
+      return path;
+    });
+    Dialog()->browseButton()->clicked();
+  }
+
+  QTemporaryDir temp, computer, served;
+  Folders folders;
+  const Pictures pictures{test::SourceDir() + QStringLiteral("/data/")};
+  QWidget window;
+  rt::TRtStyle style;
+  editor::RtEditor editor{style};
+  rt::TEditorLinks links;
+  std::unique_ptr<PictureEditController> controller;
+  QStringList messages;
+  bool linkAnswer = true;
+  int linkRequests = 0;
+  QProcess server;
+};
+
+TEST_F(ImageDialogTest, APictureFromTheComputerIsExportedWithAltAndAlign) {
+  WriteJpeg(computer.filePath("my photo.jpg"));
+  ChooseFromComputer(computer.filePath("my photo.jpg"));
+  Dialog()->alignmentBox()->setCurrentText("Right");
+  Dialog()->altTextField()->setText("Our shop");
+  QTest::keyClick(Dialog(), Qt::Key_Return);
+  EXPECT_FALSE(controller->isOpen());
+  EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
+  EXPECT_TRUE(QFile::exists(folders.WorkFolder() + "my_photo.jpg"));
+  EXPECT_TRUE(QFile::exists(folders.ImagesKeepFolder() + "my_photo.jpg"));
+  const QByteArray html = Export();
+  const qsizetype at = html.indexOf("<img align=right border=0 alt=\"Our shop\" src=\"moxa_img");
+  ASSERT_GE(at, 0) << html.data();
+  const qsizetype nameStart = html.indexOf("moxa_img", at);
+  const QString name =
+      QString::fromUtf8(html.mid(nameStart, html.indexOf('"', nameStart) - nameStart));
+  EXPECT_TRUE(name.endsWith(".jpg")) << name.toStdString();
+  EXPECT_TRUE(QFile::exists(folders.WorkFolder() + name));
+  ASSERT_EQ(controller->images().Count(), 1);
+  EXPECT_EQ(controller->images().Images[0].ImageUrl, "my_photo.jpg");
+  EXPECT_EQ(controller->images().Images[0].Alignment, "Right");
+}
+
+TEST_F(ImageDialogTest, APictureFromTheWebIsDownloadedAndInserted) {
+  WriteJpeg(served.filePath("logo.jpg"));
+  const quint16 port = Serve(served.path());
+  QTest::mouseClick(Dialog()->webField(), Qt::LeftButton);
+  EXPECT_TRUE(Dialog()->webRadio()->isChecked());
+  const QString address = QStringLiteral("127.0.0.1:%1/logo.jpg").arg(port);
+  Dialog()->webField()->setText(address);
+  EXPECT_TRUE(controller->AcceptImageDialog()) << messages.join(' ').toStdString();
+  EXPECT_EQ(Dialog()->webField()->text(), "http://" + address);
+  EXPECT_EQ(ReadFile(folders.WorkFolder() + "logo.jpg"), ReadFile(served.filePath("logo.jpg")));
+  EXPECT_TRUE(Export().contains("<img border=0 src=\"moxa_img"));
+  EXPECT_EQ(controller->images().Images.at(0).RadioButton, 1);
+}
+
+TEST_F(ImageDialogTest, AFailedDownloadKeepsTheDialogAndTheWorkingFolder) {
+  const quint16 port = Serve(served.path());
+  const QStringList before = WorkFiles();
+  Dialog()->webRadio()->setChecked(true);
+  Dialog()->webField()->setText(QStringLiteral("http://127.0.0.1:%1/missing.jpg").arg(port));
+  EXPECT_FALSE(controller->AcceptImageDialog());
+  EXPECT_EQ(messages, QStringList{"The picture could not be added."});
+  EXPECT_TRUE(controller->isOpen());
+  EXPECT_EQ(WorkFiles(), before);
+  EXPECT_FALSE(Export().contains("<img"));
+}
+
+TEST_F(ImageDialogTest, AFileThatIsNoPictureIsRefused) {
+  QFile text(computer.filePath("notes.jpg"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write("not a picture");
+  text.close();
+  ChooseFromComputer(computer.filePath("notes.jpg"));
+  EXPECT_FALSE(controller->AcceptImageDialog());
+  EXPECT_EQ(messages, QStringList{"The picture could not be added."});
+  EXPECT_TRUE(controller->isOpen());
+}
+
+TEST_F(ImageDialogTest, CancelInsertsNothing) {
+  WriteJpeg(computer.filePath("a.jpg"));
+  ChooseFromComputer(computer.filePath("a.jpg"));
+  QTest::keyClick(Dialog(), Qt::Key_Escape);
+  EXPECT_FALSE(controller->isOpen());
+  EXPECT_FALSE(Export().contains("<img"));
+  EXPECT_EQ(controller->images().Count(), 0);
+}
+
+TEST_F(ImageDialogTest, ACancelledLinkUnticksTheBox) {
+  linkAnswer = false;
+  Dialog()->linkCheckBox()->setChecked(true);
+  EXPECT_EQ(linkRequests, 1);
+  EXPECT_FALSE(Dialog()->linkCheckBox()->isChecked());
+}
+
+TEST_F(ImageDialogTest, ALinkedPictureOpensInANewWindow) {
+  WriteJpeg(computer.filePath("a.jpg"));
+  ChooseFromComputer(computer.filePath("a.jpg"));
+  Dialog()->linkCheckBox()->setChecked(true);
+  EXPECT_EQ(controller->imageLinkUrl(), "contact-us.html");
+  ASSERT_TRUE(controller->AcceptImageDialog());
+  ASSERT_EQ(links.Count(), 1);
+  const QByteArray html = Export();
+  EXPECT_TRUE(
+      html.contains("<a href=\"contact-us.html\" target=_blank><img border=0 src=\"moxa_img"))
+      << html.data();
+}
+
+}  // namespace
+}  // namespace moxa
