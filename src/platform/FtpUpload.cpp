@@ -1,5 +1,7 @@
 #include "platform/FtpUpload.h"
 
+#include "platform/CurlGet.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QStringList>
@@ -42,7 +44,7 @@ void SplitFtpHost(const QString& hostAndPort, int port, FtpLogin& login) {
 }
 
 struct FtpUploader::Handle {
-  CURL* curl = curl_easy_init();
+  CURL* curl = (EnsureCurlReady(), curl_easy_init());
   char message[CURL_ERROR_SIZE] = {};
   ~Handle() {
     if (curl) curl_easy_cleanup(curl);
