@@ -117,6 +117,9 @@ void DialogLayer::HoldWindow() {
   for (QWidget* piece : parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
     // A piece disabled for its own reasons stays so when the layer closes.
     if (piece == this || piece->isWindow() || !piece->isEnabled()) continue;
+    // A layer that is not showing yet (a dialog's dialog) must stay usable
+    // for when it opens over this one; a showing one is held like the rest.
+    if (qobject_cast<DialogLayer*>(piece) && piece->isHidden()) continue;
     piece->setEnabled(false);
     heldBack_.emplace_back(piece);
   }

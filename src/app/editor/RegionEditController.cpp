@@ -2,10 +2,15 @@
 
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorSession.h"
+#include "app/editor/FormatToolbar.h"
+#include "app/editor/LinkEditController.h"
+#include "app/editor/PictureEditController.h"
 #include "app/editor/RegionEditorDialog.h"
 #include "app/editor/RichTextEdit.h"
 #include "editor/RegionEditCycle.h"
 #include "richtext/RtDocument.h"
+
+#include <QShortcut>
 
 namespace moxa {
 
@@ -30,6 +35,37 @@ RegionEditController::RegionEditController(Site& site, const Folders& folders,
   dialog_->hide();
   connect(dialog_, &LayerDialog::accepted, this, &RegionEditController::CommitRegionEdit);
   connect(dialog_, &LayerDialog::cancelled, this, &RegionEditController::Cancel);
+  CreateFormatting(pictures);
+}
+
+void RegionEditController::CreateFormatting(const Pictures& pictures) {
+  toolbar_ = new FormatToolbar(pictures, editor_, dialog_->editorPanel());
+  QWidget* window = layer_.parentWidget();
+  const auto pageNames = [this] {
+    QStringList names;
+    for (const TSitePage& page : site_.SitePages()) names << page.FileName;
+    return names;
+  };
+  linkEditor_ = new LinkEditController(editor_, links_, pageNames, pictures, window);
+  linkEditor_->layer()->setBlocked([this] { return session_.SaveBusy(); });
+  pictureEditor_ = new PictureEditController(
+      editor_, links_, folders_, pictures, window,
+      [this](PictureEditController::LinkAnswer answer) { linkEditor_->OpenForPicture(std::move(answer)); }, this);
+  editor_.OnJump = [this](int jumpId) { linkEditor_->OpenForJump(jumpId); };
+  connect(toolbar_, &FormatToolbar::linkRequested, linkEditor_, &LinkEditController::OpenForSelection);
+  connect(toolbar_, &FormatToolbar::pictureRequested, pictureEditor_, &PictureEditController::OpenImageDialog);
+  connect(linkEditor_, &LinkEditController::linkFrameLatched, toolbar_, &FormatToolbar::ShowLinkLatched);
+
+  // The usual keys, while the region editor has the keyboard.
+  const auto key = [this](QKeySequence sequence, std::function<void()> action) {
+    auto* shortcut = new QShortcut(sequence, dialog_);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, std::move(action));
+  };
+  key(QKeySequence(Qt::CTRL | Qt::Key_B), [this] { toolbar_->ToggleBold(); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_I), [this] { toolbar_->ToggleItalic(); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_U), [this] { toolbar_->ToggleUnderline(); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_K), [this] { linkEditor_->OpenForSelection(); });
 }
 
 RegionEditController::~RegionEditController() {

@@ -15,6 +15,9 @@ namespace moxa {
 
 class DialogLayer;
 class EditorSession;
+class FormatToolbar;
+class LinkEditController;
+class PictureEditController;
 class RegionEditorDialog;
 class RichTextEdit;
 
@@ -51,9 +54,13 @@ class RegionEditController : public QObject {
   RegionEditorDialog* dialog() const { return dialog_; }
   RichTextEdit* editorWidget() const { return widget_; }
   editor::RtEditor& editor() { return editor_; }
+  FormatToolbar* toolbar() const { return toolbar_; }
+  LinkEditController* links() const { return linkEditor_; }
+  PictureEditController* pictures() const { return pictureEditor_; }
 
  private:
   void Close();
+  void CreateFormatting(const Pictures& pictures);
 
   Site& site_;
   Folders folders_;
@@ -67,6 +74,9 @@ class RegionEditController : public QObject {
   editor::RtEditor editor_;
   RegionEditorDialog* dialog_;
   RichTextEdit* widget_;
+  FormatToolbar* toolbar_;
+  LinkEditController* linkEditor_;
+  PictureEditController* pictureEditor_;
   int openNumber_ = 0;
 };
 
