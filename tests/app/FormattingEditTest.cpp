@@ -1,0 +1,81 @@
+// The region editor's formatting, links and pictures end to end: a word
+// made bold and linked to the contact page, a picture put in from a file,
+// OK and Save, and the page file holds all three.
+#include "RegionEditFixture.h"
+#include "app/editor/EditorSession.h"
+#include "app/editor/FormatToolbar.h"
+#include "app/editor/ImageDialog.h"
+#include "app/editor/LinkDialog.h"
+#include "app/editor/LinkEditController.h"
+#include "app/editor/PictureEditController.h"
+#include "app/editor/RichTextEdit.h"
+#include "app/shell/SkinnedButton.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+
+namespace moxa {
+namespace {
+
+class FormattingEditTest : public RegionEditFixture {
+ protected:
+  // Selects the first occurrence of `word` in the region editor.
+  void SelectWord(const QString& word) {
+    editor::RtEditor& editor = Cycle()->editor();
+    const QTextCursor found = editor.TextDocument()->find(word);
+    ASSERT_FALSE(found.isNull()) << word.toStdString();
+    editor.SetCursor(found);
+  }
+};
+
+TEST_F(FormattingEditTest, ABoldLinkedWordAndAPictureReachThePageFile) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  ASSERT_NO_FATAL_FAILURE(OpenRegion(2));
+
+  ASSERT_NO_FATAL_FAILURE(SelectWord(QStringLiteral("furnish")));
+  QTest::keyClick(Cycle()->editorWidget(), Qt::Key_B, Qt::ControlModifier);
+  EXPECT_TRUE(Cycle()->toolbar()->state().BoldOn);
+
+  ASSERT_NO_FATAL_FAILURE(SelectWord(QStringLiteral("furnish")));
+  QTest::keyClick(Cycle()->editorWidget(), Qt::Key_K, Qt::ControlModifier);
+  ASSERT_TRUE(Cycle()->links()->isOpen());
+  auto* pages = Cycle()->links()->dialog()->findChild<QComboBox*>(QStringLiteral("pageBox"));
+  ASSERT_NE(pages, nullptr);
+  pages->setCurrentIndex(pages->findText(QStringLiteral("contact-us")));
+  emit Cycle()->links()->dialog()->accepted();
+  ASSERT_FALSE(Cycle()->links()->isOpen());
+
+  const QString photo = temp.filePath(QStringLiteral("my photo.jpg"));
+  QImage picture(40, 30, QImage::Format_RGB32);
+  picture.fill(Qt::darkGreen);
+  ASSERT_TRUE(picture.save(photo, "JPEG"));
+  QTextCursor end = Cycle()->editor().Cursor();
+  end.movePosition(QTextCursor::End);
+  Cycle()->editor().SetCursor(end);
+  emit Cycle()->toolbar()->pictureRequested();
+  ASSERT_TRUE(Cycle()->pictures()->isOpen());
+  Cycle()->pictures()->dialog()->fileField()->setText(photo);
+  Cycle()->pictures()->dialog()->altTextField()->setText(QStringLiteral("Our garden"));
+  ASSERT_TRUE(Cycle()->pictures()->AcceptImageDialog());
+  EXPECT_FALSE(Cycle()->pictures()->isOpen());
+
+  QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
+  emit Dialog()->accepted();
+  ASSERT_FALSE(Dialog()->isVisible());
+  ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
+  ASSERT_EQ(window->editorSession().Save(), EditorSession::SaveResult::Saved);
+
+  const QString page = QString::fromUtf8(WorkFile(QStringLiteral("index.html")));
+  EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("<a href=\"contact-us.html\">(<[^>/]*>)*<b>(<[^>/]*>)*furnish<"))))
+      << page.toStdString();
+  const QRegularExpressionMatch img =
+      QRegularExpression(QStringLiteral("<img [^>]*alt=\"Our garden\"[^>]*src=\"(moxa_img\\d+\\.jpg)\"")).match(page);
+  ASSERT_TRUE(img.hasMatch()) << page.toStdString();
+  EXPECT_FALSE(QImage(window->folders().WorkFolder() + img.captured(1)).isNull());
+  EXPECT_TRUE(QFile::exists(window->folders().WorkFolder() + QStringLiteral("my_photo.jpg")));
+}
+
+}  // namespace
+}  // namespace moxa
