@@ -1,0 +1,136 @@
+// The formatting toolbar on a real editor, offscreen: hints, the mouse
+// feedback and latches of its buttons, sub- and superscript, the background
+// question's three answers and the size box.
+#include "app/editor/FormatToolbar.h"
+#include "app/shell/SkinnedButton.h"
+#include "richtext/RtBuilders.h"
+#include "support/TestSupport.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+class FormatToolbarTest : public ::testing::Test {
+ protected:
+  FormatToolbarTest() : pictures_(test::SourceDir() + QStringLiteral("/data/")) {
+    panel_.resize(639, 320);
+    toolbar_ = new FormatToolbar(pictures_, editor_, &panel_);
+    toolbar_->setQuestions({[this](const QColor& initial) -> std::optional<QColor> {
+                              offered_ = initial;
+                              ++colourDialogs_;
+                              return answerColour_;
+                            },
+                            [this] { return answerBackground_; }});
+    panel_.show();
+    rt::TRtDocument document;
+    document.Data = rt::test::Items().P().T("some words here");
+    editor_.LoadDocument(document);
+  }
+  void SelectAll() { editor_.SetSelectionBounds(0, 1, 0, 16); }
+  const rt::TFontInfo& ItemStyle() { return style_.TextStyles[editor_.GetItemStyle(0)]; }
+  bool Shows(const char* name, const QPixmap& picture) {
+    return toolbar_->button(QLatin1String(name))->currentPicture().cacheKey() == picture.cacheKey();
+  }
+
+  Pictures pictures_;
+  rt::TRtStyle style_;
+  editor::RtEditor editor_{style_};
+  QWidget panel_;
+  FormatToolbar* toolbar_;
+  std::optional<QColor> answerColour_;
+  QMessageBox::StandardButton answerBackground_ = QMessageBox::Cancel;
+  QColor offered_;
+  int colourDialogs_ = 0;
+};
+
+TEST_F(FormatToolbarTest, EveryButtonHasItsHintAndItsPlace) {
+  const struct {
+    const char* name;
+    const char* hint;
+    QPoint at;
+  } cases[] = {{"link", "Add a Link", {158, 15}},        {"picture", "Add an Image", {184, 15}},
+               {"bold", "Bold Text", {216, 15}},         {"italic", "Italic Text", {240, 15}},
+               {"underline", "Underline Text", {264, 15}}, {"strikeout", "Strikeout Text", {288, 15}},
+               {"subscript", "Subscript Text", {312, 15}}, {"superscript", "Superscript Text", {336, 15}},
+               {"numberList", "Number List", {370, 15}},  {"bulletList", "Bullet List", {394, 15}},
+               {"indentLess", "Reduce Indentation", {423, 15}}, {"indentMore", "Increase Indentation", {445, 16}},
+               {"textColor", "Change Text Color", {475, 15}}, {"backColor", "Change Text Background Color", {499, 15}},
+               {"alignLeft", "Align Left", {529, 15}},   {"alignCenter", "Align Center", {553, 15}},
+               {"alignRight", "Align Right", {577, 15}}, {"justify", "Justify", {601, 15}}};
+  for (const auto& c : cases) {
+    SkinnedButton* button = toolbar_->button(QLatin1String(c.name));
+    ASSERT_NE(button, nullptr) << c.name;
+    EXPECT_EQ(button->toolTip(), QLatin1String(c.hint));
+    EXPECT_EQ(button->pos(), c.at) << c.name;
+    EXPECT_EQ(button->size(), QSize(24, 22)) << c.name;
+  }
+  EXPECT_EQ(toolbar_->fontBox()->geometry(), QRect(16, 15, 88, 22));
+  EXPECT_EQ(toolbar_->sizeBox()->geometry(), QRect(107, 15, 38, 22));
+}
+
+TEST_F(FormatToolbarTest, ButtonsFollowTheMouseUnlessLatched) {
+  const SkinSet skin = pictures_.Skin(24);
+  SkinnedButton* italic = toolbar_->button(QStringLiteral("italic"));
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QCoreApplication::sendEvent(italic, &enter);
+  EXPECT_TRUE(Shows("italic", skin.hover));
+  QTest::mousePress(italic, Qt::LeftButton);
+  EXPECT_TRUE(Shows("italic", skin.pressed));
+  QTest::mouseRelease(italic, Qt::LeftButton);  // runs the command: italic latches on
+  EXPECT_TRUE(toolbar_->state().ItalicOn);
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(italic, &leave);
+  EXPECT_TRUE(Shows("italic", skin.pressed));
+  QCoreApplication::sendEvent(italic, &enter);
+  EXPECT_TRUE(Shows("italic", skin.pressed));
+}
+
+TEST_F(FormatToolbarTest, SubscriptWhileSuperscriptIsOnSwitchesInOneStep) {
+  SelectAll();
+  toolbar_->Superscript();
+  EXPECT_EQ(ItemStyle().SubSuperScriptType, rt::rtsssSuperScript);
+  toolbar_->Subscript();
+  EXPECT_EQ(ItemStyle().SubSuperScriptType, rt::rtsssSubscript);
+  EXPECT_FALSE(toolbar_->state().SuperscriptOn);
+  EXPECT_TRUE(Shows("subscript", pictures_.Skin(24).pressed));
+  EXPECT_FALSE(Shows("superscript", pictures_.Skin(24).pressed));
+}
+
+TEST_F(FormatToolbarTest, TheBackgroundQuestionsThreeAnswers) {
+  SelectAll();
+  answerBackground_ = QMessageBox::Cancel;
+  toolbar_->BackgroundColor();
+  EXPECT_EQ(colourDialogs_, 0);
+  EXPECT_EQ(editor_.GetItemStyle(0), 0);
+
+  answerBackground_ = QMessageBox::No;  // transparent text: the dialog starts at white
+  answerColour_ = QColor(250, 240, 10);
+  toolbar_->BackgroundColor();
+  EXPECT_EQ(colourDialogs_, 1);
+  EXPECT_EQ(offered_, QColor(Qt::white));
+  EXPECT_EQ(ItemStyle().BackColor, rt::RtRgb(250, 240, 10));
+
+  SelectAll();
+  answerBackground_ = QMessageBox::Yes;
+  toolbar_->BackgroundColor();
+  EXPECT_EQ(colourDialogs_, 1);  // no colour dialog
+  EXPECT_EQ(ItemStyle().BackColor, rt::rtclNone);
+}
+
+TEST_F(FormatToolbarTest, TheSizeBoxAppliesOnlyAPlainNumber) {
+  SelectAll();
+  const int before = ItemStyle().Size;
+  toolbar_->sizeBox()->setEditText(QStringLiteral(" 18"));
+  toolbar_->ApplySize();
+  EXPECT_EQ(ItemStyle().Size, before);
+  toolbar_->sizeBox()->setEditText(QStringLiteral("18"));
+  toolbar_->ApplySize();
+  EXPECT_EQ(ItemStyle().Size, 18);
+}
+
+}  // namespace
+}  // namespace moxa
