@@ -3,7 +3,8 @@
 // temporary home, walks through the screens of a new site and writes one
 // PNG per screen into OUTPUT_FOLDER: start, gallery, editor, the editor
 // with the highlight over a region under the mouse, the region editor
-// open on that region, the Page Manager of
+// open on that region, its toolbar with a latched button, the link and
+// image dialogs, the Page Manager of
 // the new site, the Page Manager after two pages were added
 // (six pages, one hidden from the menu) and the rename dialog. With the
 // reference hosting service started on free ports in a temporary folder:
@@ -13,6 +14,11 @@
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
 #include "app/editor/RegionEditController.h"
+#include "app/editor/FormatToolbar.h"
+#include "app/editor/ImageDialog.h"
+#include "app/editor/LinkDialog.h"
+#include "app/editor/LinkEditController.h"
+#include "app/editor/PictureEditController.h"
 #include "app/editor/RegionEditorDialog.h"
 #include "app/editor/RegionHighlight.h"
 #include "app/editor/RegionTracker.h"
@@ -213,6 +219,18 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 100 && !cycle->dialog()->isVisible(); ++i) QTest::qWait(20);
     QTest::qWait(100);
     Shoot(window, out, QStringLiteral("3-editor-dialog"));
+
+    // A word made bold (its button latched), then the link and image dialogs.
+    const QTextCursor word = cycle->editor().TextDocument()->find(QStringLiteral("furnish"));
+    if (!word.isNull()) cycle->editor().SetCursor(word);
+    cycle->toolbar()->ToggleBold();
+    Shoot(window, out, QStringLiteral("3-editor-toolbar"));
+    cycle->links()->OpenForSelection();
+    Shoot(window, out, QStringLiteral("3-link-dialog"));
+    emit cycle->links()->dialog()->cancelled();
+    cycle->pictures()->OpenImageDialog();
+    Shoot(window, out, QStringLiteral("3-image-dialog"));
+    cycle->pictures()->CancelImageDialog();
     cycle->Cancel();
     QTest::mouseMove(window.editorScreen()->browser(), QPoint(2, 2));
   }
