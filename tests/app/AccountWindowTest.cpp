@@ -11,6 +11,7 @@
 #include "platform/HttpFetch.h"
 #include "support/ReferenceService.h"
 #include "support/StoreHelpers.h"
+#include "ServiceWindowFixture.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QSignalSpy>
@@ -19,16 +20,11 @@
 namespace moxa {
 namespace {
 
-class AccountWindowTest : public test::WindowFixture {
+class AccountWindowTest : public ServiceWindowFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(service_.Running()) << service_.StartOutput().toStdString();
-    WindowFixture::SetUp();
-    window->setServiceEndpoints(service_.Endpoints());
-    window->publishing()->setPauses(0, 0, 0);
-    QSignalSpy registered(window->publishing(), &PublishController::registrationFinished);
-    CreateSite();
-    ASSERT_TRUE(registered.wait(10000));
+    ServiceWindowFixture::SetUp();
+    ASSERT_NO_FATAL_FAILURE(CreateRegisteredSite());
     window->SelectTabAndScreen(2);
   }
   AccountScreen* screen() const { return window->accountScreen(); }
@@ -37,7 +33,6 @@ class AccountWindowTest : public test::WindowFixture {
     save();
     return finished.wait(10000) && finished.first().first().toBool();
   }
-  test::ReferenceService service_;
 };
 
 TEST_F(AccountWindowTest, TheRowsFollowThePlan) {

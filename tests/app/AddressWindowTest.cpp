@@ -6,6 +6,7 @@
 #include "app/publish/SiteLivePanel.h"
 #include "support/ReferenceService.h"
 #include "support/gui/Eventually.h"
+#include "ServiceWindowFixture.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QSignalSpy>
@@ -14,16 +15,11 @@
 namespace moxa {
 namespace {
 
-class AddressWindowTest : public test::WindowFixture {
+class AddressWindowTest : public ServiceWindowFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(service_.Running()) << service_.StartOutput().toStdString();
-    WindowFixture::SetUp();
-    window->setServiceEndpoints(service_.Endpoints());
-    window->publishing()->setPauses(0, 0, 0);
-    QSignalSpy registered(window->publishing(), &PublishController::registrationFinished);
-    CreateSite();
-    ASSERT_TRUE(registered.wait(10000));
+    ServiceWindowFixture::SetUp();
+    ASSERT_NO_FATAL_FAILURE(CreateRegisteredSite());
     ASSERT_TRUE(test::Eventually([&] { return panel()->isVisible(); }, 5000));
   }
   SiteLivePanel* panel() const { return window->publishing()->siteLivePanel(); }
@@ -32,7 +28,6 @@ class AddressWindowTest : public test::WindowFixture {
     click();
     return finished.wait(10000) && finished.first().first().toBool();
   }
-  test::ReferenceService service_;
 };
 
 TEST_F(AddressWindowTest, TheAddressIsChangedThroughTheEditor) {

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -17,22 +15,11 @@
 #include "richtext/HtmlExporter.h"
 #include "richtext/LinkTableExport.h"
 #include "richtext/RtStyle.h"
+#include "support/LocalHttpServer.h"
 #include "support/TestSupport.h"
 
 namespace moxa {
 namespace {
-
-quint16 FreePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  return probe.serverPort();
-}
-
-bool Answers(quint16 port) {
-  QTcpSocket socket;
-  socket.connectToHost(QHostAddress::LocalHost, port);
-  return socket.waitForConnected(200);
-}
 
 void WriteJpeg(const QString& path) {
   QImage image(6, 4, QImage::Format_RGB32);
@@ -62,23 +49,13 @@ class ImageDialogTest : public ::testing::Test {
     controller->OpenImageDialog();
     ASSERT_TRUE(controller->isOpen());
   }
-  void TearDown() override {
-    if (server.state() != QProcess::NotRunning) {
-      server.kill();
-      server.waitForFinished();
-    }
-  }
   ImageDialog* Dialog() const { return controller->dialog(); }
 
   // Serves `folder` on a free local port; gives the port.
-  quint16 Serve(const QString& folder) {
-    const quint16 port = FreePort();
-    server.start("python3", {"-m", "http.server", "--bind", "127.0.0.1", QString::number(port),
-                             "--directory", folder});
-    EXPECT_TRUE(server.waitForStarted());
-    for (int i = 0; i < 100 && !Answers(port); ++i) QThread::msleep(100);
-    EXPECT_TRUE(Answers(port));
-    return port;
+  int Serve(const QString& folder) {
+    server = std::make_unique<test::LocalHttpServer>(folder);
+    EXPECT_TRUE(server->Running());
+    return server->Port();
   }
 
   // The editor's content as the region's commit writes it.
@@ -115,7 +92,7 @@ class ImageDialogTest : public ::testing::Test {
   QStringList messages;
   bool linkAnswer = true;
   int linkRequests = 0;
-  QProcess server;
+  std::unique_ptr<test::LocalHttpServer> server;
 };
 
 TEST_F(ImageDialogTest, APictureFromTheComputerIsExportedWithAltAndAlign) {
@@ -143,7 +120,7 @@ TEST_F(ImageDialogTest, APictureFromTheComputerIsExportedWithAltAndAlign) {
 
 TEST_F(ImageDialogTest, APictureFromTheWebIsDownloadedAndInserted) {
   WriteJpeg(served.filePath("logo.jpg"));
-  const quint16 port = Serve(served.path());
+  const int port = Serve(served.path());
   QTest::mouseClick(Dialog()->webField(), Qt::LeftButton);
   EXPECT_TRUE(Dialog()->webRadio()->isChecked());
   const QString address = QStringLiteral("127.0.0.1:%1/logo.jpg").arg(port);
@@ -156,7 +133,7 @@ TEST_F(ImageDialogTest, APictureFromTheWebIsDownloadedAndInserted) {
 }
 
 TEST_F(ImageDialogTest, AFailedDownloadKeepsTheDialogAndTheWorkingFolder) {
-  const quint16 port = Serve(served.path());
+  const int port = Serve(served.path());
   const QStringList before = WorkFiles();
   Dialog()->webRadio()->setChecked(true);
   Dialog()->webField()->setText(QStringLiteral("http://127.0.0.1:%1/missing.jpg").arg(port));

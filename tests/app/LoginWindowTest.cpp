@@ -5,6 +5,7 @@
 #include "app/start/StartScreen.h"
 #include "support/ReferenceService.h"
 #include "support/StoreHelpers.h"
+#include "ServiceWindowFixture.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QFileInfo>
@@ -15,12 +16,10 @@
 namespace moxa {
 namespace {
 
-class LoginWindowTest : public test::WindowFixture {
+class LoginWindowTest : public ServiceWindowFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(service_.Running()) << service_.StartOutput().toStdString();
-    WindowFixture::SetUp();
-    window->setServiceEndpoints(service_.Endpoints());
+    ServiceWindowFixture::SetUp();
     window->LoadStoredSite();
     window->show();
     window->startScreen()->loginChoice()->click();
@@ -29,7 +28,6 @@ class LoginWindowTest : public test::WindowFixture {
     window->startScreen()->nameField()->setText(email);
     QTest::keyClick(window->startScreen()->nameField(), Qt::Key_Return);
   }
-  test::ReferenceService service_;
 };
 
 TEST_F(LoginWindowTest, TheDemoSiteComesDownAndOpensInThePageManager) {

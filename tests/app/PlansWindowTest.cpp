@@ -7,6 +7,7 @@
 #include "app/publish/PublishController.h"
 #include "support/ReferenceService.h"
 #include "support/StoreHelpers.h"
+#include "ServiceWindowFixture.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QSignalSpy>
@@ -15,17 +16,12 @@
 namespace moxa {
 namespace {
 
-class PlansWindowTest : public test::WindowFixture {
+class PlansWindowTest : public ServiceWindowFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(service_.Running()) << service_.StartOutput().toStdString();
-    WindowFixture::SetUp();
-    window->setServiceEndpoints(service_.Endpoints());
-    window->publishing()->setPauses(0, 0, 0);
+    ServiceWindowFixture::SetUp();
     window->upgrade()->setVerdictPause(0);
-    QSignalSpy registered(window->publishing(), &PublishController::registrationFinished);
-    CreateSite();
-    ASSERT_TRUE(registered.wait(10000));
+    ASSERT_NO_FATAL_FAILURE(CreateRegisteredSite());
     window->SelectTabAndScreen(5);
   }
   PlansScreen* screen() const { return window->plansScreen(); }
@@ -36,7 +32,6 @@ class PlansWindowTest : public test::WindowFixture {
     emit dialog()->accepted();
     ASSERT_TRUE(checked.wait(10000));
   }
-  test::ReferenceService service_;
 };
 
 TEST_F(PlansWindowTest, TheButtonsFollowThePlan) {

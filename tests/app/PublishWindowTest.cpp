@@ -10,6 +10,7 @@
 #include "platform/HttpFetch.h"
 #include "support/ReferenceService.h"
 #include "support/gui/Eventually.h"
+#include "ServiceWindowFixture.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QSignalSpy>
@@ -19,14 +20,8 @@
 namespace moxa {
 namespace {
 
-class PublishWindowTest : public test::WindowFixture {
+class PublishWindowTest : public ServiceWindowFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(service_.Running()) << service_.StartOutput().toStdString();
-    WindowFixture::SetUp();
-    window->setServiceEndpoints(service_.Endpoints());
-    window->publishing()->setPauses(0, 0, 0);
-  }
   bool AllPagesChanged(bool changed) const {
     for (const TSitePage& page : window->site().SitePages()) {
       if (page.Changed != changed) return false;
@@ -34,7 +29,6 @@ class PublishWindowTest : public test::WindowFixture {
     return true;
   }
 
-  test::ReferenceService service_;
 };
 
 TEST_F(PublishWindowTest, ANewSiteIsRegisteredThenPublishedAndOpensInTheBrowser) {

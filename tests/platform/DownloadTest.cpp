@@ -3,28 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include "platform/HttpDownload.h"
+#include "support/LocalHttpServer.h"
+#include "support/ReferenceService.h"
+
+#include <memory>
 
 namespace moxa {
 namespace {
-
-// A free local port: bind one, note it, let it go.
-quint16 FreePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  return probe.serverPort();
-}
-
-bool Answers(quint16 port) {
-  QTcpSocket socket;
-  socket.connectToHost(QHostAddress::LocalHost, port);
-  return socket.waitForConnected(200);
-}
 
 // Python's small HTTP server over a temporary folder; it answers 301 for a
 // folder address without the final slash, which gives a redirect to follow.
@@ -35,33 +24,22 @@ class DownloadTest : public ::testing::Test {
     WriteServed("pic.png", QByteArray("\x89PNG\r\n\x1a\nfake", 12));
     QDir(served_.path()).mkdir("dir");
     WriteServed("dir/index.html", "<p>hello</p>");
-    port_ = FreePort();
-    server_.start("python3", {"-m", "http.server", "--bind", "127.0.0.1", QString::number(port_),
-                              "--directory", served_.path()});
-    ASSERT_TRUE(server_.waitForStarted());
-    for (int i = 0; i < 100 && !Answers(port_); ++i) QThread::msleep(100);
-    ASSERT_TRUE(Answers(port_));
-  }
-  void TearDown() override {
-    server_.kill();
-    server_.waitForFinished();
+    server_ = std::make_unique<test::LocalHttpServer>(served_.path());
+    ASSERT_TRUE(server_->Running());
   }
   void WriteServed(const QString& name, const QByteArray& bytes) {
     QFile file(served_.filePath(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
   }
-  QString Url(const QString& path) const {
-    return QStringLiteral("http://127.0.0.1:%1/%2").arg(port_).arg(path);
-  }
+  QString Url(const QString& path) const { return server_->Url(path); }
   QStringList TargetEntries() const {
     return QDir(target_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
   }
 
   QTemporaryDir served_;
   QTemporaryDir target_;
-  QProcess server_;
-  quint16 port_ = 0;
+  std::unique_ptr<test::LocalHttpServer> server_;
 };
 
 TEST_F(DownloadTest, SuccessWritesTheFileAndGivesTheContentType) {
@@ -107,7 +85,7 @@ TEST_F(DownloadTest, RedirectIsFollowed) {
 
 TEST(DownloadWithoutServer, ClosedPortFailsAndLeavesNoFile) {
   QTemporaryDir target;
-  const quint16 port = FreePort();
+  const int port = test::FreePort();
   const DownloadResult result = DownloadUrlToFile(
       QStringLiteral("http://127.0.0.1:%1/a.png").arg(port), target.filePath("a.png"));
   EXPECT_FALSE(result.ok);

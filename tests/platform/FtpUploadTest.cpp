@@ -3,33 +3,19 @@
 #include "online/Protocol.h"
 #include "online/ServiceEndpoints.h"
 #include "platform/FtpUpload.h"
+#include "platform/HttpFetch.h"
 #include "support/ReferenceService.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <curl/curl.h>
 #include <gtest/gtest.h>
 
 namespace moxa {
 namespace {
 
-// A plain GET for arranging the service's state.
-QString Get(const QByteArray& url) {
-  QByteArray body;
-  CURL* curl = curl_easy_init();
-  curl_easy_setopt(curl, CURLOPT_URL, url.constData());
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION,
-                   +[](char* data, size_t size, size_t count, void* out) {
-                     static_cast<QByteArray*>(out)->append(data, qsizetype(size * count));
-                     return size * count;
-                   });
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
-  curl_easy_perform(curl);
-  curl_easy_cleanup(curl);
-  return QString::fromUtf8(body);
-}
+QString Get(const QByteArray& url) { return FetchUrlText(url); }
 
 class FtpUploadTest : public ::testing::Test {
  protected:

@@ -39,6 +39,17 @@ class PublishSiteTest : public ::testing::Test {
   QString ServerFolder() const {
     return service_->StateFolder() + QStringLiteral("/ftp/moxasites/") + site_.SiteAccount.UnixName;
   }
+  // The site registered as `name` and moved to the plus plan, with the
+  // domain the service keeps for it.
+  void MoveToPlusPlan(const QString& name) {
+    site_.SiteAccount.UnixName = name;
+    site_.SiteAccount.HostingPackage = QStringLiteral("plus");
+    ASSERT_TRUE(RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::None));
+    QByteArray domain;
+    ASSERT_TRUE(FetchUrlBytes(ChangeHostingUrl(service_->Endpoints(), site_.SiteAccount.UnixName,
+                                               QStringLiteral("free")), &domain));
+    site_.SiteAccount.Domain = QString::fromUtf8(domain);
+  }
   bool AllChanged(bool changed) const {
     for (const TSitePage& page : site_.SitePages()) {
       if (page.Changed != changed) return false;
@@ -97,26 +108,14 @@ TEST_F(PublishSiteTest, AServiceThatDoesNotTakeThePageListStopsBeforeAnyUpload) 
 }
 
 TEST_F(PublishSiteTest, AnOwnDomainNotHostedYetUploadsNothing) {
-  site_.SiteAccount.UnixName = QStringLiteral("pending-site");
-  site_.SiteAccount.HostingPackage = QStringLiteral("plus");
-  ASSERT_TRUE(RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::None));
-  QByteArray domain;
-  ASSERT_TRUE(FetchUrlBytes(ChangeHostingUrl(service_->Endpoints(), site_.SiteAccount.UnixName,
-                                             QStringLiteral("free")), &domain));
-  site_.SiteAccount.Domain = QString::fromUtf8(domain);
+  ASSERT_NO_FATAL_FAILURE(MoveToPlusPlan(QStringLiteral("pending-site")));
   EXPECT_EQ(PublishSite(site_, Settings()).Outcome, PublishOutcome::DomainNotReady);
   EXPECT_TRUE(AllChanged(true));
   EXPECT_TRUE(QDir(ServerFolder()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(PublishSiteTest, APlusSiteGoesToItsOwnDomainsAccountOnItsOwnPort) {
-  site_.SiteAccount.UnixName = QStringLiteral("own-site");
-  site_.SiteAccount.HostingPackage = QStringLiteral("plus");
-  ASSERT_TRUE(RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::None));
-  QByteArray domain;
-  ASSERT_TRUE(FetchUrlBytes(ChangeHostingUrl(service_->Endpoints(), site_.SiteAccount.UnixName,
-                                             QStringLiteral("free")), &domain));
-  site_.SiteAccount.Domain = QString::fromUtf8(domain);
+  ASSERT_NO_FATAL_FAILURE(MoveToPlusPlan(QStringLiteral("own-site")));
   site_.SiteAccount.FtpPort = 21;
 
   const PublishResult result = PublishSite(site_, Settings());

@@ -1,6 +1,7 @@
 // Changed pages and their pictures put on the reference service's FTP
 // server, and what a break in the middle leaves behind.
 #include "online/ServiceEndpoints.h"
+#include "platform/HttpFetch.h"
 #include "publish/SiteUpload.h"
 #include "support/ReferenceService.h"
 #include "support/TestSupport.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <curl/curl.h>
 #include <gtest/gtest.h>
 
 namespace moxa {
@@ -17,16 +17,7 @@ namespace {
 
 QByteArray Get(const QByteArray& url) {
   QByteArray body;
-  CURL* curl = curl_easy_init();
-  curl_easy_setopt(curl, CURLOPT_URL, url.constData());
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION,
-                   +[](char* data, size_t size, size_t count, void* out) {
-                     static_cast<QByteArray*>(out)->append(data, qsizetype(size * count));
-                     return size * count;
-                   });
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
-  curl_easy_perform(curl);
-  curl_easy_cleanup(curl);
+  FetchUrlBytes(url, &body);
   return body;
 }
 

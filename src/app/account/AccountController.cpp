@@ -26,7 +26,7 @@ AccountController::AccountController(Site& site, const Folders& folders, Account
   connect(&screen_, &AccountScreen::resetRequested, this, &AccountController::Reset);
 }
 
-void AccountController::Open() { screen_.Open(site_.SiteAccount, hooks_.service().Domain); }
+void AccountController::Open() { screen_.Open(site_.SiteAccount, hooks_.job.service().Domain); }
 
 void AccountController::Reset() { screen_.Fill(site_.SiteAccount); }
 
@@ -47,7 +47,7 @@ void AccountController::Save() {
   layer_.ShowBusyOverlay(QStringLiteral("Saving"));
   Site copy;
   copy.SiteAccount = account;
-  const ServiceEndpoints service = hooks_.service();
+  const ServiceEndpoints service = hooks_.job.service();
   const Folders folders = folders_;
   RunOnWorker<SaveRun>(
       this,
@@ -66,16 +66,16 @@ void AccountController::Save() {
         site_.SiteAccount.UnixName = run.account.UnixName;
         site_.SiteAccount.UnixCreated = run.account.UnixCreated;
         if (!run.saved) {
-          hooks_.error(AccountSaveFailedMessage());
+          hooks_.job.error(AccountSaveFailedMessage());
           emit saveFinished(false);
           return;
         }
         screen_.SetSiteName(site_.SiteAccount.UnixName);
-        SettingsStore* store = hooks_.store();
+        SettingsStore* store = hooks_.job.store();
         if (!store || !SaveAccount(site_, *store)) {
-          hooks_.error(QStringLiteral("Your site's details could not be saved."));
+          hooks_.job.error(QStringLiteral("Your site's details could not be saved."));
         } else {
-          hooks_.information(AccountSavedMessage());
+          hooks_.job.information(AccountSavedMessage());
         }
         if (hooks_.accountSaved) hooks_.accountSaved();
         emit saveFinished(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/ServiceJobHooks.h"
 #include "online/ServiceEndpoints.h"
 #include "site/Folders.h"
 #include "site/Site.h"
@@ -22,10 +23,7 @@ class AccountController : public QObject {
 
  public:
   struct Hooks {
-    std::function<const ServiceEndpoints&()> service;
-    std::function<SettingsStore*()> store;
-    std::function<void(const QString&)> information;
-    std::function<void(const QString&)> error;
+    ServiceJobHooks job;
     std::function<void()> accountSaved;  // the notices follow the account
     std::function<void(bool live)> liveChosen;  // the site-live panel's status, at once
   };

@@ -18,7 +18,7 @@ AddressController::AddressController(Site& site, SiteLivePanel& panel, DialogLay
 
 void AddressController::OnChange() {
   if (running_) return;
-  const ServiceEndpoints service = hooks_.service();
+  const ServiceEndpoints service = hooks_.job.service();
   if (!panel_.editing()) {
     panel_.BeginEditing(site_.SiteAccount.UnixName, service.Domain);
     return;
@@ -36,7 +36,7 @@ void AddressController::OnChange() {
       [this, service](const std::pair<bool, TAccount>& result) {
         layer_.HideBusyOverlay();
         if (!result.first) {
-          hooks_.error(AddressChangeFailedMessage());  // the editor stays open
+          hooks_.job.error(AddressChangeFailedMessage());  // the editor stays open
           Finish(false);
           return;
         }
@@ -44,7 +44,7 @@ void AddressController::OnChange() {
         panel_.EndEditing(site_.SiteAccount.MoxaSiteStatus);
         panel_.SetAccount(site_.SiteAccount, service);
         SaveAccount();
-        hooks_.information(AddressChangedMessage(service.SiteAddress(site_.SiteAccount.UnixName)));
+        hooks_.job.information(AddressChangedMessage(service.SiteAddress(site_.SiteAccount.UnixName)));
         Finish(true);
       });
 }
@@ -60,28 +60,28 @@ void AddressController::OnStatus() {
   const bool live = !site_.SiteAccount.MoxaSiteStatus;
   layer_.ShowBusyOverlay(QStringLiteral("Saving"));
   TAccount account = site_.SiteAccount;
-  const ServiceEndpoints service = hooks_.service();
+  const ServiceEndpoints service = hooks_.job.service();
   RunOnWorker<bool>(
       this, [account, live, service]() mutable { return SetSiteAddressLive(account, live, service); },
       [this, live](const bool& switched) {
         layer_.HideBusyOverlay();
         if (!switched) {
-          hooks_.error(AddressStatusMessage(live, false));
+          hooks_.job.error(AddressStatusMessage(live, false));
           Finish(false);
           return;
         }
         site_.SiteAccount.MoxaSiteStatus = live;
         panel_.SetLive(live);
         SaveAccount();
-        hooks_.information(AddressStatusMessage(live, true));
+        hooks_.job.information(AddressStatusMessage(live, true));
         Finish(true);
       });
 }
 
 void AddressController::SaveAccount() {
-  SettingsStore* store = hooks_.store();
+  SettingsStore* store = hooks_.job.store();
   if (!store || !moxa::SaveAccount(site_, *store)) {
-    hooks_.error(QStringLiteral("Your site's details could not be saved."));
+    hooks_.job.error(QStringLiteral("Your site's details could not be saved."));
   }
   if (hooks_.accountChanged) hooks_.accountChanged();
 }

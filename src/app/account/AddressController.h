@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/ServiceJobHooks.h"
 #include "online/ServiceEndpoints.h"
 #include "site/Site.h"
 
@@ -20,10 +21,7 @@ class AddressController : public QObject {
 
  public:
   struct Hooks {
-    std::function<const ServiceEndpoints&()> service;
-    std::function<SettingsStore*()> store;
-    std::function<void(const QString&)> information;
-    std::function<void(const QString&)> error;
+    ServiceJobHooks job;
     std::function<void()> afterJob;           // e.g. the editor's region tracking again
     std::function<void()> accountChanged;     // the account screen's fields follow
   };

@@ -30,7 +30,7 @@ UpgradeController::UpgradeController(Site& site, const Pictures& pictures, Plans
   connect(dialog_, &UpgradeDialog::laterRequested, this, &UpgradeController::LaterOrBack);
 }
 
-void UpgradeController::LayOut() { screen_.Layout(site_.SiteAccount.HostingPackage, hooks_.service().Domain); }
+void UpgradeController::LayOut() { screen_.Layout(site_.SiteAccount.HostingPackage, hooks_.job.service().Domain); }
 
 void UpgradeController::Open(const QString& plan) {
   plan_ = plan;
@@ -75,7 +75,7 @@ void UpgradeController::Next() {
 void UpgradeController::CheckDomain() {
   dialog_->SetWorking(true);
   const QString domain = dialog_->EnteredDomain();
-  const ServiceEndpoints service = hooks_.service();
+  const ServiceEndpoints service = hooks_.job.service();
   RunOnWorker<DomainVerdict>(
       this, [domain, service]() { return moxa::CheckDomain(domain, service).Verdict; },
       [this, domain](const DomainVerdict& verdict) {
@@ -90,7 +90,7 @@ void UpgradeController::CheckDomain() {
               dialog_->SelectName();
               break;
             case DomainVerdict::NoAnswer:
-              hooks_.error(DomainCheckProblemMessage());
+              hooks_.job.error(DomainCheckProblemMessage());
               break;
           }
           emit domainChecked();
@@ -102,7 +102,7 @@ void UpgradeController::ChangePlan() {
   dialog_->SetWorking(true);
   TAccount account = site_.SiteAccount;
   const QString plan = plan_;
-  const ServiceEndpoints service = hooks_.service();
+  const ServiceEndpoints service = hooks_.job.service();
   RunOnWorker<std::pair<bool, TAccount>>(
       this,
       [account, plan, service]() mutable {
@@ -112,18 +112,18 @@ void UpgradeController::ChangePlan() {
       [this](const std::pair<bool, TAccount>& result) {
         dialog_->SetWorking(false);
         if (!result.first) {
-          hooks_.error(PlanChangeFailedMessage());
+          hooks_.job.error(PlanChangeFailedMessage());
           emit planChanged(false);
           return;
         }
         site_.SiteAccount.HostingPackage = result.second.HostingPackage;
         site_.SiteAccount.Domain = result.second.Domain;
-        SettingsStore* store = hooks_.store();
-        if (!store || !SaveAccount(site_, *store)) hooks_.error(QStringLiteral("Your site's details could not be saved."));
+        SettingsStore* store = hooks_.job.store();
+        if (!store || !SaveAccount(site_, *store)) hooks_.job.error(QStringLiteral("Your site's details could not be saved."));
         LayOut();
         layer_.CloseDialogLayer();
         if (hooks_.closed) hooks_.closed();
-        hooks_.information(QStringLiteral("Your site is now on %1.").arg(PlanName(plan_)));
+        hooks_.job.information(QStringLiteral("Your site is now on %1.").arg(PlanName(plan_)));
         emit planChanged(true);
       });
 }

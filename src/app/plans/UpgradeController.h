@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shell/Pictures.h"
+#include "app/shell/ServiceJobHooks.h"
 #include "online/ServiceEndpoints.h"
 #include "site/Site.h"
 
@@ -23,10 +24,7 @@ class UpgradeController : public QObject {
 
  public:
   struct Hooks {
-    std::function<const ServiceEndpoints&()> service;
-    std::function<SettingsStore*()> store;
-    std::function<void(const QString&)> information;
-    std::function<void(const QString&)> error;
+    ServiceJobHooks job;
     std::function<void()> closed;  // e.g. the editor's region tracking again
   };
 

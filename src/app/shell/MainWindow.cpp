@@ -166,15 +166,19 @@ void MainWindow::CreatePublishing() {
           &PublishController::SaveAndPublish);
 
   AddressController::Hooks address;
-  address.service = [this]() -> const ServiceEndpoints& { return publishing_->service(); };
-  address.store = [this] { return store_.get(); };
-  address.information = [this](const QString& text) { prompts_.information(text); };
-  address.error = [this](const QString& text) { prompts_.error(text); };
+  address.job = ServiceJobs();
   address.accountChanged = [this] {
     account_->SetSiteName(site_.SiteAccount.UnixName);
     account_->SetLive(site_.SiteAccount.MoxaSiteStatus);
   };
   address_ = new AddressController(site_, *publishing_->siteLivePanel(), *layer_, std::move(address), this);
+}
+
+ServiceJobHooks MainWindow::ServiceJobs() {
+  return {[this]() -> const ServiceEndpoints& { return publishing_->service(); },
+          [this] { return store_.get(); },
+          [this](const QString& text) { prompts_.information(text); },
+          [this](const QString& text) { prompts_.error(text); }};
 }
 
 void MainWindow::CreateAccount() {
@@ -188,10 +192,7 @@ void MainWindow::CreateAccount() {
     }
   };
   AccountController::Hooks hooks;
-  hooks.service = [this]() -> const ServiceEndpoints& { return publishing_->service(); };
-  hooks.store = [this] { return store_.get(); };
-  hooks.information = [this](const QString& text) { prompts_.information(text); };
-  hooks.error = [this](const QString& text) { prompts_.error(text); };
+  hooks.job = ServiceJobs();
   hooks.accountSaved = noticesFollow;
   hooks.liveChosen = [this](bool live) {
     if (!publishing_->siteLivePanel()->editing()) publishing_->siteLivePanel()->SetLive(live);
@@ -200,10 +201,7 @@ void MainWindow::CreateAccount() {
   connect(account_, &AccountScreen::publishRequested, this, [this] { SelectTabAndScreen(5); });
 
   UpgradeController::Hooks upgrade;
-  upgrade.service = [this]() -> const ServiceEndpoints& { return publishing_->service(); };
-  upgrade.store = [this] { return store_.get(); };
-  upgrade.information = [this](const QString& text) { prompts_.information(text); };
-  upgrade.error = [this](const QString& text) { prompts_.error(text); };
+  upgrade.job = ServiceJobs();
   upgrade_ = new UpgradeController(site_, pictures_, *publish_, *layer_, std::move(upgrade), this);
   connect(publish_, &PlansScreen::publishRequested, publishing_, &PublishController::Publish);
 }

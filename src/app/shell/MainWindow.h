@@ -2,6 +2,7 @@
 
 #include "app/editor/EditorSession.h"
 #include "app/shell/Pictures.h"
+#include "app/shell/ServiceJobHooks.h"
 #include "app/shell/ShellLayout.h"
 #include "site/Folders.h"
 #include "site/Site.h"
@@ -117,6 +118,7 @@ class MainWindow : public QWidget {
   void CreatePublishing();
   void CreateLogin();
   void CreateAccount();
+  ServiceJobHooks ServiceJobs();
   void OnLoggedIn();
   void ShowScreen(Screen screen);
   void SelectTab(int n);
