@@ -1,12 +1,14 @@
 // The formatting toolbar on a real editor, offscreen: hints, the mouse
-// feedback and latches of its buttons, sub- and superscript, the background
-// question's three answers and the size box.
+// feedback and latches of its buttons, bold at the caret, sub- and
+// superscript, the background question and its three answers, the boxes and
+// the keys.
 #include "app/editor/FormatToolbar.h"
 #include "app/shell/SkinnedButton.h"
 #include "richtext/RtBuilders.h"
 #include "support/TestSupport.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -31,6 +33,7 @@ class FormatToolbarTest : public ::testing::Test {
     editor_.LoadDocument(document);
   }
   void SelectAll() { editor_.SetSelectionBounds(0, 1, 0, 16); }
+  void PlaceCaret(int offset) { editor_.SetSelectionBounds(0, offset, 0, offset); }
   const rt::TFontInfo& ItemStyle() { return style_.TextStyles[editor_.GetItemStyle(0)]; }
   bool Shows(const char* name, const QPixmap& picture) {
     return toolbar_->button(QLatin1String(name))->currentPicture().cacheKey() == picture.cacheKey();
@@ -89,6 +92,41 @@ TEST_F(FormatToolbarTest, ButtonsFollowTheMouseUnlessLatched) {
   EXPECT_TRUE(Shows("italic", skin.pressed));
 }
 
+TEST_F(FormatToolbarTest, ButtonsWithoutALatchFollowTheMouseOnly) {
+  const SkinSet skin = pictures_.Skin(24);
+  QSignalSpy links(toolbar_, &FormatToolbar::linkRequested);
+  for (const char* name : {"link", "indentMore", "picture"}) {
+    SCOPED_TRACE(name);
+    SkinnedButton* button = toolbar_->button(QLatin1String(name));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(button, &enter);
+    EXPECT_TRUE(Shows(name, skin.hover));
+    QTest::mousePress(button, Qt::LeftButton);
+    EXPECT_TRUE(Shows(name, skin.pressed));
+    QTest::mouseRelease(button, Qt::LeftButton);
+    EXPECT_TRUE(Shows(name, skin.hover));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    EXPECT_TRUE(Shows(name, skin.normal));
+  }
+  EXPECT_EQ(links.count(), 1);
+}
+
+TEST_F(FormatToolbarTest, BoldAtTheCaretLatchesUntilTheCaretMovesIntoOtherText) {
+  PlaceCaret(5);
+  const QString before = editor_.TextDocument()->toPlainText();
+  const int plain = editor_.GetItemStyle(0);
+  toolbar_->ToggleBold();
+  EXPECT_EQ(editor_.TextDocument()->toPlainText(), before);
+  EXPECT_EQ(editor_.GetItemStyle(0), plain);  // the text keeps its style
+  EXPECT_TRUE(style_.TextStyles[editor_.CurTextStyleNo()].Has(rt::fsBold));
+  EXPECT_TRUE(Shows("bold", pictures_.Skin(24).pressed));
+
+  PlaceCaret(10);
+  EXPECT_FALSE(toolbar_->state().BoldOn);
+  EXPECT_TRUE(Shows("bold", pictures_.Skin(24).normal));
+}
+
 TEST_F(FormatToolbarTest, SubscriptWhileSuperscriptIsOnSwitchesInOneStep) {
   SelectAll();
   toolbar_->Superscript();
@@ -121,6 +159,15 @@ TEST_F(FormatToolbarTest, TheBackgroundQuestionsThreeAnswers) {
   EXPECT_EQ(ItemStyle().BackColor, rt::rtclNone);
 }
 
+TEST(BackgroundQuestionTest, AsksWithItsCaptionTextAndThreeAnswers) {
+  const std::unique_ptr<QMessageBox> box = FormatToolbar::MakeBackgroundQuestion(nullptr);
+  EXPECT_EQ(box->windowTitle(), QStringLiteral("Text Background"));
+  EXPECT_EQ(box->text(), QStringLiteral("Make the selected text background transparent?\n"
+                                        "(YES - make transparent; NO - choose color)"));
+  EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(box->icon(), QMessageBox::Question);
+}
+
 TEST_F(FormatToolbarTest, TheSizeBoxAppliesOnlyAPlainNumber) {
   SelectAll();
   const int before = ItemStyle().Size;
@@ -130,6 +177,57 @@ TEST_F(FormatToolbarTest, TheSizeBoxAppliesOnlyAPlainNumber) {
   toolbar_->sizeBox()->setEditText(QStringLiteral("18"));
   toolbar_->ApplySize();
   EXPECT_EQ(ItemStyle().Size, 18);
+}
+
+// The keys and the boxes with a stand-in for the text editor holding the
+// keyboard.
+class FormatToolbarKeysTest : public FormatToolbarTest {
+ protected:
+  FormatToolbarKeysTest() {
+    text_ = new QWidget(&panel_);
+    text_->setFocusPolicy(Qt::StrongFocus);
+    text_->setGeometry(15, 44, 610, 253);
+    text_->show();
+    toolbar_->setEditorWidget(text_);
+    toolbar_->InstallShortcuts(&panel_);
+    panel_.activateWindow();
+  }
+  void SetUp() override {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel_));
+    text_->setFocus();
+  }
+  QWidget* text_;
+};
+
+TEST_F(FormatToolbarKeysTest, CtrlBIUActAsTheirButtonsAndCtrlKAsksForALink) {
+  QSignalSpy links(toolbar_, &FormatToolbar::linkRequested);
+  SelectAll();
+  const struct {
+    Qt::Key key;
+    rt::TFontStyle style;
+  } cases[] = {{Qt::Key_B, rt::fsBold}, {Qt::Key_I, rt::fsItalic}, {Qt::Key_U, rt::fsUnderline}};
+  for (const auto& c : cases) {
+    QTest::keyClick(text_, c.key, Qt::ControlModifier);
+    EXPECT_TRUE(ItemStyle().Has(c.style)) << c.key;
+  }
+  QTest::keyClick(text_, Qt::Key_B, Qt::ControlModifier);  // and off again
+  EXPECT_FALSE(ItemStyle().Has(rt::fsBold));
+  EXPECT_TRUE(ItemStyle().Has(rt::fsItalic));
+  EXPECT_EQ(links.count(), 0);
+  QTest::keyClick(text_, Qt::Key_K, Qt::ControlModifier);
+  EXPECT_EQ(links.count(), 1);
+}
+
+TEST_F(FormatToolbarKeysTest, APickedFontAppliesAndGivesTheTextTheKeyboard) {
+  SelectAll();
+  QComboBox* fonts = toolbar_->fontBox();
+  ASSERT_GT(fonts->count(), 1);
+  const int other = fonts->currentIndex() == 0 ? 1 : 0;
+  fonts->setFocus();
+  fonts->setCurrentIndex(other);
+  emit fonts->activated(other);
+  EXPECT_EQ(ItemStyle().FontName, fonts->itemText(other));
+  EXPECT_TRUE(text_->hasFocus());
 }
 
 }  // namespace

@@ -3,7 +3,11 @@
 // the list styles join or start numbered lists.
 #include "EditorSupport.h"
 #include "editor/FormatConversions.h"
+#include "richtext/HtmlExporter.h"
+#include "richtext/LinkTableExport.h"
 #include "richtext/RtBuilders.h"
+
+#include <QRegularExpression>
 
 namespace moxa::editor {
 namespace {
@@ -21,6 +25,15 @@ class FormatConversionsTest : public test::EditorTest {
     };
   }
   const rt::TFontInfo& StyleOfItem(int item) { return style.TextStyles[editor.GetItemStyle(item)]; }
+  QString Html(const rt::TEditorLinks& links) {
+    rt::TRtSaveHTMLParams params;
+    params.OnWriteHyperlink = rt::MakeWriteHyperlinkHandler(links);
+    const std::optional<QByteArray> html =
+        rt::WriteHtml(editor.Document(), style, params, [](const rt::TRtHtmlPicture&) {
+          return std::optional<QString>(QStringLiteral("p.png"));
+        });
+    return html ? QString::fromUtf8(*html) : QString();
+  }
 
   FormatState state;
   FormatInputs inputs;
@@ -37,6 +50,8 @@ TEST_F(FormatConversionsTest, BoldWithNothingSelectedChangesOnlyTheStyleTypedNex
 }
 
 TEST_F(FormatConversionsTest, BoldOverALinkKeepsItALinkWithItsAddress) {
+  rt::TEditorLinks links;
+  links.Add({.Url = "about-us.html"});
   Load(Items().P().T("see ").T("our rooms", test::kLinkStyle, 1).T(" now"));
   Select(0, 1, 2, 5);
   state.BoldOn = true;
@@ -49,18 +64,23 @@ TEST_F(FormatConversionsTest, BoldOverALinkKeepsItALinkWithItsAddress) {
   EXPECT_EQ(editor.GetItemTag(1), 1);
   EXPECT_TRUE(StyleOfItem(0).Has(rt::fsBold));
   EXPECT_FALSE(StyleOfItem(0).Jump);
+  const QString html = Html(links);
+  EXPECT_TRUE(html.contains(QRegularExpression(
+      QStringLiteral("<a href=\"about-us.html\">(<[^>/]*>)*our rooms<"))))
+      << html.toStdString();
 }
 
 TEST_F(FormatConversionsTest, TwoEqualBoldsShareOneStyle) {
   Load(Items().P().T("one").P().T("two"));
-  const int styles = style.TextStyles.Count();
   state.BoldOn = true;
   Select(0, 1, 0, 4);
   editor.ApplyStyleConversion(kConvertBold);
+  const int styles = style.TextStyles.Count();
   Select(1, 1, 1, 4);
   editor.ApplyStyleConversion(kConvertBold);
-  EXPECT_LE(style.TextStyles.Count(), styles + 1);  // the first bold may add one, the second none
+  EXPECT_EQ(style.TextStyles.Count(), styles);
   EXPECT_EQ(editor.GetItemStyle(0), editor.GetItemStyle(1));
+  EXPECT_TRUE(StyleOfItem(1).Has(rt::fsBold));
 }
 
 TEST_F(FormatConversionsTest, IndentationStaysBetweenNoneAnd200) {

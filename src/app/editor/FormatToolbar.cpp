@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 
 namespace moxa {
 
@@ -91,10 +92,7 @@ FormatToolbar::FormatToolbar(const Pictures& pictures, editor::RtEditor& editor,
     return color;
   };
   questions_.askBackground = [this] {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Text Background"),
-                    QStringLiteral("Make the selected text background transparent?\r(YES - make transparent; NO - choose color)"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window());
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return static_cast<QMessageBox::StandardButton>(MakeBackgroundQuestion(window())->exec());
   };
 
   editor_.OnStyleConversion = [this](int styleNo, int code, bool, int& newStyleNo) {
@@ -107,6 +105,26 @@ FormatToolbar::FormatToolbar(const Pictures& pictures, editor::RtEditor& editor,
   editor_.OnCurParaStyleChanged = [this] { RefreshParaStyle(); };
   RefreshTextStyle();
   RefreshParaStyle();
+}
+
+std::unique_ptr<QMessageBox> FormatToolbar::MakeBackgroundQuestion(QWidget* parent) {
+  return std::make_unique<QMessageBox>(
+      QMessageBox::Question, QStringLiteral("Text Background"),
+      QStringLiteral("Make the selected text background transparent?\n"
+                     "(YES - make transparent; NO - choose color)"),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+}
+
+void FormatToolbar::InstallShortcuts(QWidget* scope) {
+  const auto key = [this, scope](QKeyCombination combination, std::function<void()> action) {
+    auto* shortcut = new QShortcut(QKeySequence(combination), scope);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, std::move(action));
+  };
+  key(Qt::CTRL | Qt::Key_B, [this] { ToggleBold(); });
+  key(Qt::CTRL | Qt::Key_I, [this] { ToggleItalic(); });
+  key(Qt::CTRL | Qt::Key_U, [this] { ToggleUnderline(); });
+  key(Qt::CTRL | Qt::Key_K, [this] { emit linkRequested(); });
 }
 
 SkinnedButton* FormatToolbar::AddButton(const QString& name, const QString& hint, const QString& icon, QPoint frame,
@@ -259,13 +277,19 @@ void FormatToolbar::Align(rt::TRtAlignment alignment) {
   Latch(QStringLiteral("justify"), alignment == rt::rtaJustify);
 }
 
+void FormatToolbar::FocusEditor() {
+  if (editorWidget_) editorWidget_->setFocus(Qt::OtherFocusReason);
+}
+
 void FormatToolbar::ApplyFont() {
   Convert(editor::kConvertFont);
+  FocusEditor();
 }
 
 void FormatToolbar::ApplySize() {
   if (!editor::SizeTextApplies(size_->currentText())) return;
   Convert(editor::kConvertSize);
+  FocusEditor();
 }
 
 void FormatToolbar::RefreshTextStyle() {

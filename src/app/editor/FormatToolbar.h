@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace moxa {
@@ -34,6 +35,13 @@ class FormatToolbar : public QWidget {
   FormatToolbar(const Pictures& pictures, editor::RtEditor& editor, QWidget* panel);
 
   void setQuestions(Questions questions) { questions_ = std::move(questions); }
+  // The text editor, which takes the keyboard back after a box is changed.
+  void setEditorWidget(QWidget* editor) { editorWidget_ = editor; }
+  // Ctrl+B, Ctrl+I, Ctrl+U act as their buttons and Ctrl+K asks for a link,
+  // while the keyboard is anywhere in `scope`.
+  void InstallShortcuts(QWidget* scope);
+  // The background question, as the real one is asked.
+  static std::unique_ptr<QMessageBox> MakeBackgroundQuestion(QWidget* parent);
   const editor::FormatState& state() const { return state_; }
 
   // The commands, as the buttons and keys run them.
@@ -73,11 +81,13 @@ class FormatToolbar : public QWidget {
   void Latch(const QString& name, bool on);
   void Convert(int code);
   editor::FormatInputs Inputs() const;
+  void FocusEditor();
 
   const Pictures& pictures_;
   editor::RtEditor& editor_;
   editor::FormatState state_;
   Questions questions_;
+  QWidget* editorWidget_ = nullptr;
   QComboBox* font_;
   QComboBox* size_;
   std::map<QString, SkinnedButton*> buttons_;

@@ -10,8 +10,6 @@
 #include "editor/RegionEditCycle.h"
 #include "richtext/RtDocument.h"
 
-#include <QShortcut>
-
 namespace moxa {
 
 RegionEditController::RegionEditController(Site& site, const Folders& folders,
@@ -56,16 +54,8 @@ void RegionEditController::CreateFormatting(const Pictures& pictures) {
   connect(toolbar_, &FormatToolbar::pictureRequested, pictureEditor_, &PictureEditController::OpenImageDialog);
   connect(linkEditor_, &LinkEditController::linkFrameLatched, toolbar_, &FormatToolbar::ShowLinkLatched);
 
-  // The usual keys, while the region editor has the keyboard.
-  const auto key = [this](QKeySequence sequence, std::function<void()> action) {
-    auto* shortcut = new QShortcut(sequence, dialog_);
-    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(shortcut, &QShortcut::activated, this, std::move(action));
-  };
-  key(QKeySequence(Qt::CTRL | Qt::Key_B), [this] { toolbar_->ToggleBold(); });
-  key(QKeySequence(Qt::CTRL | Qt::Key_I), [this] { toolbar_->ToggleItalic(); });
-  key(QKeySequence(Qt::CTRL | Qt::Key_U), [this] { toolbar_->ToggleUnderline(); });
-  key(QKeySequence(Qt::CTRL | Qt::Key_K), [this] { linkEditor_->OpenForSelection(); });
+  toolbar_->setEditorWidget(widget_);
+  toolbar_->InstallShortcuts(dialog_);  // the usual keys, while the region editor shows
 }
 
 RegionEditController::~RegionEditController() {
