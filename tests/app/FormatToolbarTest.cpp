@@ -73,6 +73,9 @@ TEST_F(FormatToolbarTest, EveryButtonHasItsHintAndItsPlace) {
   }
   EXPECT_EQ(toolbar_->fontBox()->geometry(), QRect(16, 15, 88, 22));
   EXPECT_EQ(toolbar_->sizeBox()->geometry(), QRect(107, 15, 38, 22));
+  // The widest size shows whole in the narrow box (a line edit keeps 2 px each side).
+  const QLineEdit* sizeText = toolbar_->sizeBox()->lineEdit();
+  EXPECT_GE(sizeText->width() - 4, sizeText->fontMetrics().horizontalAdvance(QStringLiteral("72")));
 }
 
 TEST_F(FormatToolbarTest, ButtonsFollowTheMouseUnlessLatched) {

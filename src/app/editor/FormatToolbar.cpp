@@ -6,7 +6,9 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QShortcut>
+#include <QStyleOptionComplex>
 
 namespace moxa {
 
@@ -21,6 +23,21 @@ QColor FromRtColor(rt::TRtColor color) {
   if (color == rt::rtclWindowText) return Qt::black;
   return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
+
+// The size box is only 38 wide: with the usual drop-down arrow its text
+// field would scroll "10" out of sight, so the arrow is made narrower.
+class NarrowArrowStyle : public QProxyStyle {
+ public:
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                       const QWidget* widget) const override {
+    QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
+    if (control != CC_ComboBox) return rect;
+    constexpr int kArrowWidth = 13;
+    if (sub == SC_ComboBoxArrow) rect.setLeft(option->rect.right() - kArrowWidth + 1);
+    if (sub == SC_ComboBoxEditField) rect.setRight(option->rect.right() - kArrowWidth);
+    return rect;
+  }
+};
 
 const char* const kSizes[] = {"8", "9", "10", "11", "12", "14", "16", "18", "20",
                               "22", "24", "26", "28", "36", "48", "72"};
@@ -43,6 +60,9 @@ FormatToolbar::FormatToolbar(const Pictures& pictures, editor::RtEditor& editor,
   size_->setInsertPolicy(QComboBox::NoInsert);
   for (const char* item : kSizes) size_->addItem(QLatin1String(item));
   size_->setGeometry(107, 15, 38, 22);
+  auto* narrow = new NarrowArrowStyle;
+  narrow->setParent(size_);
+  size_->setStyle(narrow);
   size_->setToolTip(QStringLiteral("Size"));
   connect(font_, &QComboBox::activated, this, &FormatToolbar::ApplyFont);
   connect(size_, &QComboBox::activated, this, &FormatToolbar::ApplySize);
