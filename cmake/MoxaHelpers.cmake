@@ -11,8 +11,10 @@ endfunction()
 # home, so the real settings store and working folders never touch the developer's.
 # GUI: widgets and browser views (one process for the whole executable);
 # GUI_APP: a QGuiApplication, for fonts and painting without widgets.
+# PRIVATE_KEYRING: the whole executable runs as one test on a private session
+# bus with a keychain of its own.
 function(moxa_test name)
-  cmake_parse_arguments(ARG "GUI;GUI_APP" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;GUI_APP;PRIVATE_KEYRING" "" "SOURCES;DEPS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_GUI)
     set(main moxa_test_main_widgets)
@@ -26,10 +28,16 @@ function(moxa_test name)
   if(ARG_GUI)
     list(APPEND env "QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox --disable-gpu")
   endif()
-  if(ARG_GUI)
+  if(ARG_PRIVATE_KEYRING)
+    set(runner ${CMAKE_SOURCE_DIR}/tests/support/with-private-keyring)
+  endif()
+  if(ARG_GUI OR ARG_PRIVATE_KEYRING)
     # Widget and browser tests share one process: starting a browser engine per case is slow.
-    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" LABELS "gui;${ARG_LABELS}")
+    add_test(NAME ${name} COMMAND ${runner} $<TARGET_FILE:${name}> WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+    if(ARG_GUI)
+      list(APPEND ARG_LABELS gui)
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" LABELS "${ARG_LABELS}")
   else()
     gtest_discover_tests(${name}
       WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin

@@ -82,11 +82,14 @@ bool SettingsStore::Commit() {
     Discard();
     return false;
   }
+  const std::map<QString, QString> fileValues = keychain_ ? PlaceSecrets() : values_;
   QDir().mkpath(QFileInfo(fileName_).absolutePath());
   QSaveFile file(fileName_);
-  const QByteArray text = EncodeIniSettings(values_);
-  const bool written =
-      file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && CommitSaveFile(file);
+  const QByteArray text = EncodeIniSettings(fileValues);
+  // Only the user may read the file: it can hold passwords.
+  const bool written = file.open(QIODevice::WriteOnly) &&
+                       file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+                       file.write(text) == text.size() && CommitSaveFile(file);
   if (!written) {
     Discard();
     return false;

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <map>
+#include <set>
 
 namespace moxa {
+
+class Keychain;
 
 // The per-user key-value store that holds the site record. Every value is a
 // string. The store is read once when opened; changes are kept in memory and
@@ -44,14 +49,33 @@ class SettingsStore {
   // Drops the changes since the last commit.
   void Discard();
 
+  // The named values (passwords) from now on live in `keychain`, not in the
+  // file; they read and write like any other value. Plain values the file
+  // holds move into the keychain now. While the keychain cannot be used they
+  // are kept in the file, which only the user can read, and `noticeOnce` runs
+  // the first time that happens for this file. `keychain` must outlive the store.
+  void KeepSecretsIn(const Keychain& keychain, const QStringList& names, std::function<void()> noticeOnce);
+
+  // The value naming this file's entries in the keychain.
+  static constexpr char kKeychainIdName[] = "KeychainId";
+  // Set once the user has been told that the keychain could not be used.
+  static constexpr char kKeychainNoticeName[] = "KeychainNoticeShown";
+
  private:
   void Load();
+  QString KeychainKey(const QString& name);
+  std::map<QString, QString> PlaceSecrets();
   static void StampAfterEveryEarlierCommit(const QString& fileName);
 
   QString fileName_;
   std::map<QString, QString> committed_;  // what the file on disk holds
   std::map<QString, QString> values_;     // with the changes not yet committed
   bool readable_ = true;
+
+  const Keychain* keychain_ = nullptr;
+  QStringList secretNames_;
+  std::function<void()> noticeOnce_;
+  bool keychainUsable_ = false;
 };
 
 }  // namespace moxa

@@ -106,6 +106,16 @@ bool SaveSite(const Site& site, SettingsStore& store) {
   return store.Commit();
 }
 
+void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce) {
+  store.KeepSecretsIn(keychain, {QStringLiteral("Password"), QStringLiteral("FtpPassword")}, std::move(noticeOnce));
+}
+
+QString KeychainMissingMessage() {
+  return QStringLiteral(
+      "Your passwords could not be put in your desktop's keychain, because no keychain service is "
+      "running. They are kept in your settings file, which only you can read.");
+}
+
 QString UnreadableSettingsMessage() {
   return QStringLiteral("Your site's settings could not be read.");
 }

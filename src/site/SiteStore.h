@@ -5,10 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace moxa {
 
+class Keychain;
 class SettingsStore;
 
 // Booleans are stored as "true"/"false"; only exactly "true" reads as true.
@@ -46,6 +48,12 @@ struct SiteLoad {
 
 // The message for a store that could not be read.
 QString UnreadableSettingsMessage();
+
+// The account's password and the FTP password go to `keychain` from now on
+// (see SettingsStore::KeepSecretsIn). Call before `LoadSite`.
+void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce);
+// Told once when the passwords have to stay in the settings file.
+QString KeychainMissingMessage();
 
 // The start-up load: fills `site` from the store. `site` should be fresh.
 SiteLoad LoadSite(const SettingsStore& store, Site& site);

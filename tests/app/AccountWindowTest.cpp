@@ -76,8 +76,10 @@ TEST_F(AccountWindowTest, ARenamedFreeSiteIsSavedUnderTheNameTheServiceGave) {
             QStringLiteral("http://") + service_.Endpoints().SiteAddress(QStringLiteral("joe-bread")));
 
   Site stored;
-  ASSERT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
+  ASSERT_EQ(test::LoadSiteWithPasswordsNow(stored), LoadSiteResult::Loaded);
   EXPECT_EQ(stored.SiteAccount.UnixName, QStringLiteral("joe-bread"));
+  EXPECT_EQ(stored.SiteAccount.Password, QStringLiteral("bread&butter"));
+  EXPECT_FALSE(test::SettingsFileText().contains("bread&butter")) << "the password is in the keychain";
   QString reply = FetchUrlText(LoginUrl(service_.Endpoints(), QStringLiteral("joe@moxa.test"),
                                         QStringLiteral("bread&butter")));
   TAccount online;

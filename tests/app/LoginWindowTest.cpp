@@ -1,17 +1,22 @@
 // The start screen's Site Login and password mail against the reference
 // hosting service, on a home that never had a site.
+#include "app/editor/EditorScreen.h"
 #include "app/pagemanager/PageManagerScreen.h"
+#include "app/pagemanager/PageRows.h"
 #include "app/start/LoginController.h"
 #include "app/start/StartScreen.h"
 #include "support/ReferenceService.h"
 #include "support/StoreHelpers.h"
 #include "ServiceWindowFixture.h"
+#include "support/gui/Eventually.h"
+#include "support/gui/PageScript.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QFileInfo>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWebEngineView>
 
 namespace moxa {
 namespace {
@@ -41,11 +46,40 @@ TEST_F(LoginWindowTest, TheDemoSiteComesDownAndOpensInThePageManager) {
   EXPECT_EQ(window->site().PageCount(), 4);
   EXPECT_TRUE(QFileInfo::exists(window->folders().WorkFolder() + QStringLiteral("bin/style.css")));
 
+  const Site& site = window->site();
+  EXPECT_EQ(site.Page(0).FileName, QStringLiteral("index"));
+  EXPECT_TRUE(site.Page(0).IsHomePage);
+  for (int i = 0; i < site.PageCount(); ++i) {
+    EXPECT_TRUE(site.Page(i).ShowInMenu) << i;
+    EXPECT_EQ(site.Page(i).IsHomePage, i == 0) << i;
+    EXPECT_FALSE(site.Page(i).Changed) << i;
+  }
+  // Template 1, the demo's, is the chosen one again.
+  EXPECT_EQ(window->templateLibrary().NumberAt(site.SelectedTemplateIndex), 1);
+
   Site stored;
-  ASSERT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
+  ASSERT_EQ(test::LoadSiteWithPasswordsNow(stored), LoadSiteResult::Loaded);
   EXPECT_EQ(stored.SiteAccount.UnixName, QStringLiteral("demo"));
   EXPECT_EQ(stored.SiteAccount.Email, QStringLiteral("demo@moxa.test"));
+  EXPECT_EQ(stored.SiteAccount.Password, QStringLiteral("demo-site-1"));
   EXPECT_EQ(stored.PageCount(), 4);
+  EXPECT_FALSE(test::SettingsFileText().contains("demo-site-1")) << "the password is in the keychain";
+
+  // In the editor the home page looks as it did where it was made: the
+  // template's style sheet and pictures from bin/, the region's own text.
+  emit window->pageManagerScreen()->rows()->editClicked(0);
+  EXPECT_EQ(window->currentScreen(), Screen::Editor);
+  QWebEnginePage* page = window->editorScreen()->browser()->page();
+  const auto evaluate = [page](const char* script) { return test::EvaluateScript(page, QLatin1String(script)); };
+  ASSERT_TRUE(test::Eventually([&] { return evaluate("document.readyState").toString() == "complete"; }, 20000));
+  EXPECT_TRUE(test::Eventually(
+      [&] { return evaluate("Array.from(document.images).every(i => i.complete)").toBool(); }, 10000));
+  EXPECT_EQ(evaluate("Array.from(document.images).filter(i => i.naturalWidth == 0).map(i => i.src).join(' ')")
+                .toString(), QString());
+  EXPECT_TRUE(evaluate("Array.from(document.querySelectorAll('link[rel=stylesheet]'))"
+                       ".every(l => l.sheet !== null && l.href.includes('/bin/'))").toBool());
+  EXPECT_TRUE(evaluate("document.getElementById('moxadiv2').innerText").toString()
+                  .contains(QStringLiteral("Rooms that feel like home, only calmer.")));
 }
 
 TEST_F(LoginWindowTest, AWrongOrMissingPasswordKeepsTheStartScreen) {

@@ -1,5 +1,4 @@
 #include "app/dialogs/DialogLayer.h"
-#include "support/StoreHelpers.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
 #include "app/gallery/GalleryScreen.h"
@@ -10,6 +9,7 @@
 #include "app/shell/WindowChrome.h"
 #include "app/start/StartScreen.h"
 #include "pages/PageOperations.h"
+#include "support/StoreHelpers.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QApplication>
@@ -245,6 +245,30 @@ TEST_F(MainWindowTest, StoredSiteOpensOnThePageManager) {
   EXPECT_EQ(window->step(), 2);
 }
 
+// Tests run without a keychain service (see keychain_tests for one).
+TEST_F(MainWindowTest, WithoutAKeychainThePasswordsStayInTheFileAndTheUserIsToldOnce) {
+  CreateSite();
+  window.reset();
+  {
+    // An earlier run kept the password in the file.
+    SettingsStore store;
+    store.WriteSetting(QStringLiteral("Password"), QStringLiteral("garden-Gate-7"));
+    ASSERT_TRUE(store.Commit());
+  }
+  for (int start = 0; start < 2; ++start) {
+    window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+    window->setPrompts({[this](const QString& text) { informations << text; },
+                        [this](const QString& text) { errors << text; }, {}, {}, {}, {}});
+    ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
+    EXPECT_EQ(window->site().SiteAccount.Password, QStringLiteral("garden-Gate-7"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(informations, QStringList{KeychainMissingMessage()}) << "start " << start;
+  }
+  EXPECT_TRUE(test::SettingsFileText().contains("garden-Gate-7"));
+  EXPECT_EQ(test::FileMode(SettingsStore().FileName()), 0600);
+  EXPECT_TRUE(errors.isEmpty());
+}
+
 TEST_F(MainWindowTest, NoBrowserViewOffersAContextMenu) {
   CreateSite();
   window->editorScreen()->previewButton()->clicked();
@@ -344,7 +368,7 @@ TEST_F(MainWindowTest, ATemplateChangeThatWouldDropTextAsksFirst) {
   const std::optional<int> sixth = window->templateLibrary().NumberAt(5);
   ASSERT_TRUE(sixth.has_value());
   // Every shipped template has regions 1 to 5; words in a ninth have no place in any.
-  for (const QString page : {QStringLiteral("index.html"), QStringLiteral("about-us.html")}) {
+  for (const QString& page : {QStringLiteral("index.html"), QStringLiteral("about-us.html")}) {
     QByteArray text = WorkFile(page);
     text.replace("</body>", "<div id=\"moxadiv9\">Words</div><!-- moxadiv9 --></body>");
     test::WriteBytes(window->folders().WorkFolder() + page, text);

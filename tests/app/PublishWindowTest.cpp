@@ -11,6 +11,7 @@
 #include "support/ReferenceService.h"
 #include "support/gui/Eventually.h"
 #include "ServiceWindowFixture.h"
+#include "support/gui/PageScript.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QSignalSpy>
@@ -74,16 +75,7 @@ TEST_F(PublishWindowTest, ANewSiteIsRegisteredThenPublishedAndOpensInTheBrowser)
   browser.load(QUrl(QStringLiteral("http://") + address + QStringLiteral("/")));
   ASSERT_TRUE(loaded.wait(20000));
   EXPECT_TRUE(loaded.first().first().toBool());
-  const auto evaluate = [&](const QString& script) {
-    QVariant result;
-    bool done = false;
-    browser.page()->runJavaScript(script, [&](const QVariant& value) {
-      result = value;
-      done = true;
-    });
-    test::Eventually([&] { return done; }, 5000);
-    return result;
-  };
+  const auto evaluate = [&](const QString& script) { return test::EvaluateScript(browser.page(), script); };
   EXPECT_TRUE(test::Eventually(
       [&] {
         return evaluate(QStringLiteral("Array.from(document.images).every(i => i.complete)")).toBool();

@@ -9,6 +9,7 @@
 #include "app/editor/RegionHighlight.h"
 #include "app/editor/RegionTracker.h"
 #include "support/gui/Eventually.h"
+#include "support/gui/PageScript.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QSignalSpy>
@@ -51,16 +52,9 @@ class RegionEditFixture : public test::WindowFixture {
   // Waits for the page to be shown and measured again.
   void WaitForReload(QSignalSpy& scanned) { ASSERT_TRUE(scanned.wait(20000)); }
   QString RegionTextInBrowser(int number) {
-    QString text;
-    bool answered = false;
-    Browser()->page()->runJavaScript(
-        QStringLiteral("document.getElementById('moxadiv%1').innerText").arg(number),
-        [&](const QVariant& value) {
-          text = value.toString();
-          answered = true;
-        });
-    Eventually([&] { return answered; }, 10000);
-    return text;
+    return test::EvaluateScript(Browser()->page(),
+                                QStringLiteral("document.getElementById('moxadiv%1').innerText").arg(number))
+        .toString();
   }
 };
 

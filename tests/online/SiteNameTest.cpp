@@ -27,7 +27,9 @@ TEST(SiteNameTest, NewSiteNamesAreCheckedAsTypedAndCleaned) {
   for (const auto& c : cases) {
     const QString typed = QString::fromUtf8(c.typed);
     EXPECT_EQ(CheckNewSiteName(typed), QString::fromUtf8(c.message)) << c.typed;
-    if (c.unixName) EXPECT_EQ(SanitizeSiteName(typed), QString::fromUtf8(c.unixName)) << c.typed;
+    if (c.unixName) {
+      EXPECT_EQ(SanitizeSiteName(typed), QString::fromUtf8(c.unixName)) << c.typed;
+    }
   }
 }
 

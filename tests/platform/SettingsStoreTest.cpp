@@ -1,4 +1,5 @@
 #include "platform/IniText.h"
+#include "platform/Keychain.h"
 #include "platform/SettingsStore.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
@@ -8,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace moxa {
 namespace {
@@ -117,6 +120,53 @@ TEST_F(SettingsStoreTest, AnUnwritableFolderFailsTheCommit) {
   store.WriteSetting(QStringLiteral("A"), QStringLiteral("1"));
   EXPECT_FALSE(store.Commit());
   EXPECT_FALSE(store.Contains(QStringLiteral("A")));
+}
+
+TEST_F(SettingsStoreTest, OnlyItsOwnerMayReadTheFileEvenOneMadeReadableByOthers) {
+  {
+    SettingsStore first(Path());
+    first.WriteSetting(QStringLiteral("A"), QStringLiteral("1"));
+    ASSERT_TRUE(first.Commit());
+  }
+  ASSERT_EQ(chmod(QFile::encodeName(Path()).constData(), 0644), 0);
+  SettingsStore store(Path());
+  store.WriteSetting(QStringLiteral("B"), QStringLiteral("2"));
+  ASSERT_TRUE(store.Commit());
+  EXPECT_EQ(test::FileMode(Path()), 0600);
+  EXPECT_EQ(SettingsStore(Path()).ReadSetting(QStringLiteral("A")), "1");
+}
+
+// Tests run without a session bus, so no keychain answers here; the keychain
+// itself is tested on a private bus (keychain_tests).
+TEST_F(SettingsStoreTest, WithoutAKeychainPasswordsStayInTheFileAndTheUserIsToldOnce) {
+  const Keychain keychain(QStringLiteral("moxa-test"));
+  EXPECT_EQ(keychain.Write(QStringLiteral("k"), QStringLiteral("v")), Keychain::Result::Unavailable);
+  EXPECT_EQ(keychain.Read(QStringLiteral("k")).Outcome, Keychain::Result::Unavailable);
+
+  const QStringList secrets = {QStringLiteral("Password"), QStringLiteral("FtpPassword")};
+  int notices = 0;
+  {
+    SettingsStore store(Path());
+    store.KeepSecretsIn(keychain, secrets, [&notices] { ++notices; });
+    store.WriteSetting(QStringLiteral("UnixName"), QStringLiteral("garden"));
+    ASSERT_TRUE(store.Commit());
+    EXPECT_EQ(notices, 0) << "nothing secret was kept yet";
+    store.WriteSetting(QStringLiteral("Password"), QStringLiteral("pw-1"));
+    ASSERT_TRUE(store.Commit());
+    store.WriteSetting(QStringLiteral("FtpPassword"), QStringLiteral("ftp-1"));
+    ASSERT_TRUE(store.Commit());
+  }
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(test::FileMode(Path()), 0600);
+
+  SettingsStore next(Path());
+  next.KeepSecretsIn(keychain, secrets, [&notices] { ++notices; });
+  EXPECT_EQ(next.ReadSetting(QStringLiteral("Password")), "pw-1");
+  EXPECT_EQ(next.ReadSetting(QStringLiteral("FtpPassword")), "ftp-1");
+  next.WriteSetting(QStringLiteral("Password"), QStringLiteral("pw-2"));
+  ASSERT_TRUE(next.Commit());
+  EXPECT_EQ(notices, 1) << "told once for this file, not at every start";
+  EXPECT_EQ(SettingsStore(Path()).ReadSetting(QStringLiteral("Password")), "pw-2");
 }
 
 }  // namespace

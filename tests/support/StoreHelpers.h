@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/Keychain.h"
 #include "platform/SettingsStore.h"
+#include "site/Folders.h"
 #include "site/SiteStore.h"
+#include "support/TestSupport.h"
 
 namespace moxa::test {
 
@@ -19,5 +22,15 @@ inline LoadSiteResult LoadSiteNow(Site& site) {
   const SettingsStore store;
   return LoadSite(store, site).Result;
 }
+
+// The site as the program loads it at start, the passwords from the keychain.
+inline LoadSiteResult LoadSiteWithPasswordsNow(Site& site) {
+  const Keychain keychain(QString::fromLatin1(kApplicationName));
+  SettingsStore store;
+  KeepPasswordsIn(keychain, store, {});
+  return LoadSite(store, site).Result;
+}
+// The user's settings file as it lies on disk.
+inline QByteArray SettingsFileText() { return ReadBytes(SettingsStore().FileName()); }
 
 }  // namespace moxa::test

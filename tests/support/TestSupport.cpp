@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 
 namespace moxa::test {
@@ -29,6 +31,17 @@ void PrepareTemporaryHome() {
   setenv("XDG_DATA_HOME", (home + "/.local/share").constData(), 1);
   setenv("XDG_CACHE_HOME", (home + "/.cache").constData(), 1);
   QDir().mkpath(HomePath() + QStringLiteral("/.config"));
+  // No keychain unless the test runs on a private bus of its own
+  // (with-private-keyring): the user's keychain is never touched.
+  if (qEnvironmentVariableIsEmpty("MOXA_TEST_PRIVATE_BUS")) {
+    setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + home + "/no-session-bus").constData(), 1);
+  }
+}
+
+int FileMode(const QString& path) {
+  struct stat info {};
+  if (stat(QFile::encodeName(path).constData(), &info) != 0) return -1;
+  return static_cast<int>(info.st_mode & 07777);
 }
 
 QByteArray ReadBytes(const QString& path) {

@@ -27,6 +27,8 @@ inline QString FixturesDir() { return SourceDir() + QStringLiteral("/tests/fixtu
 
 // Small file helpers for arranging and checking fixtures.
 QByteArray ReadBytes(const QString& path);
+// The file's permission bits (0600 for "only its owner may read and write it"), or -1.
+int FileMode(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);  // creates parent folders
 
 // Points HOME and the XDG folders at a fresh temporary folder. Must run

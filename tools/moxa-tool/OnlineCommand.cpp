@@ -6,8 +6,10 @@
 #include "online/Login.h"
 #include "online/ServiceEndpoints.h"
 #include "online/SiteName.h"
+#include "platform/Keychain.h"
 #include "platform/SettingsStore.h"
 #include "publish/PublishSite.h"
+#include "site/Folders.h"
 #include "site/SiteStore.h"
 #include "templates/SiteCreation.h"
 #include "templates/TemplateLibrary.h"
@@ -27,8 +29,11 @@ ServiceEndpoints ServiceFromArgs(const QStringList& args) {
   return service;
 }
 
-// The user's site; false (said why) when the store cannot be read.
+// The user's site, with the passwords from the keychain; false (said why)
+// when the store cannot be read.
 bool LoadUserSite(SettingsStore& store, Site& site) {
+  static const Keychain keychain(QString::fromLatin1(kApplicationName));
+  KeepPasswordsIn(keychain, store, [] { PrintError(KeychainMissingMessage()); });
   if (LoadSite(store, site).Result == LoadSiteResult::Unreadable) {
     PrintError(UnreadableSettingsMessage());
     return false;

@@ -39,6 +39,7 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -262,6 +263,10 @@ LoadSiteResult MainWindow::LoadStoredSite() {
   // finished first, so the pages match the stored table.
   RecoverWorkFolder(folders_);
   store_ = std::make_unique<SettingsStore>();
+  // Said after whatever save found the keychain missing has finished.
+  KeepPasswordsIn(keychain_, *store_, [this] {
+    QTimer::singleShot(0, this, [this] { prompts_.information(KeychainMissingMessage()); });
+  });
   const SiteLoad load = LoadSite(*store_, site_);
   storeUnreadable_ = load.Result == LoadSiteResult::Unreadable;
   gallery_->setSelectedIndex(site_.SelectedTemplateIndex);

@@ -4,6 +4,7 @@
 #include "app/shell/Pictures.h"
 #include "app/shell/ServiceJobHooks.h"
 #include "app/shell/ShellLayout.h"
+#include "platform/Keychain.h"
 #include "site/Folders.h"
 #include "site/Site.h"
 #include "site/SiteStore.h"
@@ -141,6 +142,7 @@ class MainWindow : public QWidget {
   Pictures pictures_;
   Site site_;
   // Opened at the start-up load; the only store of the running program.
+  Keychain keychain_{QString::fromLatin1(kApplicationName)};
   std::unique_ptr<SettingsStore> store_;
   bool storeUnreadable_ = false;
   TemplateLibrary library_;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace moxa {
+
+// The desktop's keychain (a Secret Service on the user's session bus), where
+// passwords are kept instead of in plain files. Every call waits for its
+// answer, at most `kWaitMs`, and must come from the application object's
+// thread. A keychain that does not answer, refuses, or is not running reads
+// as Unavailable: callers then keep what they have elsewhere.
+class Keychain {
+ public:
+  enum class Result { Done, NotFound, Unavailable };
+  struct Secret {
+    Result Outcome = Result::Unavailable;
+    QString Text;
+  };
+
+  // Long enough for the desktop to ask the user to unlock the keychain.
+  static constexpr int kWaitMs = 30000;
+
+  // Entries are filed under `service`, one per key.
+  explicit Keychain(QString service) : service_(std::move(service)) {}
+
+  Secret Read(const QString& key) const;
+  Result Write(const QString& key, const QString& text) const;
+  // Removing what is not there is no failure.
+  Result Remove(const QString& key) const;
+
+ private:
+  QString service_;
+};
+
+}  // namespace moxa

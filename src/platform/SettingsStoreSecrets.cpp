@@ -1,0 +1,84 @@
+// The part of the settings store that keeps passwords in the keychain.
+#include "platform/Keychain.h"
+#include "platform/SettingsStore.h"
+
+#include <QUuid>
+
+namespace moxa {
+namespace {
+
+QString ValueIn(const std::map<QString, QString>& values, const QString& name) {
+  const auto found = values.find(name);
+  return found == values.end() ? QString() : found->second;
+}
+
+}  // namespace
+
+void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& names,
+                                  std::function<void()> noticeOnce) {
+  keychain_ = &keychain;
+  secretNames_ = names;
+  noticeOnce_ = std::move(noticeOnce);
+  // A store that could not be read is never written, so nothing moves.
+  keychainUsable_ = readable_;
+  if (!readable_) return;
+
+  // Plain values in the file win: they are newer than the keychain's, having
+  // been written while it could not be used. They move at the commit below.
+  std::map<QString, QString> plain;
+  for (const QString& name : names) {
+    const QString inFile = ValueIn(committed_, name);
+    if (!inFile.isEmpty()) {
+      plain[name] = inFile;
+      committed_.erase(name);
+      continue;
+    }
+    if (!keychainUsable_ || !committed_.count(QString::fromLatin1(kKeychainIdName))) continue;
+    const Keychain::Secret secret = keychain.Read(KeychainKey(name));
+    if (secret.Outcome == Keychain::Result::Done) {
+      committed_[name] = values_[name] = secret.Text;
+    } else if (secret.Outcome == Keychain::Result::Unavailable) {
+      // Left unread, and so never overwritten: an empty value that did not
+      // change is not written anywhere.
+      keychainUsable_ = false;
+    }
+  }
+  if (plain.empty() || Commit()) return;
+  // The file could not be written: the values stay where they were.
+  for (const auto& [name, value] : plain) committed_[name] = values_[name] = value;
+}
+
+QString SettingsStore::KeychainKey(const QString& name) {
+  // The entries belong to this file: a new site, or another user's file,
+  // never reads the passwords of an earlier one.
+  const QString idName = QString::fromLatin1(kKeychainIdName);
+  QString& id = values_[idName];
+  if (id.isEmpty()) id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+  return name + QLatin1Char('/') + id;
+}
+
+// Writes the changed secrets to the keychain and gives what the file is to
+// hold: every value but the secrets, unless the keychain cannot take them.
+std::map<QString, QString> SettingsStore::PlaceSecrets() {
+  std::map<QString, QString> inFile;
+  for (const QString& name : secretNames_) {
+    const QString value = ValueIn(values_, name);
+    if (keychainUsable_ && value != ValueIn(committed_, name)) {
+      const Keychain::Result result = value.isEmpty() ? keychain_->Remove(KeychainKey(name))
+                                                      : keychain_->Write(KeychainKey(name), value);
+      if (result == Keychain::Result::Unavailable) keychainUsable_ = false;
+    }
+    if (!keychainUsable_ && !value.isEmpty()) inFile[name] = value;
+  }
+  const QString noticeName = QString::fromLatin1(kKeychainNoticeName);
+  if (!inFile.empty() && ValueIn(values_, noticeName).isEmpty()) {
+    values_[noticeName] = QStringLiteral("true");
+    if (noticeOnce_) noticeOnce_();
+  }
+  std::map<QString, QString> fileValues = values_;
+  for (const QString& name : secretNames_) fileValues.erase(name);
+  fileValues.insert(inFile.begin(), inFile.end());
+  return fileValues;
+}
+
+}  // namespace moxa

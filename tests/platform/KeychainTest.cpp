@@ -1,0 +1,175 @@
+// Runs on a private session bus with a keychain of its own (with-private-keyring).
+#include "platform/Keychain.h"
+#include "platform/SettingsStore.h"
+#include "site/SiteStore.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+namespace moxa {
+namespace {
+
+// Each case files its entries under a service of its own.
+Keychain FreshKeychain() {
+  return Keychain(QStringLiteral("moxa-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
+}
+
+TEST(KeychainTest, WrittenSecretsReadBackAndRemovedOnesAreGone) {
+  const Keychain keychain = FreshKeychain();
+  const QString key = QStringLiteral("Password/1");
+  EXPECT_EQ(keychain.Read(key).Outcome, Keychain::Result::NotFound);
+
+  for (const QString& text : {QStringLiteral("first"), QStringLiteral("Über ✓ 😀 \"quoted\" $x")}) {
+    ASSERT_EQ(keychain.Write(key, text), Keychain::Result::Done);
+    const Keychain::Secret secret = keychain.Read(key);
+    EXPECT_EQ(secret.Outcome, Keychain::Result::Done);
+    EXPECT_EQ(secret.Text, text);
+  }
+  EXPECT_EQ(keychain.Read(QStringLiteral("Password/2")).Outcome, Keychain::Result::NotFound);
+
+  EXPECT_EQ(keychain.Remove(key), Keychain::Result::Done);
+  EXPECT_EQ(keychain.Read(key).Outcome, Keychain::Result::NotFound);
+  EXPECT_NE(keychain.Remove(key), Keychain::Result::Unavailable);
+}
+
+class PasswordsInKeychainTest : public ::testing::Test {
+ protected:
+  QString Path() const { return dir_.filePath(QStringLiteral("site.conf")); }
+  QByteArray FileText() const { return test::ReadBytes(Path()); }
+
+  // A store as the program opens it at start: passwords through the keychain.
+  std::unique_ptr<SettingsStore> Open() {
+    auto store = std::make_unique<SettingsStore>(Path());
+    KeepPasswordsIn(keychain_, *store, [this] { ++notices_; });
+    return store;
+  }
+
+  static Site SiteWithPasswords() {
+    Site site;
+    site.SiteAccount.UnixName = QStringLiteral("garden");
+    site.SiteAccount.Email = QStringLiteral("ann@example.test");
+    site.SiteAccount.Password = QStringLiteral("s3cret-Password");
+    site.SiteAccount.FtpPassword = QStringLiteral("ftp-Secret-9");
+    return site;
+  }
+
+  void ExpectNoPasswordInFile() const {
+    const QByteArray text = FileText();
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_FALSE(text.contains("s3cret-Password")) << text.constData();
+    EXPECT_FALSE(text.contains("ftp-Secret-9")) << text.constData();
+    EXPECT_FALSE(text.contains("Password=")) << text.constData();
+  }
+
+  QTemporaryDir dir_;
+  Keychain keychain_ = FreshKeychain();
+  int notices_ = 0;
+};
+
+TEST_F(PasswordsInKeychainTest, SavedPasswordsStayOutOfTheFileAndLoadBack) {
+  ASSERT_TRUE(SaveSite(SiteWithPasswords(), *Open()));
+  ExpectNoPasswordInFile();
+  EXPECT_EQ(test::FileMode(Path()), 0600);
+
+  Site loaded;
+  ASSERT_EQ(LoadSite(*Open(), loaded).Result, LoadSiteResult::Loaded);
+  EXPECT_EQ(loaded.SiteAccount.Password, QStringLiteral("s3cret-Password"));
+  EXPECT_EQ(loaded.SiteAccount.FtpPassword, QStringLiteral("ftp-Secret-9"));
+  EXPECT_EQ(loaded.SiteAccount.Email, QStringLiteral("ann@example.test"));
+
+  // A changed password replaces the old one; a save of other values keeps it.
+  auto store = Open();
+  loaded.SiteAccount.Password = QStringLiteral("n3w-Password");
+  ASSERT_TRUE(SaveAccount(loaded, *store));
+  store->WriteSetting(QStringLiteral("FirstName"), QStringLiteral("Ann"));
+  ASSERT_TRUE(store->Commit());
+  Site again;
+  ASSERT_EQ(LoadSite(*Open(), again).Result, LoadSiteResult::Loaded);
+  EXPECT_EQ(again.SiteAccount.Password, QStringLiteral("n3w-Password"));
+  EXPECT_EQ(again.SiteAccount.FtpPassword, QStringLiteral("ftp-Secret-9"));
+  EXPECT_FALSE(FileText().contains("n3w-Password"));
+  EXPECT_EQ(notices_, 0);
+}
+
+TEST_F(PasswordsInKeychainTest, PlainPasswordsInTheFileMoveIntoTheKeychainAtTheNextStart) {
+  {
+    // Written by a run that kept passwords in the file.
+    SettingsStore plain(Path());
+    ASSERT_TRUE(SaveSite(SiteWithPasswords(), plain));
+  }
+  ASSERT_TRUE(FileText().contains("s3cret-Password"));
+
+  Site loaded;
+  ASSERT_EQ(LoadSite(*Open(), loaded).Result, LoadSiteResult::Loaded);
+  ExpectNoPasswordInFile();
+  EXPECT_EQ(loaded.SiteAccount.Password, QStringLiteral("s3cret-Password"));
+  EXPECT_EQ(loaded.SiteAccount.FtpPassword, QStringLiteral("ftp-Secret-9"));
+
+  Site next;
+  ASSERT_EQ(LoadSite(*Open(), next).Result, LoadSiteResult::Loaded);
+  EXPECT_EQ(next.SiteAccount.Password, QStringLiteral("s3cret-Password"));
+  EXPECT_EQ(notices_, 0);
+}
+
+TEST_F(PasswordsInKeychainTest, AnotherFileNeverReadsTheseEntries) {
+  ASSERT_TRUE(SaveSite(SiteWithPasswords(), *Open()));
+
+  // A new site in another file, with the same keychain service.
+  const QString otherPath = dir_.filePath(QStringLiteral("other.conf"));
+  SettingsStore other(otherPath);
+  KeepPasswordsIn(keychain_, other, {});
+  Site fresh;
+  fresh.SiteAccount.UnixName = QStringLiteral("bakery");
+  ASSERT_TRUE(SaveSite(fresh, other));
+  SettingsStore reopened(otherPath);
+  KeepPasswordsIn(keychain_, reopened, {});
+  Site loaded;
+  ASSERT_EQ(LoadSite(reopened, loaded).Result, LoadSiteResult::Loaded);
+  EXPECT_TRUE(loaded.SiteAccount.Password.isEmpty());
+  EXPECT_TRUE(loaded.SiteAccount.FtpPassword.isEmpty());
+}
+
+TEST_F(PasswordsInKeychainTest, AClearedPasswordIsRemovedFromTheKeychain) {
+  ASSERT_TRUE(SaveSite(SiteWithPasswords(), *Open()));
+  Site site = SiteWithPasswords();
+  site.SiteAccount.FtpPassword.clear();
+  ASSERT_TRUE(SaveAccount(site, *Open()));
+
+  Site loaded;
+  ASSERT_EQ(LoadSite(*Open(), loaded).Result, LoadSiteResult::Loaded);
+  EXPECT_TRUE(loaded.SiteAccount.FtpPassword.isEmpty());
+  EXPECT_EQ(loaded.SiteAccount.Password, QStringLiteral("s3cret-Password"));
+}
+
+TEST_F(PasswordsInKeychainTest, AFileThatCannotBeWrittenKeepsItsPlainPasswordsInPlace) {
+  {
+    SettingsStore plain(Path());
+    ASSERT_TRUE(SaveSite(SiteWithPasswords(), plain));
+  }
+  const QByteArray before = FileText();
+  Site loaded;
+  {
+    // A full disk: the file without the passwords cannot be written now.
+    const test::FileSizeLimit full(16);
+    ASSERT_TRUE(full.ok());
+    auto store = Open();
+    ASSERT_EQ(LoadSite(*store, loaded).Result, LoadSiteResult::Loaded);
+  }
+  EXPECT_EQ(loaded.SiteAccount.Password, QStringLiteral("s3cret-Password"));
+  EXPECT_EQ(loaded.SiteAccount.FtpPassword, QStringLiteral("ftp-Secret-9"));
+  EXPECT_EQ(FileText(), before);
+
+  // The next start finishes the move.
+  Site next;
+  ASSERT_EQ(LoadSite(*Open(), next).Result, LoadSiteResult::Loaded);
+  ExpectNoPasswordInFile();
+  EXPECT_EQ(next.SiteAccount.Password, QStringLiteral("s3cret-Password"));
+}
+
+}  // namespace
+}  // namespace moxa
