@@ -1,6 +1,8 @@
 #include "platform/Keychain.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <qt6keychain/keychain.h>
 
@@ -37,23 +39,47 @@ Keychain::Result RunJob(Job* job, const QString& key, OnFinished onFinished) {
   return result;
 }
 
+// Runs `ask` on the application object's thread, where the keychain's jobs
+// live, and gives its answer. `fallback` when there is no application object.
+template <typename Answer, typename Ask>
+Answer OnApplicationThread(Ask ask, Answer fallback) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app) return fallback;
+  if (QThread::currentThread() == app->thread()) return ask();
+  Answer answer = fallback;
+  QMetaObject::invokeMethod(app, [&] { answer = ask(); }, Qt::BlockingQueuedConnection);
+  return answer;
+}
+
 }  // namespace
 
 Keychain::Secret Keychain::Read(const QString& key) const {
-  Secret secret;
-  secret.Outcome = RunJob(new QKeychain::ReadPasswordJob(service_), key,
-                          [&secret](const QKeychain::ReadPasswordJob& job) { secret.Text = job.textData(); });
-  return secret;
+  return OnApplicationThread(
+      [this, &key] {
+        Secret secret;
+        secret.Outcome = RunJob(new QKeychain::ReadPasswordJob(service_), key,
+                                [&secret](const QKeychain::ReadPasswordJob& job) { secret.Text = job.textData(); });
+        return secret;
+      },
+      Secret{});
 }
 
 Keychain::Result Keychain::Write(const QString& key, const QString& text) const {
-  auto* job = new QKeychain::WritePasswordJob(service_);
-  job->setTextData(text);
-  return RunJob(job, key, [](const QKeychain::WritePasswordJob&) {});
+  return OnApplicationThread(
+      [this, &key, &text] {
+        auto* job = new QKeychain::WritePasswordJob(service_);
+        job->setTextData(text);
+        return RunJob(job, key, [](const QKeychain::WritePasswordJob&) {});
+      },
+      Result::Unavailable);
 }
 
 Keychain::Result Keychain::Remove(const QString& key) const {
-  return RunJob(new QKeychain::DeletePasswordJob(service_), key, [](const QKeychain::DeletePasswordJob&) {});
+  return OnApplicationThread(
+      [this, &key] {
+        return RunJob(new QKeychain::DeletePasswordJob(service_), key, [](const QKeychain::DeletePasswordJob&) {});
+      },
+      Result::Unavailable);
 }
 
 }  // namespace moxa

@@ -6,9 +6,11 @@ namespace moxa {
 
 // The desktop's keychain (a Secret Service on the user's session bus), where
 // passwords are kept instead of in plain files. Every call waits for its
-// answer, at most `kWaitMs`, and must come from the application object's
-// thread. A keychain that does not answer, refuses, or is not running reads
-// as Unavailable: callers then keep what they have elsewhere.
+// answer, at most `kWaitMs`. The keychain is always asked from the
+// application object's thread: a call from a worker waits for that thread,
+// which must not itself be waiting for the worker. A keychain that does not
+// answer, refuses, or is not running reads as Unavailable: callers then keep
+// what they have elsewhere.
 class Keychain {
  public:
   enum class Result { Done, NotFound, Unavailable };

@@ -5,11 +5,16 @@
 #include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUuid>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 namespace moxa {
 namespace {
@@ -35,6 +40,30 @@ TEST(KeychainTest, WrittenSecretsReadBackAndRemovedOnesAreGone) {
   EXPECT_EQ(keychain.Remove(key), Keychain::Result::Done);
   EXPECT_EQ(keychain.Read(key).Outcome, Keychain::Result::NotFound);
   EXPECT_NE(keychain.Remove(key), Keychain::Result::Unavailable);
+}
+
+TEST(KeychainTest, AWorkerThreadIsAnsweredThroughTheApplicationThread) {
+  const Keychain keychain = FreshKeychain();
+  Keychain::Result written = Keychain::Result::Unavailable;
+  Keychain::Secret read;
+  std::atomic<bool> done = false;
+  std::thread worker([&] {
+    written = keychain.Write(QStringLiteral("k"), QStringLiteral("from a worker"));
+    read = keychain.Read(QStringLiteral("k"));
+    done = true;
+  });
+  // The application thread goes on with its events meanwhile, as the window's does.
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (done) loop.quit();
+  });
+  poll.start(5);
+  loop.exec();
+  worker.join();
+  EXPECT_EQ(written, Keychain::Result::Done);
+  EXPECT_EQ(read.Outcome, Keychain::Result::Done);
+  EXPECT_EQ(read.Text, QStringLiteral("from a worker"));
 }
 
 class PasswordsInKeychainTest : public ::testing::Test {

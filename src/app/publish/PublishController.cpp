@@ -4,10 +4,12 @@
 #include "app/publish/PublishedPanel.h"
 #include "app/publish/SiteLivePanel.h"
 #include "app/shell/Animations.h"
+#include "app/shell/Worker.h"
 #include "site/SiteStore.h"
 
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
+
+#include <utility>
 
 namespace moxa {
 
@@ -25,12 +27,6 @@ PublishController::PublishController(Site& site, std::function<SettingsStore*()>
       hooks_(std::move(hooks)),
       published_(new PublishedPanel(pictures, window)),
       siteLive_(new SiteLivePanel(pictures, window)) {
-  connect(&publishWatcher_, &QFutureWatcher<PublishRun>::finished, this,
-          [this] { FinishPublish(publishWatcher_.result()); });
-  connect(&registrationWatcher_, &QFutureWatcher<std::pair<bool, TAccount>>::finished, this, [this] {
-    const auto [registered, account] = registrationWatcher_.result();
-    FinishRegistration(registered, account);
-  });
   const auto open = [this](const QString& url) {
     if (hooks_.openUrl) hooks_.openUrl(url);
   };
@@ -72,11 +68,14 @@ void PublishController::StartPublish() {
   publishing_ = true;
   PublishSettings settings{service_, folders_, templateNumber_ ? templateNumber_() : 0, caFile_, {}};
   const Site copy = site_;
-  publishWatcher_.setFuture(QtConcurrent::run([copy, settings]() {
-    PublishRun run{{}, copy};
-    run.result = PublishSite(run.site, settings);
-    return run;
-  }));
+  RunOnWorker<PublishRun>(
+      this,
+      [copy, settings] {
+        PublishRun run{{}, copy};
+        run.result = PublishSite(run.site, settings);
+        return run;
+      },
+      [this](const PublishRun& run) { FinishPublish(run); });
 }
 
 void PublishController::FinishPublish(const PublishRun& run) {
@@ -115,10 +114,14 @@ void PublishController::StartRegistration() {
   copy.SiteAccount = site_.SiteAccount;
   const ServiceEndpoints service = service_;
   const Folders folders = folders_;
-  registrationWatcher_.setFuture(QtConcurrent::run([copy, service, folders]() mutable {
-    const bool registered = RegisterSiteName(copy, service, folders, Placeholder::AfterSiteCreation);
-    return std::make_pair(registered, copy.SiteAccount);
-  }));
+  using Registration = std::pair<bool, TAccount>;
+  RunOnWorker<Registration>(
+      this,
+      [copy, service, folders]() mutable {
+        const bool registered = RegisterSiteName(copy, service, folders, Placeholder::AfterSiteCreation);
+        return std::make_pair(registered, copy.SiteAccount);
+      },
+      [this](const Registration& done) { FinishRegistration(done.first, done.second); });
 }
 
 void PublishController::FinishRegistration(bool registered, const TAccount& account) {

@@ -6,7 +6,6 @@
 #include "site/Folders.h"
 #include "site/Site.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 
 #include <functional>
@@ -92,8 +91,6 @@ class PublishController : public QObject {
   bool publishWaiting_ = false;
   PublishedPanel* published_;
   SiteLivePanel* siteLive_;
-  QFutureWatcher<PublishRun> publishWatcher_;
-  QFutureWatcher<std::pair<bool, TAccount>> registrationWatcher_;
 };
 
 }  // namespace moxa

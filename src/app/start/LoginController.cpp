@@ -1,31 +1,15 @@
 #include "app/start/LoginController.h"
 
 #include "app/dialogs/DialogLayer.h"
+#include "app/shell/Worker.h"
 #include "platform/HttpFetch.h"
 #include "site/SiteStore.h"
-
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace moxa {
 
 LoginController::LoginController(Site& site, const Folders& folders, DialogLayer& layer, Hooks hooks,
                                  QObject* parent)
-    : QObject(parent), site_(site), folders_(folders), layer_(layer), hooks_(std::move(hooks)) {
-  connect(&loginWatcher_, &QFutureWatcher<LoginRun>::finished, this,
-          [this] { FinishLogin(loginWatcher_.result()); });
-  connect(&mailWatcher_, &QFutureWatcher<bool>::finished, this, [this] {
-    const bool sent = mailWatcher_.result();
-    layer_.HideBusyOverlay();
-    running_ = false;
-    if (sent) {
-      hooks_.information(QStringLiteral("Your password has been sent to %1.").arg(mailedTo_));
-    } else {
-      hooks_.error(QStringLiteral(
-          "There was a problem sending your password. Please check your internet connection."));
-    }
-    emit passwordMailFinished(sent);
-  });
-}
+    : QObject(parent), site_(site), folders_(folders), layer_(layer), hooks_(std::move(hooks)) {}
 
 void LoginController::LogIn(const QString& email) {
   if (running_) return;
@@ -39,11 +23,14 @@ void LoginController::LogIn(const QString& email) {
   const Site copy = site_;
   const Folders folders = folders_;
   const ServiceEndpoints service = service_;
-  loginWatcher_.setFuture(QtConcurrent::run([copy, folders, service, email, password]() {
-    LoginRun run{{}, copy};
-    run.outcome = moxa::LogIn(run.site, folders, service, email, password);
-    return run;
-  }));
+  RunOnWorker<LoginRun>(
+      this,
+      [copy, folders, service, email, password] {
+        LoginRun run{{}, copy};
+        run.outcome = moxa::LogIn(run.site, folders, service, email, password);
+        return run;
+      },
+      [this](const LoginRun& run) { FinishLogin(run); });
 }
 
 void LoginController::FinishLogin(const LoginRun& run) {
@@ -79,7 +66,21 @@ void LoginController::SendPassword(const QString& email) {
   mailedTo_ = email;
   layer_.ShowBusyOverlay(QStringLiteral("Sending"));
   const QByteArray url = EmailPasswordUrl(service_, email);
-  mailWatcher_.setFuture(QtConcurrent::run([url]() { return FetchUrlText(url) == QLatin1String("done"); }));
+  RunOnWorker<bool>(
+      this, [url] { return FetchUrlText(url) == QLatin1String("done"); },
+      [this](const bool& sent) { FinishPasswordMail(sent); });
+}
+
+void LoginController::FinishPasswordMail(bool sent) {
+  layer_.HideBusyOverlay();
+  running_ = false;
+  if (sent) {
+    hooks_.information(QStringLiteral("Your password has been sent to %1.").arg(mailedTo_));
+  } else {
+    hooks_.error(
+        QStringLiteral("There was a problem sending your password. Please check your internet connection."));
+  }
+  emit passwordMailFinished(sent);
 }
 
 }  // namespace moxa

@@ -5,7 +5,6 @@
 #include "site/Folders.h"
 #include "site/Site.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 
 #include <functional>
@@ -51,6 +50,7 @@ class LoginController : public QObject {
     Site site;
   };
   void FinishLogin(const LoginRun& run);
+  void FinishPasswordMail(bool sent);
 
   Site& site_;
   Folders folders_;
@@ -58,8 +58,6 @@ class LoginController : public QObject {
   Hooks hooks_;
   ServiceEndpoints service_ = ServiceEndpoints::FromBuild();
   bool running_ = false;
-  QFutureWatcher<LoginRun> loginWatcher_;
-  QFutureWatcher<bool> mailWatcher_;
   QString mailedTo_;
 };
 

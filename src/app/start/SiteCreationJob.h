@@ -4,7 +4,6 @@
 #include "site/Site.h"
 
 #include <QElapsedTimer>
-#include <QFutureWatcher>
 #include <QObject>
 
 namespace moxa {
@@ -38,7 +37,8 @@ class SiteCreationJob : public QObject {
   void finished(bool ok, const moxa::Site& site);
 
  private:
-  QFutureWatcher<SiteCreationResult> watcher_;
+  void Finish(const SiteCreationResult& result);
+
   QElapsedTimer elapsed_;
   int minimum_ = kMinimumMilliseconds;
   bool running_ = false;
