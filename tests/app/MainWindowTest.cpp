@@ -4,6 +4,7 @@
 #include "app/gallery/GalleryScreen.h"
 #include "app/gallery/PreviewPanel.h"
 #include "app/pagemanager/PageManagerScreen.h"
+#include "app/pagemanager/PageRows.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/WindowChrome.h"
@@ -461,6 +462,22 @@ TEST_F(MainWindowTest, CtrlSOnTheEditorSavesAsTheSaveButtonDoes) {
   EXPECT_TRUE(WorkFile(QStringLiteral("index.html")).contains("saved by the keyboard"));
   EXPECT_TRUE(window->editorSession().SaveBusy());
   EXPECT_FALSE(window->editorSession().PageModified());
+}
+
+TEST_F(MainWindowTest, AfterEditOnThePageManagerTheKeyboardIsTheEditors) {
+  CreateSite();
+  window->activateWindow();
+  QApplication::setActiveWindow(window.get());
+  window->SelectTabAndScreen(4);
+  window->pageManagerScreen()->rows()->editClicked(1);
+  ASSERT_EQ(window->currentScreen(), Screen::Editor);
+  QWidget* focused = QApplication::focusWidget();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_TRUE(window->editorScreen()->isAncestorOf(focused)) << focused->metaObject()->className();
+
+  EditWorkingCopy("<p>saved after Edit</p>");
+  QTest::keyClick(focused, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(WorkFile(QStringLiteral("about-us.html")).contains("saved after Edit"));
 }
 
 }  // namespace

@@ -302,6 +302,9 @@ void MainWindow::ShowScreen(Screen screen) {
   pageManager_->setVisible(screen == Screen::PageManager);
   account_->setVisible(screen == Screen::Account);
   publish_->setVisible(screen == Screen::Publish);
+  // The keyboard goes to the page (Ctrl+S, scrolling), not to whatever tab
+  // took it when the screen before went away.
+  if (screen == Screen::Editor) editor_->browser()->setFocus(Qt::OtherFocusReason);
   RunLayoutPass();
 }
 
@@ -436,8 +439,6 @@ void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
   activeTab_ = 0;
   editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
-  // The keyboard goes to the page, not to whatever tab happened to be first.
-  editor_->browser()->setFocus(Qt::OtherFocusReason);
   emit siteCreationFinished(true);
 }
 
@@ -463,8 +464,6 @@ void MainWindow::OnApplyTemplate() {
   activeTab_ = 0;
   editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
-  // The keyboard goes to the page, not to whatever tab happened to be first.
-  editor_->browser()->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::OnExport() {
