@@ -131,6 +131,10 @@ LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& s
   if (!staged.SwapIn()) return Failure(QStringLiteral("the new working folder cannot be swapped in"), outcome);
 
   account.UnixCreated = true;
+  // The reply does not say whether the address is switched on. Left false
+  // (as on a machine that never had a site), the first save of the account
+  // screen would take the live site off the web; a new site starts on too.
+  account.MoxaSiteStatus = true;
   site.SiteAccount = account;
   site.SelectedTemplateIndex = index;
   site.SitePages() = std::move(pages);

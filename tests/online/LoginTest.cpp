@@ -90,6 +90,7 @@ TEST_F(LoginTest, TheDemoSiteComesDownWithItsTemplateOnAFreshMachine) {
   EXPECT_FALSE(outcome.TemplateGuessed);
   EXPECT_EQ(site_.SiteAccount.UnixName, QStringLiteral("demo"));
   EXPECT_TRUE(site_.SiteAccount.UnixCreated);
+  EXPECT_TRUE(site_.SiteAccount.MoxaSiteStatus) << "an account save must not switch the live site off";
   ASSERT_EQ(site_.PageCount(), 4);
   EXPECT_TRUE(site_.Page(0).IsHomePage);
   EXPECT_EQ(site_.Page(3).FileName, QStringLiteral("contact-us"));
