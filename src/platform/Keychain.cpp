@@ -46,6 +46,9 @@ Answer OnApplicationThread(Ask ask, Answer fallback) {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app) return fallback;
   if (QThread::currentThread() == app->thread()) return ask();
+  // At the end of a run the application thread waits for the workers and
+  // would never answer.
+  if (QCoreApplication::closingDown()) return fallback;
   Answer answer = fallback;
   QMetaObject::invokeMethod(app, [&] { answer = ask(); }, Qt::BlockingQueuedConnection);
   return answer;
