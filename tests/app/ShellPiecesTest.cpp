@@ -4,6 +4,7 @@
 #include "app/shell/ShellLayout.h"
 #include "app/shell/Splash.h"
 #include "app/shell/WindowPlacement.h"
+#include "app/shell/Worker.h"
 #include "platform/SettingsStore.h"
 #include "site/TextFiles.h"
 #include "support/Sandbox.h"
@@ -13,6 +14,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -314,6 +317,18 @@ TEST(AnimationsTest, NoticeRisesFromTheFrameBottomAndGoesAgain) {
 
 namespace moxa {
 namespace {
+
+TEST(WorkerTest, WaitingForAWorkerKeepsTheWindowsEventsFlowing) {
+  bool timerFired = false;
+  QTimer::singleShot(0, [&timerFired] { timerFired = true; });
+  const QThread* caller = QThread::currentThread();
+  const bool elsewhere = WaitForWorker<bool>([caller] {
+    QThread::msleep(100);
+    return QThread::currentThread() != caller;
+  });
+  EXPECT_TRUE(elsewhere);
+  EXPECT_TRUE(timerFired) << "the wait ran the window's timers, so it repainted too";
+}
 
 TEST(WindowPlacementTest, ABoundsIsFittedOntoTheScreenAndNeverBelowTheMinimum) {
   const QRect screen(0, 0, 1920, 1040);

@@ -9,6 +9,7 @@
 
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/ImageDialog.h"
+#include "app/shell/Worker.h"
 
 namespace moxa {
 
@@ -87,7 +88,8 @@ QString PictureEditController::SourceFile() {
     const QString url = editor::WithWebScheme(dialog_->webField()->text().trimmed());
     dialog_->webField()->setText(url);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString path = editor::DownloadIntoWorkingFolder(url, work);
+    // Off the UI thread, so a slow server never freezes the window.
+    const QString path = WaitForWorker<QString>([url, work] { return editor::DownloadIntoWorkingFolder(url, work); });
     QApplication::restoreOverrideCursor();
     return path;
   }
