@@ -251,6 +251,24 @@ QTextCharFormat TextItemFormat(const rt::TRtStyle& style, const rt::TRtItem& ite
   return format;
 }
 
+namespace {
+
+// A picture of no stated size that is wider than the text is shown at the
+// text's width: the layout would otherwise give the line before it the
+// picture's height, a gap that hides where the picture went. Display only:
+// the page keeps the picture's own size (the item's properties, not these).
+// Room is left for a scroll bar that the picture itself may bring.
+void FitPictureToTheText(QTextImageFormat& image, const QSize& size, const QTextDocument& document) {
+  if (image.hasProperty(QTextFormat::ImageWidth) || image.hasProperty(QTextFormat::ImageHeight)) return;
+  constexpr qreal kScrollBarRoom = 24;
+  const qreal available = document.textWidth() - 2 * document.documentMargin() - kScrollBarRoom;
+  if (available <= 0 || size.isEmpty() || size.width() <= available) return;
+  image.setWidth(available);
+  image.setHeight(available * size.height() / size.width());
+}
+
+}  // namespace
+
 QTextCharFormat ObjectItemFormat(const rt::TRtStyle& style, const rt::TRtItem& item, int key,
                                  QTextDocument& document) {
   QTextCharFormat format;
@@ -261,13 +279,16 @@ QTextCharFormat ObjectItemFormat(const rt::TRtStyle& style, const rt::TRtItem& i
     const QString resource = PictureResourceName(picture, key);
     // A picture shown many times (a page's bullet or logo) is decoded once.
     const QUrl address(resource);
-    if (document.resource(QTextDocument::ImageResource, address).isNull()) {
-      document.addResource(QTextDocument::ImageResource, address, picture.Decoded());
+    QVariant decoded = document.resource(QTextDocument::ImageResource, address);
+    if (decoded.isNull()) {
+      decoded = picture.Decoded();
+      document.addResource(QTextDocument::ImageResource, address, decoded);
     }
     image.setName(resource);
     const rt::TRtExtraProps& extras = item.Extras();
     if (extras.ImageWidth > 0) image.setWidth(extras.ImageWidth);
     if (extras.ImageHeight > 0) image.setHeight(extras.ImageHeight);
+    FitPictureToTheText(image, decoded.value<QImage>().size(), document);
     image.setVerticalAlignment(PictureAlignment(item.VAlign));
     image.setProperty(kPicture,
                       QVariant::fromValue(PictureBox(std::make_shared<const rt::TRtPicture>(picture))));

@@ -2,15 +2,19 @@
 // real local web server go into the editor and out into the exported HTML.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QScrollBar>
 #include <QThread>
 
 #include "app/editor/ImageDialog.h"
+#include "app/editor/RichTextEdit.h"
 #include "app/editor/PictureEditController.h"
 #include "richtext/HtmlExporter.h"
 #include "richtext/LinkTableExport.h"
@@ -116,6 +120,45 @@ TEST_F(ImageDialogTest, APictureFromTheComputerIsExportedWithAltAndAlign) {
   ASSERT_EQ(controller->images().Count(), 1);
   EXPECT_EQ(controller->images().Images[0].ImageUrl, "my_photo.jpg");
   EXPECT_EQ(controller->images().Images[0].Alignment, "Right");
+}
+
+// A picture is seen where it was put: a small one at its size, one wider
+// than the editor whole at the editor's width (the page keeps its own size).
+TEST_F(ImageDialogTest, AnInsertedPictureIsShownWhereItWasPut) {
+  const struct {
+    int width, height;
+  } cases[] = {{60, 40}, {1200, 900}};
+  for (const auto& c : cases) {
+    editor.Clear();
+    RichTextEdit view(editor, &window);
+    view.setGeometry(0, 0, 400, 300);
+    view.show();
+    QTest::keyClicks(&view, QStringLiteral("Our new kitchen "));
+    QImage blue(c.width, c.height, QImage::Format_RGB32);
+    blue.fill(qRgb(0, 0, 255));
+    const QString name = QStringLiteral("blue%1.png").arg(c.width);
+    ASSERT_TRUE(blue.save(computer.filePath(name), "PNG"));
+    controller->OpenImageDialog();
+    ChooseFromComputer(computer.filePath(name));
+    QTest::keyClick(Dialog(), Qt::Key_Return);
+    ASSERT_FALSE(controller->isOpen()) << c.width;
+
+    view.ensureCursorVisible();  // just after the picture
+    const QImage shown = view.viewport()->grab().toImage();
+    int bluePixels = 0, widest = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      int row = 0;
+      for (int x = 0; x < shown.width(); ++x) row += shown.pixel(x, y) == qRgb(0, 0, 255);
+      bluePixels += row;
+      widest = std::max(widest, row);
+    }
+    EXPECT_GE(bluePixels, std::min(c.width * c.height, 300 * 200)) << c.width;
+    if (c.width > 400) {
+      EXPECT_GT(widest, 300) << "the whole width of the editor";
+    }
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0) << c.width;
+    EXPECT_FALSE(Export().contains("width=")) << c.width;
+  }
 }
 
 TEST_F(ImageDialogTest, APictureFromTheWebIsDownloadedAndInserted) {
