@@ -60,6 +60,8 @@ TEST_F(FormattingEditTest, ABoldLinkedWordAndAPictureReachThePageFile) {
   Cycle()->pictures()->dialog()->altTextField()->setText(QStringLiteral("Our garden"));
   ASSERT_TRUE(Cycle()->pictures()->AcceptImageDialog());
   EXPECT_FALSE(Cycle()->pictures()->isOpen());
+  RichTextEdit* text = Cycle()->editorWidget();
+  EXPECT_TRUE(text->viewport()->rect().contains(text->cursorRect())) << "the new picture is in view";
 
   QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
   emit Dialog()->accepted();

@@ -144,6 +144,7 @@ bool PictureEditController::AcceptImageDialog() {
   record.LinkUrl = imageLinkUrl_;
   images_.Add(record);
   layer_->CloseDialogLayer();
+  emit inserted();
   return true;
 }
 

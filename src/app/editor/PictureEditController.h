@@ -52,6 +52,10 @@ class PictureEditController : public QObject {
 
   static const QString kFileFilter;
 
+ signals:
+  // A picture went into the editor; the caret stands just after it.
+  void inserted();
+
  private:
   void Browse();
   void LinkToggled(bool checked);

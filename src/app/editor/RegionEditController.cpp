@@ -52,6 +52,8 @@ void RegionEditController::CreateFormatting(const Pictures& pictures) {
   editor_.OnJump = [this](int jumpId) { linkEditor_->OpenForJump(jumpId); };
   connect(toolbar_, &FormatToolbar::linkRequested, linkEditor_, &LinkEditController::OpenForSelection);
   connect(toolbar_, &FormatToolbar::pictureRequested, pictureEditor_, &PictureEditController::OpenImageDialog);
+  // The new picture is shown, however far down it went.
+  connect(pictureEditor_, &PictureEditController::inserted, widget_, &QTextEdit::ensureCursorVisible);
   connect(linkEditor_, &LinkEditController::linkFrameLatched, toolbar_, &FormatToolbar::ShowLinkLatched);
 
   toolbar_->setEditorWidget(widget_);
