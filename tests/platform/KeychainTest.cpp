@@ -3,12 +3,11 @@
 #include "platform/SettingsStore.h"
 #include "site/SiteStore.h"
 #include "support/FileSizeLimit.h"
+#include "support/gui/Eventually.h"
 #include "support/TestSupport.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -53,13 +52,7 @@ TEST(KeychainTest, AWorkerThreadIsAnsweredThroughTheApplicationThread) {
     done = true;
   });
   // The application thread goes on with its events meanwhile, as the window's does.
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done) loop.quit();
-  });
-  poll.start(5);
-  loop.exec();
+  EXPECT_TRUE(test::Eventually([&done] { return done.load(); }, 20000));
   worker.join();
   EXPECT_EQ(written, Keychain::Result::Done);
   EXPECT_EQ(read.Outcome, Keychain::Result::Done);
