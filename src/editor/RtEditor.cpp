@@ -37,6 +37,7 @@ void RtEditor::Clear() {
   page_.TopMargin = page.TopMargin;
   page_.RightMargin = page.RightMargin;
   page_.BottomMargin = page.BottomMargin;
+  emit documentReplacing();
   document_.setUndoRedoEnabled(false);
   document_.clear();
   ApplyPageProperties();
@@ -69,6 +70,7 @@ void RtEditor::ApplyPageProperties() {
 void RtEditor::LoadDocument(const rt::TRtDocument& document) {
   page_ = document;
   page_.Data.Clear();
+  emit documentReplacing();
   document_.setUndoRedoEnabled(false);
   document_.clear();
   ApplyPageProperties();

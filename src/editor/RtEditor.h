@@ -183,6 +183,10 @@ class RtEditor : public QObject {
  signals:
   // The caret or selection moved, or the typing format changed.
   void cursorMoved();
+  // The document is about to be emptied and refilled (a load, a clear). A
+  // view must not touch its cursors until the next cursorMoved(): cursors
+  // made or dropped while the document clears itself corrupt its list.
+  void documentReplacing();
 
  private:
   friend class RtDataView;

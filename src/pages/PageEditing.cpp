@@ -3,6 +3,7 @@
 #include "pages/LinkPrefix.h"
 #include "site/FolderOps.h"
 #include "site/PageNames.h"
+#include "site/SiteStore.h"
 #include "site/TextFiles.h"
 
 #include <QDir>
@@ -44,6 +45,23 @@ bool SavePage(const Site& site, const Folders& folders) {
   const QString path = folders.PageFile(site.OpenPageFileName);
   if (!PathStaysInside(folders.WorkFolder(), path)) return false;
   return WriteTextFile(page, path);
+}
+
+bool SaveOpenPage(Site& site, const Folders& folders, SettingsStore& store) {
+  const int index = site.IndexOfFileName(site.OpenPageFileName);
+  if (index < 0) return false;
+  const QByteArray page = ReadWorkingCopyCleaned(folders);
+  if (page.isEmpty()) return false;
+  bool readable = true;
+  const QByteArray saved = ReadTextFile(folders.PageFile(site.OpenPageFileName), &readable);
+  if (readable && saved == page) return true;
+  if (!site.Page(index).Changed) {
+    Site marked = site;
+    marked.Page(index).Changed = true;
+    if (!SavePageTable(marked, store)) return false;
+    site.Page(index).Changed = true;
+  }
+  return SavePage(site, folders);
 }
 
 QStringList EditorPictureNames(const Folders& folders) {

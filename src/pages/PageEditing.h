@@ -19,6 +19,15 @@ namespace moxa {
 // page file is then left as it was.
 [[nodiscard]] bool SavePage(const Site& site, const Folders& folders);
 
+class SettingsStore;
+
+// The editor's Save: the open page is marked changed in the stored page
+// table first, then its file written, so a saved edit is always published,
+// also after a restart. Nothing is marked when the page file already holds
+// exactly what the working copy would write. False when either step failed;
+// a failed mark leaves the page file untouched.
+[[nodiscard]] bool SaveOpenPage(Site& site, const Folders& folders, SettingsStore& store);
+
 // The working copy with its links enabled again: the open page as the user
 // sees it, unsaved edits included. Empty when there is no working copy.
 QByteArray ReadWorkingCopyCleaned(const Folders& folders);

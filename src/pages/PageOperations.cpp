@@ -180,23 +180,25 @@ PageProperties ReadPagePropertiesOf(const Site& site, const Folders& folders, in
   return ReadPageProperties(ReadTextFile(folders.PageFile(site.Page(index).FileName)));
 }
 
-bool SetPageProperties(Site& site, const Folders& folders, int index,
+bool SetPageProperties(Site& site, const Folders& folders, SettingsStore& store, int index,
                        const PageProperties& properties) {
   if (index < 0 || index >= site.PageCount()) return false;
   bool ok = true;
   QByteArray copy = ReadTextFile(folders.WorkingCopyFile(), &ok);
   if (!ok || copy.isEmpty()) return false;
   SetPageProperties(copy, properties);
-  TSitePage& page = site.Page(index);
-  FileBatch batch;
-  batch.Write(folders.PageFile(page.FileName), TextFileBytes(RemoveEditorLinkPrefixes(copy)));
-  batch.Write(folders.WorkingCopyFile(), TextFileBytes(copy));
-  if (!batch.Commit()) return false;
+  Site changed = site;
+  TSitePage& page = changed.Page(index);
   page.WindowTitle = properties.WindowTitle;
   page.Description = properties.Description;
   page.Keywords = properties.Keywords;
   page.Changed = true;
-  return true;
+  FileBatch batch;
+  batch.Write(folders.PageFile(page.FileName), TextFileBytes(RemoveEditorLinkPrefixes(copy)));
+  batch.Write(folders.WorkingCopyFile(), TextFileBytes(copy));
+  if (!batch.Prepare() || !SavePageTable(changed, store)) return false;
+  site = std::move(changed);
+  return batch.Apply();
 }
 
 PageOutcome DeletePage(Site& site, const PageContext& context, int index) {

@@ -50,8 +50,9 @@ struct PageOutcome {
 
 // Writes new head values into the open page: into the record, the page file
 // (links enabled) and the working copy (links kept disabled). The table is
-// not stored and the menus are not rebuilt.
-[[nodiscard]] bool SetPageProperties(Site& site, const Folders& folders, int index,
+// stored with the page marked changed before the files are put in place, so
+// the change is published also after a restart. The menus are not rebuilt.
+[[nodiscard]] bool SetPageProperties(Site& site, const Folders& folders, SettingsStore& store, int index,
                                      const PageProperties& properties);
 
 // The head values shown by the page-properties dialog for page `index`.

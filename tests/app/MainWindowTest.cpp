@@ -3,6 +3,8 @@
 #include "app/editor/EditorScreen.h"
 #include "app/gallery/GalleryScreen.h"
 #include "app/gallery/PreviewPanel.h"
+#include "app/dialogs/PageDialogs.h"
+#include "app/pagemanager/PageActions.h"
 #include "app/pagemanager/PageManagerScreen.h"
 #include "app/pagemanager/PageRows.h"
 #include "app/shell/MainWindow.h"
@@ -193,6 +195,136 @@ TEST_F(MainWindowTest, DontSaveDiscardsTheChanges) {
   EXPECT_FALSE(window->editorSession().PageModified());
 }
 
+// Cancel, Escape and the prompt's close button leave the user where they
+// were, with their changes; no answer to the question ever discards.
+TEST_F(MainWindowTest, CancellingTheUnsavedChangesQuestionStaysOnThePage) {
+  CreateSite();
+  LayerDialog* prompt = window->editorController()->savePrompt();
+  auto* dismissLink = prompt->findChild<QLabel*>(QStringLiteral("dismissLink"));
+  ASSERT_NE(dismissLink, nullptr);
+  EXPECT_TRUE(prompt->isAncestorOf(dismissLink));
+  EXPECT_EQ(EditorController::savePromptText(),
+            QStringLiteral("Changes have been made to this page. Would you like to save it?"));
+  const struct {
+    const char* how;
+    std::function<void()> leave;
+    std::function<void()> cancel;
+  } cases[] = {
+      {"page switch, Cancel link",
+       [&] { window->editorScreen()->pageSelector()->setCurrentText(QStringLiteral("about-us")); },
+       [&] { emit dismissLink->linkActivated(QStringLiteral("#")); }},
+      {"page switch, Escape",
+       [&] { window->editorScreen()->pageSelector()->setCurrentText(QStringLiteral("about-us")); },
+       [&] { QTest::keyClick(prompt, Qt::Key_Escape); }},
+      {"tab, close button",
+       [&] { window->SelectTabAndScreen(4); },
+       [&] {
+         auto* close = prompt->findChild<SkinnedButton*>();
+         for (SkinnedButton* button : prompt->findChildren<SkinnedButton*>()) {
+           if (button != prompt->okButton()) close = button;
+         }
+         emit close->clicked();
+       }},
+  };
+  EditWorkingCopy("<p>kept for later</p>");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    c.leave();
+    ASSERT_TRUE(prompt->isVisible());
+    c.cancel();
+    EXPECT_FALSE(window->dialogLayer()->isVisible());
+    EXPECT_EQ(window->currentScreen(), Screen::Editor);
+    EXPECT_EQ(window->site().OpenPageFileName, "index");
+    EXPECT_EQ(window->editorScreen()->pageSelector()->currentText(), "index");
+    EXPECT_TRUE(window->editorSession().PageModified());
+    EXPECT_TRUE(WorkFile(QStringLiteral("editpage_.html")).contains("<p>kept for later</p>"));
+  }
+  EXPECT_FALSE(WorkFile(QStringLiteral("index.html")).contains("<p>kept for later</p>"));
+}
+
+// Leaving the editor by a tab: Save saves, Don't Save drops the changes
+// for good; either way the tab opens, and nothing is asked again later.
+TEST_F(MainWindowTest, LeavingByATabAsksThenGoesOn) {
+  CreateSite();
+  LayerDialog* prompt = window->editorController()->savePrompt();
+  for (const bool save : {true, false}) {
+    SCOPED_TRACE(save ? "Save" : "Don't Save");
+    if (window->currentScreen() != Screen::Editor) emit window->pageManagerScreen()->rows()->editClicked(0);
+    ASSERT_EQ(window->currentScreen(), Screen::Editor);
+    EditWorkingCopy(save ? "<p>saved by the tab</p>" : "<p>dropped by the tab</p>");
+    window->SelectTabAndScreen(4);
+    ASSERT_TRUE(prompt->isVisible());
+    EXPECT_EQ(window->currentScreen(), Screen::Editor);  // not yet
+    if (save) {
+      emit prompt->accepted();
+    } else {
+      emit prompt->cancelled();
+    }
+    EXPECT_EQ(window->currentScreen(), Screen::PageManager);
+    EXPECT_FALSE(window->editorSession().PageModified());
+    EXPECT_TRUE(WorkFile(QStringLiteral("index.html")).contains("<p>saved by the tab</p>"));
+    EXPECT_FALSE(WorkFile(QStringLiteral("index.html")).contains("<p>dropped by the tab</p>"));
+    EXPECT_FALSE(WorkFile(QStringLiteral("editpage_.html")).contains("<p>dropped by the tab</p>"));
+    EXPECT_TRUE(window->close());
+    window->show();
+  }
+}
+
+// The desktop session ends (a logout) with unsaved changes: the user is
+// asked where the desktop allows it, and Cancel keeps the session going.
+TEST_F(MainWindowTest, TheEndOfTheSessionAsksAboutUnsavedChanges) {
+  CreateSite();
+  const struct {
+    const char* how;
+    bool interaction;
+    SaveAnswer answer;
+    bool ends;
+    bool asked;
+    bool saved;
+  } cases[] = {
+      {"nothing may be asked", false, SaveAnswer::Save, true, false, false},
+      {"Cancel", true, SaveAnswer::Cancel, false, true, false},
+      {"Don't Save", true, SaveAnswer::DontSave, true, true, false},
+      {"Save", true, SaveAnswer::Save, true, true, true},
+  };
+  EXPECT_TRUE(window->MayEndSession(true));  // nothing unsaved: nothing asked
+  EXPECT_TRUE(questions.isEmpty());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    const QByteArray marker = QStringLiteral("<p>session end %1</p>").arg(QString::fromLatin1(c.how)).toUtf8();
+    EditWorkingCopy(marker);
+    questions.clear();
+    saveAnswer = c.answer;
+    EXPECT_EQ(window->MayEndSession(c.interaction), c.ends);
+    EXPECT_EQ(questions.size(), c.asked ? 1 : 0);
+    EXPECT_EQ(WorkFile(QStringLiteral("index.html")).contains(marker), c.saved);
+    ASSERT_TRUE(window->editorController()->OpenPage(QStringLiteral("index")));
+  }
+}
+
+// Page Properties saves the page with its new values: nothing is unsaved
+// afterwards, and the page is marked for publishing in the stored table.
+TEST_F(MainWindowTest, PagePropertiesLeaveNothingUnsaved) {
+  CreateSite();
+  // As after a publish: nothing waits to go up.
+  for (TSitePage& page : window->site().SitePages()) page.Changed = false;
+  ASSERT_TRUE(SavePageTable(window->site(), window->store()));
+  EditWorkingCopy("<p>saved with the properties</p>");
+  window->pageActions()->OpenPropertiesDialog();
+  PagePropertiesDialog* dialog = window->pageActions()->propertiesDialog();
+  ASSERT_TRUE(dialog->isVisible());
+  emit dialog->accepted();
+  EXPECT_FALSE(window->dialogLayer()->isVisible());
+  EXPECT_FALSE(window->editorSession().PageModified());
+  EXPECT_TRUE(WorkFile(QStringLiteral("index.html")).contains("<p>saved with the properties</p>"));
+  Site stored;
+  ASSERT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
+  EXPECT_TRUE(stored.Page(0).Changed);
+  window->SelectTabAndScreen(4);
+  EXPECT_FALSE(window->editorController()->savePrompt()->isVisible());
+  EXPECT_EQ(window->currentScreen(), Screen::PageManager);
+}
+
 TEST_F(MainWindowTest, SelectedTabKeepsItsPictureUnderTheMouse) {
   CreateSite();
   window->SelectTabAndScreen(4);
@@ -259,7 +391,7 @@ TEST_F(MainWindowTest, WithoutAKeychainThePasswordsStayInTheFileAndTheUserIsTold
   for (int start = 0; start < 2; ++start) {
     window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
     window->setPrompts({[this](const QString& text) { informations << text; },
-                        [this](const QString& text) { errors << text; }, {}, {}, {}, {}});
+                        [this](const QString& text) { errors << text; }, {}, {}, {}, {}, {}});
     ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
     EXPECT_EQ(window->site().SiteAccount.Password, QStringLiteral("garden-Gate-7"));
     QCoreApplication::processEvents();
@@ -352,7 +484,8 @@ TEST_F(MainWindowTest, AnUnreadableStoreIsReportedAndNeverTakenForAFirstStart) {
                         return false;
                       },
                       [](const QString&) {},
-                      [] { return QString(); }});
+                      [] { return QString(); },
+                      {}});
   EXPECT_EQ(window->LoadStoredSite(), LoadSiteResult::Unreadable);
   EXPECT_EQ(errors, QStringList{QStringLiteral("Your site's settings could not be read.")});
   window->SelectTabAndScreen(1);
@@ -401,7 +534,8 @@ TEST_F(MainWindowTest, StartUpOpensTheHomePageWhereverItStands) {
                       [] { return QString(); },
                       [](const QString&) { return true; },
                       [](const QString&) {},
-                      [] { return QString(); }});
+                      [] { return QString(); },
+                      {}});
   ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
   EXPECT_EQ(window->site().Page(2).FileName, "index");
   EXPECT_EQ(window->site().OpenPageFileName, "index");

@@ -2,7 +2,10 @@
 // name registered in the background after creation, Save and Publish, the
 // notices, and a publish whose FTP side is down.
 #include "app/dialogs/DialogLayer.h"
+#include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/RegionTracker.h"
+#include "app/editor/RichTextEdit.h"
 #include "app/publish/PublishController.h"
 #include "app/publish/PublishedPanel.h"
 #include "app/publish/SiteLivePanel.h"
@@ -10,6 +13,7 @@
 #include "platform/HttpFetch.h"
 #include "support/ReferenceService.h"
 #include "support/gui/Eventually.h"
+#include "RegionEditFixture.h"
 #include "ServiceWindowFixture.h"
 #include "support/gui/PageScript.h"
 #include "support/gui/WindowFixture.h"
@@ -105,6 +109,55 @@ TEST_F(PublishWindowTest, AnFtpServerThatIsDownShowsTheErrorAndKeepsTheMarks) {
   EXPECT_FALSE(window->dialogLayer()->busy());
   EXPECT_FALSE(window->publishing()->publishedPanel()->isVisible());
   EXPECT_TRUE(AllPagesChanged(true));
+}
+
+// The page answers the mouse again once the publish's overlay has gone,
+// whether the publish succeeded or failed.
+TEST_F(PublishWindowTest, ThePageFollowsTheMouseAgainAfterEveryPublish) {
+  CreateRegisteredSite();
+  RegionTracker* tracker = window->editorController()->regionTracker();
+  ASSERT_TRUE(test::Eventually([&] { return tracker->tracking(); }, 20000));
+  for (const bool ftpUp : {true, false}) {
+    if (!ftpUp) service_.StopFtp();
+    QSignalSpy finished(window->publishing(), &PublishController::publishFinished);
+    window->publishing()->SaveAndPublish();
+    EXPECT_FALSE(tracker->tracking());
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_TRUE(tracker->tracking()) << (ftpUp ? "after a publish" : "after a failed publish");
+  }
+}
+
+class PublishedEditTest : public RegionEditFixtureOn<ServiceWindowFixture> {};
+
+// What the user saved is what goes on the web, also when the program was
+// closed and started again between the save and the publish.
+TEST_F(PublishedEditTest, AnEditSavedBeforeARestartIsPublished) {
+  QSignalSpy registered(window->publishing(), &PublishController::registrationFinished);
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  ASSERT_TRUE(registered.wait(10000));
+  const auto publish = [&] {
+    QSignalSpy finished(window->publishing(), &PublishController::publishFinished);
+    window->publishing()->Publish();
+    return finished.wait(30000) &&
+           finished.first().first().value<PublishOutcome>() == PublishOutcome::Published;
+  };
+  ASSERT_TRUE(publish());
+
+  ASSERT_NO_FATAL_FAILURE(OpenRegion(1));
+  QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("Narwhal "));
+  QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
+  QTest::mouseClick(Dialog()->okButton(), Qt::LeftButton);
+  ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
+  QTest::keyClick(Browser()->focusProxy() ? Browser()->focusProxy() : Browser(), Qt::Key_S,
+                  Qt::ControlModifier);
+  EXPECT_TRUE(window->close());  // saved: nothing to ask
+  EXPECT_TRUE(questions.isEmpty());
+
+  RestartWindow();
+  ASSERT_TRUE(publish());
+  const QString address = service_.Endpoints().SiteAddress(window->site().SiteAccount.UnixName);
+  EXPECT_TRUE(FetchUrlText(("http://" + address + "/?p=index.html").toUtf8()).contains(QStringLiteral("Narwhal")));
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
 }  // namespace

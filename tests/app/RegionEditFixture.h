@@ -22,18 +22,22 @@ namespace moxa {
 
 using test::Eventually;
 
-class RegionEditFixture : public test::WindowFixture {
+// On any window fixture (one with a hosting service, say).
+template <class WindowBase>
+class RegionEditFixtureOn : public WindowBase {
  protected:
+  using WindowBase::window;
+
   EditorScreen* Editor() const { return window->editorScreen(); }
   QWebEngineView* Browser() const { return Editor()->browser(); }
   RegionTracker* Tracker() const { return window->editorController()->regionTracker(); }
   RegionEditController* Cycle() const { return window->editorController()->regionEditor(); }
   RegionEditorDialog* Dialog() const { return Cycle()->dialog(); }
-  QByteArray WorkingCopy() const { return WorkFile(QStringLiteral("editpage_.html")); }
+  QByteArray WorkingCopy() const { return this->WorkFile(QStringLiteral("editpage_.html")); }
 
   // A new site's home page, measured.
   void ShowNewSite() {
-    ASSERT_NO_FATAL_FAILURE(CreateSite());
+    ASSERT_NO_FATAL_FAILURE(this->CreateSite());
     ASSERT_TRUE(Eventually([&] { return !Tracker()->regions().empty(); }, 20000));
   }
   // Points at the region numbered `number` and clicks its highlight.
@@ -57,5 +61,7 @@ class RegionEditFixture : public test::WindowFixture {
         .toString();
   }
 };
+
+using RegionEditFixture = RegionEditFixtureOn<test::WindowFixture>;
 
 }  // namespace moxa

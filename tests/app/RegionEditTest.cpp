@@ -14,6 +14,7 @@
 #include "app/shell/SkinnedButton.h"
 #include "editor/RegionEditCycle.h"
 #include "pages/Regions.h"
+#include "support/StoreHelpers.h"
 #include "support/TestSupport.h"
 #include "support/gui/Eventually.h"
 #include "support/gui/WindowFixture.h"
@@ -49,12 +50,14 @@ TEST_F(RegionEditTest, PointClickTypeOkAndSaveChangesOnlyTheRegion) {
   ASSERT_NO_FATAL_FAILURE(OpenRegion(1));
   EXPECT_FALSE(Tracker()->tracking());
   EXPECT_TRUE(Cycle()->editorWidget()->hasFocus());
-  EXPECT_TRUE(window->editorSession().PageModified());
+  // Opening a region is no change yet.
+  EXPECT_FALSE(window->editorSession().PageModified());
   QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("Zebra "));
 
   QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
   QTest::mouseClick(Dialog()->okButton(), Qt::LeftButton);
   EXPECT_FALSE(window->dialogLayer()->isVisible());
+  EXPECT_TRUE(window->editorSession().PageModified());
   ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
   EXPECT_TRUE(RegionTextInBrowser(1).contains(QStringLiteral("Zebra")));
   EXPECT_TRUE(Tracker()->tracking());
@@ -77,14 +80,89 @@ TEST_F(RegionEditTest, CancelAndEscapeChangeNothing) {
       {"Cancel", [&] { emit Dialog()->cancelled(); }},
       {"Escape", [&] { QTest::keyClick(Cycle()->editorWidget(), Qt::Key_Escape); }},
   };
+  const QString discard = QStringLiteral("The changes you made to this text will be lost. Discard them?");
   for (const auto& way : ways) {
     ASSERT_NO_FATAL_FAILURE(OpenRegion(1)) << way.how;
-    QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("never kept"));
+    // Nothing typed: closed without a question.
     way.close();
     EXPECT_FALSE(Dialog()->isVisible()) << way.how;
+    EXPECT_TRUE(questions.isEmpty()) << way.how;
+
+    ASSERT_NO_FATAL_FAILURE(OpenRegion(1)) << way.how;
+    QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("never kept"));
+    // Typed text goes only when the user says so.
+    confirmAnswer = false;
+    way.close();
+    EXPECT_EQ(questions, QStringList{discard}) << way.how;
+    EXPECT_TRUE(Dialog()->isVisible()) << way.how;
+    EXPECT_TRUE(Cycle()->editor().TextDocument()->toPlainText().contains("never kept")) << way.how;
+    confirmAnswer = true;
+    way.close();
+    questions.clear();
+    EXPECT_FALSE(Dialog()->isVisible()) << way.how;
+    EXPECT_FALSE(window->editorSession().PageModified()) << way.how;
     EXPECT_FALSE(window->dialogLayer()->isVisible()) << way.how;
     EXPECT_EQ(WorkingCopy(), before) << way.how;
     EXPECT_TRUE(Eventually([&] { return Tracker()->tracking(); })) << way.how;
+  }
+}
+
+// Closing the window after an edit confirmed with OK (or still being typed)
+// asks first: Save keeps it in the page and marks the page for publishing,
+// Don't Save drops it, Cancel (the link, Escape, the close button) stays.
+TEST_F(RegionEditTest, ClosingTheWindowAsksBeforeAnEditIsLost) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  // A save's confirmation period keeps regions closed; short, so the next case may open one.
+  window->editorSession().setConfirmationMilliseconds(1);
+  LayerDialog* prompt = window->editorController()->savePrompt();
+  auto* dismissLink = prompt->findChild<QLabel*>(QStringLiteral("dismissLink"));
+  ASSERT_NE(dismissLink, nullptr);
+  const struct {
+    const char* how;
+    bool confirmed;  // OK pressed before closing, else still typing
+    std::function<void()> answer;
+    bool closes;
+    bool saved;
+  } cases[] = {
+      {"Cancel link", true, [&] { emit dismissLink->linkActivated(QStringLiteral("#")); }, false, false},
+      {"Escape", true, [&] { QTest::keyClick(prompt, Qt::Key_Escape); }, false, false},
+      {"Don't Save", true, [&] { emit prompt->cancelled(); }, true, false},
+      {"Save", true, [&] { emit prompt->accepted(); }, true, true},
+      {"Save while typing", false, [&] { emit prompt->accepted(); }, true, true},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    ASSERT_NO_FATAL_FAILURE(OpenRegion(1));
+    const QString word = QStringLiteral("Walrus%1 ").arg(++n);
+    QTest::keyClicks(Cycle()->editorWidget(), word);
+    if (c.confirmed) {
+      QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
+      QTest::mouseClick(Dialog()->okButton(), Qt::LeftButton);
+      ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
+    }
+    EXPECT_FALSE(window->close());
+    ASSERT_TRUE(prompt->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    c.answer();
+    EXPECT_EQ(!window->isVisible(), c.closes);
+    EXPECT_EQ(WorkFile(QStringLiteral("index.html")).contains(word.trimmed().toUtf8()), c.saved);
+    if (c.saved) {
+      Site stored;
+      ASSERT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
+      EXPECT_TRUE(stored.Page(0).Changed);
+    }
+    if (!c.closes) {
+      EXPECT_FALSE(prompt->isVisible());
+      EXPECT_TRUE(window->editorSession().PageModified());
+    }
+    // The saved page again, nothing unsaved, for the next case.
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(Eventually([&] { return !window->editorSession().SaveBusy(); }));
+    QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
+    ASSERT_TRUE(window->editorController()->OpenPage(QStringLiteral("index")));
+    ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
   }
 }
 

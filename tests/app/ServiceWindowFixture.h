@@ -15,6 +15,9 @@ class ServiceWindowFixture : public test::WindowFixture {
   void SetUp() override {
     ASSERT_TRUE(service_.Running()) << service_.StartOutput().toStdString();
     WindowFixture::SetUp();
+  }
+  void OpenWindow() override {
+    WindowFixture::OpenWindow();
     window->setServiceEndpoints(service_.Endpoints());
     window->publishing()->setPauses(0, 0, 0);
   }

@@ -244,7 +244,8 @@ class EditorSessionTest : public ::testing::Test {
 
   test::Sandbox sandbox;
   Site site;
-  EditorSession session{site, sandbox.folders()};
+  SettingsStore store;
+  EditorSession session{site, sandbox.folders(), [this] { return &store; }};
 };
 
 TEST_F(EditorSessionTest, SaveWritesThePageAndIgnoresASecondSaveWhileConfirming) {
@@ -275,6 +276,15 @@ TEST_F(EditorSessionTest, FailedSaveKeepsTheChanges) {
   EXPECT_EQ(session.Save(), EditorSession::SaveResult::Failed);
   EXPECT_TRUE(session.PageModified());
   EXPECT_FALSE(session.SaveBusy());
+}
+
+TEST_F(EditorSessionTest, DiscardPutsThePageFileBackIntoTheWorkingCopy) {
+  ASSERT_TRUE(session.Open(QStringLiteral("other")));
+  EditWorkingCopy("dropped\r\n");
+  EXPECT_TRUE(session.Discard());
+  EXPECT_FALSE(session.PageModified());
+  EXPECT_EQ(sandbox.WorkFile(QStringLiteral("editpage_.html")), "<a href=\"#x.html\">other</a>\r\n");
+  EXPECT_EQ(sandbox.WorkFile(QStringLiteral("other.html")), "<a href=\"x.html\">other</a>\r\n");
 }
 
 TEST_F(EditorSessionTest, SwitchWaitsForAnAnswerOnlyWhenModified) {

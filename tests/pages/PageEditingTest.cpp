@@ -1,6 +1,10 @@
 #include "pages/PageEditing.h"
 
+#include "platform/SettingsStore.h"
+#include "site/SiteStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/Sandbox.h"
+#include "support/StoreHelpers.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -50,6 +54,50 @@ TEST_F(PageEditingTest, OpenDisablesLinksAndSaveRestoresThem) {
   ASSERT_TRUE(SavePage(site, sandbox.folders()));
   EXPECT_EQ(sandbox.WorkFile(QStringLiteral("index.html")),
             "<a href=\"about-us.html\">About us</a> <a href=\"#top\">top</a>\r\n");
+}
+
+// A saved edit must reach the web after a restart: the stored table says
+// the page changed before its file holds the edit, and a failed mark
+// leaves the file as it was.
+TEST_F(PageEditingTest, SavingTheOpenPageStoresItsChangedMarkFirst) {
+  const struct {
+    const char* name;
+    bool edited;
+    bool storeFull;
+    bool saved;
+    bool storedChanged;
+    bool fileHasEdit;
+  } cases[] = {
+      {"an edit", true, false, true, true, true},
+      {"no change at all", false, false, true, false, false},
+      {"an edit with the settings unwritable", true, true, false, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Site fresh = site;
+    fresh.SiteAccount.UnixName = QStringLiteral("joes-bakery");
+    {
+      SettingsStore before;
+      ASSERT_TRUE(SaveSite(fresh, before));
+    }
+    ASSERT_TRUE(OpenPageInEditor(fresh, sandbox.folders(), QStringLiteral("about-us")));
+    if (c.edited) {
+      sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), "<p>About page, edited</p>\r\n");
+    }
+    SettingsStore store;
+    bool saved = false;
+    {
+      const test::FileSizeLimit full(c.storeFull ? 64 : RLIM_INFINITY);
+      saved = SaveOpenPage(fresh, sandbox.folders(), store);
+    }
+    EXPECT_EQ(saved, c.saved);
+    Site stored;
+    ASSERT_EQ(test::LoadSiteNow(stored), LoadSiteResult::Loaded);
+    EXPECT_EQ(stored.Page(1).Changed, c.storedChanged);
+    EXPECT_EQ(fresh.Page(1).Changed, c.storedChanged);
+    EXPECT_EQ(sandbox.WorkFile(QStringLiteral("about-us.html")).contains("edited"), c.fileHasEdit);
+    sandbox.WriteWorkFile(QStringLiteral("about-us.html"), "<p>About page</p>\r\n");
+  }
 }
 
 TEST_F(PageEditingTest, OpeningAMissingPageKeepsTheOpenPage) {

@@ -198,13 +198,13 @@ TEST_F(PageOperationsTest, RenamingTheHomePageChangesOnlyItsLabel) {
             "i-cur index.html Start ; i about-us.html About Us ; i contact-us.html Contact Us");
 }
 
-TEST_F(PageOperationsTest, PropertiesReachThePageFileAtOnceButNotTheStore) {
+TEST_F(PageOperationsTest, PropertiesReachThePageFileAndTheStoreMarkedChanged) {
   QByteArray copy = sandbox.WorkFile(QStringLiteral("editpage_.html"));
   copy.replace("Content of index", "Unsaved edit");
   sandbox.WriteWorkFile(QStringLiteral("editpage_.html"), copy);
 
   const PageProperties properties{"New Title", "A \"quoted\" description", "k1, k2"};
-  ASSERT_TRUE(SetPageProperties(site, sandbox.folders(), 0, properties));
+  ASSERT_TRUE(SetPageProperties(site, sandbox.folders(), *store, 0, properties));
   EXPECT_EQ(ReadPagePropertiesOf(site, sandbox.folders(), 0), properties);
   const QByteArray page = sandbox.WorkFile(QStringLiteral("index.html"));
   EXPECT_TRUE(page.contains("Unsaved edit"));
@@ -213,7 +213,20 @@ TEST_F(PageOperationsTest, PropertiesReachThePageFileAtOnceButNotTheStore) {
   EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("editpage_.html")).contains("href=\"#about-us.php\""));
   EXPECT_EQ(site.Page(0).WindowTitle, "New Title");
   EXPECT_TRUE(site.Page(0).Changed);
-  EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("Page_WindowTitle_0")), "");
+  // As the next start finds it: published with the new values.
+  const SettingsStore stored;
+  EXPECT_EQ(stored.ReadSetting(QStringLiteral("Page_WindowTitle_0")), "New Title");
+  EXPECT_EQ(stored.ReadSetting(QStringLiteral("Page_Changed_0")), "true");
+}
+
+TEST_F(PageOperationsTest, PropertiesThatCannotBeStoredLeaveThePageAsItWas) {
+  const auto files = Snapshot();
+  const std::vector<TSitePage> pages = site.SitePages();
+  test::WriteBytes(QDir(sandbox.Root()).filePath(QStringLiteral("no-folder")), "a file");
+  SettingsStore unwritable(QDir(sandbox.Root()).filePath(QStringLiteral("no-folder/x/store.conf")));
+  EXPECT_FALSE(SetPageProperties(site, sandbox.folders(), unwritable, 0, {"New Title", "", ""}));
+  EXPECT_EQ(Snapshot(), files);
+  EXPECT_EQ(site.SitePages(), pages);
 }
 
 TEST_F(PageOperationsTest, DeleteRemovesThePageAndOpensTheFirst) {

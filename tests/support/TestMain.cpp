@@ -24,6 +24,10 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   TestApplication app(argc, argv);
   TestApplication::setApplicationName(QStringLiteral("Moxa Website Builder"));
+#if defined(MOXA_TEST_WIDGETS_APP)
+  // Tests close windows and go on: the program must not end with them.
+  QApplication::setQuitOnLastWindowClosed(false);
+#endif
   const int result = RUN_ALL_TESTS();
   QDir(moxa::test::TemporaryHome()).removeRecursively();
   return result;

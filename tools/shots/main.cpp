@@ -176,7 +176,8 @@ int main(int argc, char** argv) {
   // Messages are printed, never a modal box that nobody could answer.
   const auto say = [](const QString& text) { std::fprintf(stderr, "moxa-shots: %s\n", text.toLocal8Bit().constData()); };
   window.setPrompts({say, say, [] { return QString(); }, [](const QString&) { return true; },
-                     [](const QString&) {}, [] { return QString(); }});
+                     [](const QString&) {}, [] { return QString(); },
+                     [](const QString&) { return moxa::SaveAnswer::DontSave; }});
   QTemporaryDir serviceState;
   const std::optional<moxa::ServiceEndpoints> service = StartService(serviceState.path());
   if (service) {

@@ -98,6 +98,9 @@ void DialogLayer::HideBusyOverlay() {
   hide();
   ReleaseWindow();
   RestoreFocus();
+  // Whatever stopped when the layer came (the page's region tracking)
+  // starts again, as after a dialog.
+  emit layerClosed();
 }
 
 void DialogLayer::CloseDialogLayer() {

@@ -50,7 +50,7 @@ class DialogLayer : public QWidget {
   // The layer is being prepared over the window (a dialog or the busy
   // overlay follows); emitted before the snapshot of the window is taken.
   void layerShown();
-  // CloseDialogLayer hid it.
+  // CloseDialogLayer or HideBusyOverlay hid it.
   void layerClosed();
 
  protected:

@@ -76,7 +76,7 @@ LayerDialog::LayerDialog(const Pictures& pictures, const Placement& placement, Q
 
   close_ = new SkinnedButton(pictures.Skin(4), QStringLiteral("Close"), this);
   close_->move(placement.close);
-  connect(close_, &SkinnedButton::clicked, this, &LayerDialog::cancelled);
+  connect(close_, &SkinnedButton::clicked, this, &LayerDialog::Close);
   close_->setVisible(placement.hasCloseButton);
 }
 
@@ -84,11 +84,34 @@ void LayerDialog::setCancelText(const QString& text) {
   cancelText_ = text;
   cancel_->setText(QStringLiteral("<a href=\"#\" style=\"color:#1f5f8b\">%1</a>").arg(text.toHtmlEscaped()));
   cancel_->adjustSize();
+  PlaceLinks();
+}
+
+void LayerDialog::PlaceLinks() {
   // "Don't Save" is longer than "Cancel": it grows to the left, and as far
   // as its length needs so that it ends clear of the OK button.
-  QPoint at = text == QLatin1String("Cancel") ? cancelAt_ : cancelAt_ - QPoint(15, 0);
+  QPoint at = cancelText_ == QLatin1String("Cancel") ? cancelAt_ : cancelAt_ - QPoint(15, 0);
   at.setX(std::min(at.x(), ok_->x() - kCancelGap - cancel_->width()));
   cancel_->move(at);
+  if (dismiss_) dismiss_->move(at.x() - 3 * kCancelGap - dismiss_->width(), at.y());
+}
+
+void LayerDialog::OfferDismiss() {
+  if (dismiss_) return;
+  dismiss_ = new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#1f5f8b\">Cancel</a>"), this);
+  dismiss_->setObjectName(QStringLiteral("dismissLink"));
+  dismiss_->setCursor(Qt::PointingHandCursor);
+  dismiss_->adjustSize();
+  connect(dismiss_, &QLabel::linkActivated, this, &LayerDialog::dismissed);
+  PlaceLinks();
+}
+
+void LayerDialog::Close() {
+  if (dismiss_) {
+    emit dismissed();
+  } else {
+    emit cancelled();
+  }
 }
 
 void LayerDialog::paintEvent(QPaintEvent*) {
@@ -105,7 +128,7 @@ void LayerDialog::paintEvent(QPaintEvent*) {
 
 void LayerDialog::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Escape: emit cancelled(); return;
+    case Qt::Key_Escape: Close(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter: emit accepted(); return;
     default: QWidget::keyPressEvent(event);

@@ -28,6 +28,12 @@ class LayerDialog : public QWidget {
   LayerDialog(const Pictures& pictures, const Placement& placement, QWidget* parent = nullptr);
 
   void setCancelText(const QString& text);
+  // A third answer beside OK and the "Cancel" link (which then says
+  // something else, such as "Don't Save"): a "Cancel" link of its own, and
+  // Escape and the close button answer it too, so closing the dialog never
+  // takes the stronger answer.
+  void OfferDismiss();
+  QLabel* dismissLink() const { return dismiss_; }
   QString cancelText() const { return cancelText_; }
   // The area inside the frame where the dialog's own content goes.
   QWidget* content() const { return content_; }
@@ -36,15 +42,22 @@ class LayerDialog : public QWidget {
  signals:
   void accepted();
   void cancelled();
+  // The third answer, once offered: leave things as they were.
+  void dismissed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void PlaceLinks();
+  // Escape and the close button.
+  void Close();
+
   QPixmap frame_;
   SkinnedButton* ok_;
   QLabel* cancel_;
+  QLabel* dismiss_ = nullptr;
   SkinnedButton* close_;
   QWidget* content_;
   QPoint cancelAt_;

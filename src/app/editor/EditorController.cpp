@@ -14,12 +14,13 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include <utility>
+
 namespace moxa {
 
-namespace {
-const QString kPromptText =
-    QStringLiteral("Changes have been made to this page. Would you like save it?");
-}  // namespace
+QString EditorController::savePromptText() {
+  return QStringLiteral("Changes have been made to this page. Would you like to save it?");
+}
 
 EditorController::EditorController(Site& site, const Folders& folders, const Pictures& pictures,
                                    EditorSession& session, EditorScreen& screen,
@@ -34,7 +35,7 @@ EditorController::EditorController(Site& site, const Folders& folders, const Pic
       showError_(std::move(showError)) {
   prompt_ = new LayerDialog(pictures, SavePromptPlacement());
   prompt_->setObjectName(QStringLiteral("savePrompt"));
-  auto* message = new QLabel(kPromptText, prompt_->content());
+  auto* message = new QLabel(savePromptText(), prompt_->content());
   message->setObjectName(QStringLiteral("promptMessage"));
   message->setWordWrap(true);
   message->setAlignment(Qt::AlignCenter);
@@ -44,6 +45,8 @@ EditorController::EditorController(Site& site, const Folders& folders, const Pic
   prompt_->hide();
   connect(prompt_, &LayerDialog::accepted, this, &EditorController::OnPromptSave);
   connect(prompt_, &LayerDialog::cancelled, this, &EditorController::OnPromptDontSave);
+  prompt_->OfferDismiss();
+  connect(prompt_, &LayerDialog::dismissed, this, &EditorController::OnPromptDismissed);
 
   preview_ = new PreviewPanel(pictures, screen_.previewHost());
   preview_->hide();
@@ -103,50 +106,89 @@ void EditorController::RefreshPageList() {
 
 void EditorController::OnPageChosen(const QString& fileName) {
   if (fileName == site_.OpenPageFileName) return;
-  if (session_.SwitchNeedsAnswer(fileName)) {
-    ShowPrompt();
+  if (!session_.PageModified()) {
+    OpenPage(fileName);
     return;
   }
-  OpenPage(fileName);
+  ShowPrompt([this, fileName] { OpenPage(fileName); }, true);
 }
 
-bool EditorController::AskToSaveChanges(bool editorShowing) {
-  if (!editorShowing || !session_.PageModified()) return false;
-  session_.ClearPendingSwitch();
-  ShowPrompt();
-  return true;
+bool EditorController::HasUnsavedWork() const {
+  return session_.PageModified() || regionEditor_->HasChangedText();
 }
 
-void EditorController::ShowPrompt() {
+void EditorController::LeavePage(bool ask, std::function<void()> proceed) {
+  if (!ask || !HasUnsavedWork()) {
+    if (regionEditor_->editing()) regionEditor_->Cancel();
+    proceed();
+    return;
+  }
+  ShowPrompt(std::move(proceed), false);
+}
+
+void EditorController::ShowPrompt(std::function<void()> proceed, bool switchesPage) {
+  proceed_ = std::move(proceed);
+  promptSwitchesPage_ = switchesPage;
   prompt_->setCancelText(QStringLiteral("Don't Save"));
   layer_.ShowDialog(prompt_, true);
 }
 
+void EditorController::Proceed() {
+  const std::function<void()> proceed = std::exchange(proceed_, {});
+  if (proceed) proceed();
+}
+
 void EditorController::OnPromptSave() {
+  // Text still in the region editor is part of what the user asked to keep.
+  if (regionEditor_->HasChangedText() && !regionEditor_->CommitRegionEdit()) {
+    regionEditor_->ShowAgain();
+    return;
+  }
+  layer_.CloseDialogLayer();
+  if (!SavePageNow()) {
+    proceed_ = {};
+    RefreshPageList();
+    return;
+  }
+  Proceed();
+}
+
+bool EditorController::SaveEverything() {
+  if (regionEditor_->HasChangedText() && !regionEditor_->CommitRegionEdit()) return false;
+  if (regionEditor_->editing()) regionEditor_->Cancel();
+  return !session_.PageModified() || SavePageNow();
+}
+
+bool EditorController::SavePageNow() {
   // The user asked for a save: it happens even within the confirmation
   // period of an earlier one.
   if (session_.Save(true) == EditorSession::SaveResult::Failed) {
-    layer_.CloseDialogLayer();
-    session_.ClearPendingSwitch();
-    RefreshPageList();
     showError_(QStringLiteral("Your page could not be saved."));
-    return;
+    return false;
   }
   screen_.ShowSaving(true);
-  const bool switching = !session_.PendingPageSwitch().isEmpty();
-  layer_.CloseDialogLayer();
-  if (switching) {
-    const QString target = session_.PendingPageSwitch();
-    session_.ClearPendingSwitch();
-    OpenPage(target);
-  }
+  return true;
 }
 
 void EditorController::OnPromptDontSave() {
-  const QString target = session_.PendingPageSwitch();
-  session_.ClearPendingSwitch();
+  if (regionEditor_->editing()) regionEditor_->Cancel();
   layer_.CloseDialogLayer();
-  if (!target.isEmpty()) OpenPage(target);
+  // A page switch opens the other page anyway; otherwise the changes go now,
+  // so that nothing unsaved is left behind to be asked about again.
+  if (!promptSwitchesPage_ && session_.PageModified() && session_.Discard()) {
+    screen_.ShowWorkingCopy(folders_.WorkingCopyFile());
+  }
+  Proceed();
+}
+
+void EditorController::OnPromptDismissed() {
+  proceed_ = {};
+  if (regionEditor_->editing()) {
+    regionEditor_->ShowAgain();
+    return;
+  }
+  layer_.CloseDialogLayer();
+  RefreshPageList();  // the selector back on the open page
 }
 
 void EditorController::Save() {

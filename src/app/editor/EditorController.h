@@ -35,9 +35,20 @@ class EditorController : public QObject {
   void ShowOpenedPage();
   // Refills the selector from the page table.
   void RefreshPageList();
-  // Before leaving the page (a tab, New Site): the prompt when there are
-  // unsaved changes and the editor is showing. True when it was shown.
-  bool AskToSaveChanges(bool editorShowing);
+  // Before the page is left (a tab, New Site, closing the window): when
+  // there is unsaved work and `ask` (the editor is in front, or the window
+  // closes), the user is asked Save, Don't Save or Cancel first. `proceed`
+  // runs after a save or a "Don't Save", at once when nothing is unsaved,
+  // and never after Cancel.
+  void LeavePage(bool ask, std::function<void()> proceed);
+  // Changes of the open page not in its file, or text typed into the
+  // region editor and not yet confirmed.
+  bool HasUnsavedWork() const;
+  // Confirms text left in the region editor and saves the page, without
+  // asking. False when either failed (the user has been told).
+  bool SaveEverything();
+  // The unsaved-changes question.
+  static QString savePromptText();
   void Save();
   void Preview();
   void BackFromPreview();
@@ -54,9 +65,13 @@ class EditorController : public QObject {
  private:
   void ShowWorkingCopy();
   void OnPageChosen(const QString& fileName);
-  void ShowPrompt();
+  void ShowPrompt(std::function<void()> proceed, bool switchesPage);
   void OnPromptSave();
   void OnPromptDontSave();
+  void OnPromptDismissed();
+  bool SavePageNow();
+  // Runs and forgets what waits for the prompt's answer.
+  void Proceed();
 
   Site& site_;
   Folders folders_;
@@ -68,6 +83,9 @@ class EditorController : public QObject {
   PreviewPanel* preview_;
   RegionTracker* tracker_;
   RegionEditController* regionEditor_;
+  // What the unsaved-changes prompt leads on to once answered.
+  std::function<void()> proceed_;
+  bool promptSwitchesPage_ = false;
 };
 
 }  // namespace moxa

@@ -6,7 +6,11 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 namespace moxa {
+
+class SettingsStore;
 
 // The state of the page being edited: whether it has unsaved changes, the
 // save confirmation period, and the page switch waiting for the user's
@@ -17,7 +21,10 @@ class EditorSession : public QObject {
  public:
   static constexpr int kConfirmationMilliseconds = 4000;
 
-  EditorSession(Site& site, const Folders& folders, QObject* parent = nullptr);
+  // `store` is where a save marks its page changed (the store of the
+  // running program, which may be replaced at the start-up load).
+  EditorSession(Site& site, const Folders& folders, std::function<SettingsStore*()> store,
+                QObject* parent = nullptr);
 
   bool PageModified() const { return pageModified_; }
   bool SaveBusy() const { return confirmation_.isActive(); }
@@ -26,8 +33,13 @@ class EditorSession : public QObject {
   const QString& PendingPageSwitch() const { return pendingSwitch_; }
 
   void MarkModified() { pageModified_ = true; }
+  // The working copy has been written to the page file by other means.
+  void MarkSaved() { pageModified_ = false; }
   // Opens the page in the working copy; clears the modified mark.
   bool Open(const QString& fileName);
+  // "Don't Save": the open page's file back into the working copy, so its
+  // changes are gone for good. False (and still modified) when it failed.
+  bool Discard();
   // The page logic (site creation, a template change, a page operation)
   // has already put the site's open page into the working copy.
   void AdoptOpenedPage();
@@ -54,8 +66,11 @@ class EditorSession : public QObject {
   void pageOpened(const QString& fileName);
 
  private:
+  bool SaveNow();
+
   Site& site_;
   Folders folders_;
+  std::function<SettingsStore*()> store_;
   bool pageModified_ = false;
   QString pendingSwitch_;
   QTimer confirmation_;

@@ -32,7 +32,7 @@ RegionEditController::RegionEditController(Site& site, const Folders& folders,
   dialog_->setEditor(widget_);
   dialog_->hide();
   connect(dialog_, &LayerDialog::accepted, this, &RegionEditController::CommitRegionEdit);
-  connect(dialog_, &LayerDialog::cancelled, this, &RegionEditController::Cancel);
+  connect(dialog_, &LayerDialog::cancelled, this, &RegionEditController::CancelOrAsk);
   CreateFormatting(pictures);
 }
 
@@ -83,20 +83,20 @@ bool RegionEditController::OpenRegionEditor() {
   // Applied at the next load: the reload after OK, or whatever load follows a cancel.
   if (view_.setPendingScrollOffset) view_.setPendingScrollOffset(scroll);
   openNumber_ = number;
-  session_.MarkModified();
-  const int open = site_.IndexOfFileName(site_.OpenPageFileName);
-  if (open >= 0) site_.Page(open).Changed = true;
   widget_->setFocus(Qt::OtherFocusReason);
   return true;
 }
 
 bool RegionEditController::CommitRegionEdit() {
   if (!editing()) return false;
+  const bool changed = HasChangedText();
   if (!editor::CommitRegion(folders_, openNumber_, editor_.Document(), style_, links_)) {
     showError_(editor::ChangesNotAppliedMessage());
     widget_->setFocus(Qt::OtherFocusReason);
     return false;
   }
+  // OK without a change leaves nothing to save.
+  if (changed) session_.MarkModified();
   if (view_.reload) view_.reload();
   Close();
   return true;
@@ -105,6 +105,26 @@ bool RegionEditController::CommitRegionEdit() {
 void RegionEditController::Cancel() {
   if (!editing()) return;
   Close();
+}
+
+void RegionEditController::CancelOrAsk() {
+  if (!editing()) return;
+  if (HasChangedText() &&
+      !(confirm_ && confirm_(QStringLiteral("The changes you made to this text will be lost. Discard them?")))) {
+    widget_->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  Close();
+}
+
+void RegionEditController::ShowAgain() {
+  if (!editing()) return;
+  layer_.ShowDialog(dialog_, true);
+  widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool RegionEditController::HasChangedText() const {
+  return editing() && editor_.TextDocument()->isModified();
 }
 
 void RegionEditController::Close() {

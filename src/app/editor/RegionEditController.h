@@ -48,7 +48,17 @@ class RegionEditController : public QObject {
   // OK: the edit goes into the page. On failure the user is told and the
   // editor stays open, so the edit is not lost.
   bool CommitRegionEdit();
+  // Closes the editor, dropping whatever was typed.
   void Cancel();
+  // Cancel or Escape: typed text is dropped only when the user says so.
+  void CancelOrAsk();
+  // Back in front after another dialog took the layer (the unsaved-changes
+  // prompt), with the text as it was left.
+  void ShowAgain();
+  // Text typed or formatted in the open editor and not yet confirmed.
+  bool HasChangedText() const;
+  // Asks an OK/Cancel question; OK is true. Without it typed text is kept.
+  void setConfirm(std::function<bool(const QString&)> confirm) { confirm_ = std::move(confirm); }
 
   bool editing() const { return openNumber_ > 0; }
   RegionEditorDialog* dialog() const { return dialog_; }
@@ -68,6 +78,7 @@ class RegionEditController : public QObject {
   DialogLayer& layer_;
   PageView view_;
   std::function<void(const QString&)> showError_;
+  std::function<bool(const QString&)> confirm_;
   // The one style sheet of the editor and the import, and this edit's links.
   rt::TRtStyle style_;
   rt::TEditorLinks links_;

@@ -31,12 +31,15 @@ RichTextEdit::RichTextEdit(editor::RtEditor& editor, QWidget* parent)
   viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
   connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextEdit::PushCursor);
   connect(this, &QTextEdit::selectionChanged, this, &RichTextEdit::PushCursor);
+  connect(&editor_, &editor::RtEditor::documentReplacing, this, [this] { replacing_ = true; });
   connect(&editor_, &editor::RtEditor::cursorMoved, this, &RichTextEdit::PullCursor);
   PullCursor();
 }
 
 void RichTextEdit::PushCursor() {
-  if (syncing_) return;
+  // While the document clears itself, even a copy of the widget's cursor
+  // would be made and dropped inside the document's own walk over its cursors.
+  if (syncing_ || replacing_) return;
   QScopedValueRollback guard(syncing_, true);
   editor_.SetCursor(textCursor());
   // The editor may have chosen the typing format (after a picture, say).
@@ -44,6 +47,7 @@ void RichTextEdit::PushCursor() {
 }
 
 void RichTextEdit::PullCursor() {
+  replacing_ = false;
   if (syncing_) return;
   QScopedValueRollback guard(syncing_, true);
   if (document() != editor_.TextDocument()) setDocument(editor_.TextDocument());

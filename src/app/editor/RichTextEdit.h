@@ -40,6 +40,8 @@ class RichTextEdit : public QTextEdit {
 
   editor::RtEditor& editor_;
   bool syncing_ = false;
+  // Between the editor's documentReplacing() and its next cursorMoved().
+  bool replacing_ = false;
 };
 
 // Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z: what the editor does with a key, if anything.

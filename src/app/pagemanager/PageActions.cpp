@@ -170,11 +170,15 @@ void PageActions::ReportFailure(const PageOutcome& outcome) {
 void PageActions::OnPropertiesOk() {
   const int index = OpenPageIndex();
   if (index < 0) return;
-  if (!SetPageProperties(p_.site, Context().folders, index, properties_->properties())) {
+  const PageContext context = Context();
+  if (!context.store ||
+      !SetPageProperties(p_.site, context.folders, *context.store, index, properties_->properties())) {
     p_.error(MessageText(PageMessage::FileError));
     return;
   }
-  p_.session.MarkModified();
+  // The working copy went into the page file with the new values, earlier
+  // edits included: nothing is left unsaved.
+  p_.session.MarkSaved();
   p_.layer.CloseDialogLayer();
 }
 

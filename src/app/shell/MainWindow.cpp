@@ -6,6 +6,7 @@
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
+#include "app/editor/RegionEditController.h"
 #include "app/editor/RegionTracker.h"
 #include "app/editor/SaveButtonFreeze.h"
 #include "app/gallery/GalleryScreen.h"
@@ -37,7 +38,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -61,6 +64,17 @@ UserPrompts UserPrompts::Standard(QWidget* parent) {
           [parent] {
             return QInputDialog::getText(parent, QStringLiteral("Site Login"),
                                          QStringLiteral("Please Enter Your Password"), QLineEdit::Password);
+          },
+          [parent, title](const QString& text) {
+            QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+            QPushButton* save = box.addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
+            QPushButton* dontSave = box.addButton(QStringLiteral("Don't Save"), QMessageBox::DestructiveRole);
+            box.addButton(QMessageBox::Cancel);
+            box.setDefaultButton(save);
+            box.exec();
+            if (box.clickedButton() == save) return SaveAnswer::Save;
+            if (box.clickedButton() == dontSave) return SaveAnswer::DontSave;
+            return SaveAnswer::Cancel;
           }};
 }
 
@@ -89,12 +103,16 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
   CreateTabs();
   ShowTabs(false);
   ShowScreen(Screen::Start);
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+    if (!MayEndSession(manager.allowsInteraction())) manager.cancel();
+    manager.release();
+  });
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateScreens() {
-  session_ = new EditorSession(site_, folders_, this);
+  session_ = new EditorSession(site_, folders_, [this] { return store_.get(); }, this);
   start_ = new StartScreen(pictures_, this);
   startClose_ = new SkinnedButton(pictures_.Skin(4), QStringLiteral("Close"), this);
   startClose_->setObjectName(QStringLiteral("startCloseButton"));
@@ -113,6 +131,8 @@ void MainWindow::CreateScreens() {
   editorController_ = new EditorController(site_, folders_, pictures_, *session_, *editor_, *layer_,
                                            [this](const QString& text) { prompts_.error(text); },
                                            this);
+  editorController_->regionEditor()->setConfirm(
+      [this](const QString& text) { return prompts_.confirm(text); });
   pageActions_ = new PageActions(
       {site_, [this] { return PageContext{folders_, TemplateNumber(), store_.get()}; },
        *session_, *editorController_,
@@ -311,13 +331,17 @@ void MainWindow::ShowScreen(Screen screen) {
 void MainWindow::SelectTab(int n) {
   // The Page Manager's rows go when it is left (and are made again when it is shown).
   if (activeTab_ == 4) pageManager_->FreePageRows();
-  editorController_->AskToSaveChanges(screen_ == Screen::Editor);
   if (activeTab_ >= 1 && activeTab_ <= 5) tab(activeTab_)->showNormalPicture();
   activeTab_ = n;
   tab(n)->showPicture(pictures_.Get(QStringLiteral("m%1.png").arg(n)));
 }
 
 void MainWindow::SelectTabAndScreen(int n) {
+  // The page is left only once the user has said what becomes of its changes.
+  editorController_->LeavePage(screen_ == Screen::Editor, [this, n] { ShowTab(n); });
+}
+
+void MainWindow::ShowTab(int n) {
   switch (n) {
     case 1: OnNewSiteTab(); return;
     case 2:
@@ -355,7 +379,6 @@ void MainWindow::OnNewSiteTab() {
     return;
   }
   pageManager_->FreePageRows();
-  editorController_->AskToSaveChanges(screen_ == Screen::Editor);
   publishing_->publishedPanel()->hide();
   publishing_->siteLivePanel()->hide();
   for (SkinnedButton* t : tabs_) t->showNormalPicture();
@@ -573,15 +596,42 @@ void MainWindow::RestorePlacement() {
   if (stored->Maximised && !maximised_) ToggleMaximised();
 }
 
+bool MainWindow::MayEndSession(bool allowsInteraction) {
+  if (!editorController_->HasUnsavedWork() || !allowsInteraction || !prompts_.askSaveChanges) {
+    return true;
+  }
+  switch (prompts_.askSaveChanges(editorController_->savePromptText())) {
+    case SaveAnswer::Cancel: return false;
+    case SaveAnswer::DontSave: closeAnswered_ = true; return true;
+    case SaveAnswer::Save: break;
+  }
+  if (!editorController_->SaveEverything()) {
+    prompts_.error(QStringLiteral("Your page could not be saved."));
+    return false;
+  }
+  return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A site being created must finish writing before the program ends.
   if (creation_->running()) {
     event->ignore();
     return;
   }
+  // Unsaved work is never dropped without a word: the window closes once
+  // the user has answered (and not at all after Cancel).
+  if (!closeAnswered_ && editorController_->HasUnsavedWork()) {
+    event->ignore();
+    editorController_->LeavePage(true, [this] {
+      closeAnswered_ = true;
+      close();
+    });
+    return;
+  }
   // Where the window is comes back at the next start; nothing else is saved.
   WriteWindowPlacement({maximised_ ? restoreBounds_ : geometry(), maximised_}, *store_);
   (void)store_->Commit();  // a store that cannot be written keeps the last placement
+  closeAnswered_ = false;  // a window shown again asks again
   event->accept();
 }
 

@@ -38,6 +38,8 @@ class SkinnedButton;
 class StartScreen;
 class WindowChrome;
 
+enum class SaveAnswer { Save, DontSave, Cancel };
+
 // The boxes and choices the window puts to the user. Tests answer them
 // without a modal loop; the program uses the standard dialogs.
 struct UserPrompts {
@@ -47,6 +49,9 @@ struct UserPrompts {
   std::function<bool(const QString&)> confirm;  // OK (true) or Cancel
   std::function<void(const QString&)> openUrl;  // in the user's browser
   std::function<QString()> askPassword;          // the masked login prompt; "" when cancelled
+  // Save / Don't Save / Cancel, where no dialog of the window's own can wait
+  // for the answer (the desktop session ending).
+  std::function<SaveAnswer(const QString&)> askSaveChanges;
   static UserPrompts Standard(QWidget* parent);
 };
 
@@ -105,6 +110,10 @@ class MainWindow : public QWidget {
   void RestorePlacement();
   void EnterSiteLayout();
   void RunLayoutPass();
+  // The desktop session is ending: false when the user chose to stay
+  // (Cancel, or a save that failed). Unsaved work is asked about only
+  // where the desktop lets the program ask.
+  bool MayEndSession(bool allowsInteraction);
 
  signals:
   void siteCreationFinished(bool ok);
@@ -123,6 +132,7 @@ class MainWindow : public QWidget {
   void OnLoggedIn();
   void ShowScreen(Screen screen);
   void SelectTab(int n);
+  void ShowTab(int n);
   void ShowTabs(bool visible);
   void OnNewSiteTab();
   void OnStartClose();
@@ -157,6 +167,8 @@ class MainWindow : public QWidget {
   QSize startFrameSize_ = ShellMetrics::kDesignFrame;
   ShellGeometry layout_;
   int creationMinimum_ = 2000;
+  // The user has answered the unsaved-changes question of this close.
+  bool closeAnswered_ = false;
 
   WindowChrome* chrome_ = nullptr;
   StartScreen* start_ = nullptr;

@@ -15,6 +15,17 @@ void WindowFixture::SetUp() {
   SettingsStore store;
   store.Clear();
   ASSERT_TRUE(store.Commit());
+  OpenWindow();
+}
+
+void WindowFixture::RestartWindow() {
+  window.reset();
+  OpenWindow();
+  window->LoadStoredSite();
+  window->show();
+}
+
+void WindowFixture::OpenWindow() {
   window = std::make_unique<MainWindow>(Folders::At(SourceDir(), temp.path()));
   window->setSiteCreationMinimum(0);
   // No test talks to a hosting service it did not start itself.
@@ -28,7 +39,11 @@ void WindowFixture::SetUp() {
                         return confirmAnswer;
                       },
                       [this](const QString& url) { openedUrls << url; },
-                      [this] { return password; }});
+                      [this] { return password; },
+                      [this](const QString& text) {
+                        questions << text;
+                        return saveAnswer;
+                      }});
 }
 
 void WindowFixture::StartNewSite(const QString& name) {

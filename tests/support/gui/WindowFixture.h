@@ -20,6 +20,10 @@ namespace moxa::test {
 class WindowFixture : public ::testing::Test {
  protected:
   void SetUp() override;
+  // A new window on the same folders, answered by this fixture.
+  virtual void OpenWindow();
+  // The program closed and started again: a new window loads the stored site.
+  void RestartWindow();
 
   // Types `name` into the start screen's name field and presses Enter.
   void StartNewSite(const QString& name);
@@ -41,6 +45,9 @@ class WindowFixture : public ::testing::Test {
   // OK/Cancel questions asked, and the answer they get.
   QStringList questions;
   bool confirmAnswer = true;
+  // What the Save / Don't Save / Cancel question asked at the end of the
+  // desktop session answers.
+  SaveAnswer saveAnswer = SaveAnswer::Cancel;
 };
 
 }  // namespace moxa::test

@@ -93,5 +93,31 @@ TEST_F(RichTextEditTest, TypingUsesTheCurrentTextStyleAndCtrlASelectsAll) {
   EXPECT_EQ(editor.Cursor().selectedText(), Text());
 }
 
+// A region opened while the field still shows a selection from the region
+// before: loading the new document empties the old one under the field's
+// selection. The field must stay away from the document's cursors while it
+// clears itself (under AddressSanitizer this read freed memory).
+TEST_F(RichTextEditTest, LoadingADocumentOverASelectionKeepsTheFieldWhole) {
+  editor.OnStyleConversion = [this](int styleNo, int, bool, int& newStyleNo) {
+    rt::TFontInfo& bold = style.TextStyles.Add();
+    bold = style.TextStyles[styleNo];
+    bold.Style = rt::fsBold;
+    newStyleNo = style.TextStyles.Count() - 1;
+  };
+  for (int open = 0; open < 3; ++open) {
+    SCOPED_TRACE(open);
+    editor.SetSelectionBounds(0, 0, 0, 5);
+    ASSERT_TRUE(edit.textCursor().hasSelection());
+    editor.ApplyStyleConversion(1);
+    rt::TRtDocument next;
+    next.Data.AddText(QStringLiteral("region %1").arg(open), 0, 0);
+    editor.LoadDocument(next);
+    EXPECT_EQ(Text(), QStringLiteral("region %1").arg(open));
+    EXPECT_FALSE(edit.textCursor().hasSelection());
+    QTest::keyClicks(&edit, QStringLiteral("ab"));
+    EXPECT_EQ(Text(), QStringLiteral("abregion %1").arg(open));
+  }
+}
+
 }  // namespace
 }  // namespace moxa
