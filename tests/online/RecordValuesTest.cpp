@@ -31,7 +31,9 @@ TEST(RecordValuesTest, ValuesHoldingOrEndingInASeparatorAreRefusedWithTheReason)
     const QString problem = RecordValuesProblem({{QStringLiteral("The page label"), QStringLiteral("ok")},
                                                  {QStringLiteral("The first name"), value}});
     EXPECT_EQ(!problem.isEmpty(), c.refused) << c.value;
-    if (c.refused) EXPECT_TRUE(problem.startsWith(QStringLiteral("The first name cannot contain"))) << c.value;
+    if (c.refused) {
+      EXPECT_TRUE(problem.startsWith(QStringLiteral("The first name cannot contain"))) << c.value;
+    }
     EXPECT_EQ(WithoutRecordSeparators(value), QString::fromUtf8(c.sent)) << c.value;
   }
 }

@@ -32,7 +32,7 @@ class PublishSiteTest : public ::testing::Test {
     site_.SiteAccount.UnixName = QStringLiteral("My Site");
   }
   PublishSettings Settings() const {
-    return {service_->Endpoints(), folders_, kTemplate, service_->FtpCertificate(), {}};
+    return {service_->Endpoints(), folders_, kTemplate, service_->FtpCertificate(), {}, {}};
   }
   QByteArray Visit(const QString& host, const char* query = "") const {
     QByteArray body;

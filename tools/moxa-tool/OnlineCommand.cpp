@@ -93,9 +93,9 @@ int RunPublish(const QStringList& args) {
                            OptionValue(args, QStringLiteral("--ca-file")),
                            [](int done, int total) {
                              if (done < total) Print(QStringLiteral("Publishing page %1 of %2\n").arg(done + 1).arg(total).toUtf8());
-                           }};
-  // `site` is the one being published: its account already holds the new name.
-  settings.StoreRegistration = [&site, &store](const TAccount&) { return SaveAccount(site, store); };
+                           },
+                           // `site` is the one being published: its account holds the new name.
+                           [&site, &store](const TAccount&) { return SaveAccount(site, store); }};
   const PublishResult result = PublishSite(site, settings);
   if (!SaveSite(site, store)) PrintError(QStringLiteral("moxa-tool: the site's details could not be saved"));
   switch (result.Outcome) {

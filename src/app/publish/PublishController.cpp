@@ -66,14 +66,15 @@ void PublishController::Publish() {
 
 void PublishController::StartPublish() {
   publishing_ = true;
-  PublishSettings settings{service_, folders_, templateNumber_ ? templateNumber_() : 0, caFile_, {}};
-  // Called on the worker: the store belongs to this thread, which waits
-  // under the overlay for the job anyway.
-  settings.StoreRegistration = [this](const TAccount& account) {
-    bool stored = false;
-    QMetaObject::invokeMethod(this, [&] { stored = StoreRegistration(account); }, Qt::BlockingQueuedConnection);
-    return stored;
-  };
+  PublishSettings settings{service_, folders_, templateNumber_ ? templateNumber_() : 0, caFile_, {},
+                           // Called on the worker: the store belongs to this thread, which
+                           // waits under the overlay for the job anyway.
+                           [this](const TAccount& account) {
+                             bool stored = false;
+                             QMetaObject::invokeMethod(
+                                 this, [&] { stored = StoreRegistration(account); }, Qt::BlockingQueuedConnection);
+                             return stored;
+                           }};
   const Site copy = site_;
   RunOnWorker<PublishRun>(
       this,

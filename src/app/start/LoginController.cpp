@@ -52,7 +52,9 @@ void LoginController::CancelLogin() {
 }
 
 void LoginController::ShowProgress(int page, int pages) {
-  if (running_ && !cancel_->load()) layer_.SetBusyCaption(PageProgressCaption(page, pages));
+  if (!running_ || cancel_->load()) return;
+  layer_.SetBusyCaption(PageProgressCaption(page, pages));
+  emit loginProgress(page, pages);
 }
 
 void LoginController::FinishLogin(const LoginRun& run) {

@@ -48,6 +48,8 @@ class LoginController : public QObject {
 
  signals:
   void loginFinished(moxa::LoginOutcome::Result result);
+  // The overlay shows that page `page` of `pages` is coming down.
+  void loginProgress(int page, int pages);
   void passwordMailFinished(bool sent);
 
  private:
