@@ -95,7 +95,7 @@ TEST_F(LoginWindowTest, TheDemoSiteComesDownAndOpensInThePageManager) {
 TEST_F(LoginWindowTest, TheOverlayCountsThePagesComingDown) {
   password = QStringLiteral("demo-site-1");
   QStringList captions;
-  connect(window->login(), &LoginController::loginProgress, window.get(),
+  QObject::connect(window->login(), &LoginController::loginProgress, window.get(),
           [&] { captions << window->dialogLayer()->busyCaption(); });
   QSignalSpy finished(window->login(), &LoginController::loginFinished);
   Type(QStringLiteral("demo@moxa.test"));
