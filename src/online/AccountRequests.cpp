@@ -1,5 +1,6 @@
 #include "online/AccountRequests.h"
 
+#include "online/SiteName.h"
 #include "platform/HttpFetch.h"
 
 namespace moxa {
@@ -34,17 +35,17 @@ PasswordStrength StrengthOf(const QString& password) {
 bool SaveAccountOnline(TAccount& account, const QString& oldName, const ServiceEndpoints& service) {
   if (account.UnixName != oldName) {
     const QString changed = FetchUrlText(ChangeUnixUrl(service, oldName, account.UnixName));
-    if (!changed.isEmpty()) account.UnixName = changed;
+    if (IsPlainSiteName(changed)) account.UnixName = changed;
   }
   const QString saved = FetchUrlText(UpdateAccountUrl(service, account));
-  if (saved.isEmpty()) return false;
+  if (!IsPlainSiteName(saved)) return false;
   account.UnixName = saved;
   return true;
 }
 
 bool ChangeSiteAddress(TAccount& account, const QString& newName, const ServiceEndpoints& service) {
   const QString changed = FetchUrlText(ChangeUnixUrl(service, account.UnixName, newName));
-  if (changed.isEmpty()) return false;
+  if (!IsPlainSiteName(changed)) return false;
   account.UnixName = changed;
   return true;
 }

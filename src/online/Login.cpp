@@ -1,6 +1,7 @@
 #include "online/Login.h"
 
 #include "online/Protocol.h"
+#include "online/SiteName.h"
 #include "pages/FileNameRules.h"
 #include "platform/HttpFetch.h"
 #include "site/PageNames.h"
@@ -48,6 +49,44 @@ LoginOutcome Failure(const QString& error, LoginOutcome outcome = {}) {
   return outcome;
 }
 
+bool IsCancelled(const LoginControl& control) { return control.Cancel && control.Cancel->load(); }
+
+LoginOutcome Cancelled(LoginOutcome outcome = {}) {
+  outcome.Outcome = LoginOutcome::Result::Cancelled;
+  outcome.Error = QStringLiteral("cancelled");
+  return outcome;
+}
+
+// Downloads every page into the staged folder. The pages that cannot be
+// brought down or written are named in `missing` and left out of `pages`,
+// so the table names exactly the files there. False when cancelled.
+bool BringDownPages(std::vector<TSitePage>& pages, const QString& base, const QString& unixName,
+                    const Folders& staged, const LoginControl& control, int& templateNumber,
+                    QStringList& missing) {
+  std::vector<TSitePage> brought;
+  const int total = int(pages.size());
+  for (int i = 0; i < total; ++i) {
+    if (IsCancelled(control)) return false;
+    if (control.Progress) control.Progress(i + 1, total);
+    TSitePage& page = pages[std::size_t(i)];
+    QByteArray text;
+    const QByteArray url = (base + u'/' + unixName + u'/' + page.FileName + QStringLiteral(".html")).toUtf8();
+    if (!FetchUrlBytes(url, &text, nullptr, control.Cancel)) {
+      if (IsCancelled(control)) return false;
+      missing << page.FileName;
+      continue;
+    }
+    if (!WriteTextFile(NormalizeLineEnds(WithoutTemplateAddresses(text, base)), staged.PageFile(page.FileName))) {
+      missing << page.FileName;
+      continue;
+    }
+    if (templateNumber < 0) templateNumber = TemplateNumberInPage(text, base);
+    brought.push_back(std::move(page));
+  }
+  pages = std::move(brought);
+  return !IsCancelled(control);
+}
+
 }  // namespace
 
 int TemplateNumberInPage(const QByteArray& page, const QString& serviceBase) {
@@ -82,6 +121,15 @@ QString SkippedPagesMessage(const QStringList& pages) {
                         "page file: %1").arg(pages.join(QStringLiteral(", ")));
 }
 
+QString MissingPagesMessage(const QStringList& pages) {
+  return QStringLiteral("These pages could not be brought down and were left out: %1")
+      .arg(pages.join(QStringLiteral(", ")));
+}
+
+QString PageProgressCaption(int page, int pages) {
+  return QStringLiteral("Bringing down page %1 of %2").arg(page).arg(pages);
+}
+
 QString PagesCutMessage() {
   return QStringLiteral("Your site has more pages than the program can hold. The first %1 were brought down.")
       .arg(Site::kPageCapacity);
@@ -93,14 +141,18 @@ QString TemplateGuessedMessage() {
 }
 
 LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& service,
-                   const QString& email, const QString& password) {
+                   const QString& email, const QString& password, const LoginControl& control) {
   LoginOutcome outcome;
-  QString reply = FetchUrlText(LoginUrl(service, email, password));
+  QString reply = FetchUrlText(LoginUrl(service, email, password), control.Cancel);
+  if (IsCancelled(control)) return Cancelled();
   TAccount account = site.SiteAccount;
   if (reply.size() < kShortestAcceptedReply || !ReadAccountRecord(reply, account)) {
     outcome.Outcome = LoginOutcome::Result::Refused;
     return outcome;
   }
+  // Becomes a folder name and the site's address: an empty name or a path
+  // from a broken or hostile reply must not.
+  if (!IsPlainSiteName(account.UnixName)) return Failure(QStringLiteral("the reply names no plain site"));
   std::vector<TSitePage> pages =
       UsablePages(ReadPageList(reply, Site::kPageCapacity, &outcome.PagesCut), outcome.SkippedPages);
 
@@ -108,17 +160,12 @@ LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& s
   if (!staged.Create()) return Failure(QStringLiteral("the new working folder cannot be made"), outcome);
   const QString base = service.Base();
   int templateNumber = -1;
-  for (const TSitePage& page : pages) {
-    QByteArray text;
-    QString error;
-    const QByteArray url = (base + u'/' + account.UnixName + u'/' + page.FileName + QStringLiteral(".html")).toUtf8();
-    if (!FetchUrlBytes(url, &text, &error)) return Failure(page.FileName + QStringLiteral(": ") + error, outcome);
-    if (templateNumber < 0) templateNumber = TemplateNumberInPage(text, base);
-    if (!WriteTextFile(NormalizeLineEnds(WithoutTemplateAddresses(text, base)),
-                       staged.Staged().PageFile(page.FileName))) {
-      return Failure(page.FileName + QStringLiteral(": the page cannot be written"), outcome);
-    }
+  const bool listed = !pages.empty();
+  if (!BringDownPages(pages, base, account.UnixName, staged.Staged(), control, templateNumber,
+                      outcome.MissingPages)) {
+    return Cancelled(outcome);
   }
+  if (listed && pages.empty()) return Failure(QStringLiteral("no page could be brought down"), outcome);
 
   const TemplateLibrary library = TemplateLibrary::Scan(folders);
   const auto at = std::find(library.Numbers().begin(), library.Numbers().end(), templateNumber);

@@ -7,17 +7,24 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
+
 namespace moxa {
 
 struct LoginOutcome {
   enum class Result {
     LoggedIn,  // the site is on this machine now
     Refused,   // the service did not know the e-mail address and password
-    Failed,    // a page could not be brought down or written: nothing changed
+    Failed,     // no page could be brought down, or the site not swapped in: nothing changed
+    Cancelled,  // the caller's cancel flag was set: nothing changed
   };
   Result Outcome = Result::Failed;
   // Pages of the reply left out: names that cannot name a page file here.
   QStringList SkippedPages;
+  // Pages of the reply that could not be downloaded or written; the site
+  // came down without them.
+  QStringList MissingPages;
   // The reply held more pages than a site can; the first ones were kept.
   bool PagesCut = false;
   // No template number was found in the pages: the first template was used.
@@ -25,13 +32,24 @@ struct LoginOutcome {
   QString Error;  // for the developer's eyes
 };
 
+// What the caller may do to a login under way.
+struct LoginControl {
+  // Set from any thread: the login stops at once (a running request too)
+  // and nothing changes, unless the new site is already swapped in.
+  const std::atomic<bool>* Cancel = nullptr;
+  // Called before each page is requested: `page` counts from 1.
+  std::function<void(int page, int pages)> Progress;
+};
+
 // Brings the site of `email` and `password` down from the service: the
 // account, the page table, every page file (template addresses made relative
 // again) and the template's files, built beside the working folder and
 // swapped in whole. `site` changes only when the login succeeds; the caller
 // saves it. The template is the one the pages point at, by folder number.
+// A page that cannot be brought down is left out and named; a site name in
+// the reply that is not a plain site name fails the login.
 LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& service,
-                   const QString& email, const QString& password);
+                   const QString& email, const QString& password, const LoginControl& control = {});
 
 // The template folder number the page's asset addresses name; -1 when none.
 int TemplateNumberInPage(const QByteArray& page, const QString& serviceBase);
@@ -42,6 +60,9 @@ QByteArray WithoutTemplateAddresses(QByteArray page, const QString& serviceBase)
 QString LoginRefusedMessage();
 QString LoginFailedMessage();
 QString SkippedPagesMessage(const QStringList& pages);
+QString MissingPagesMessage(const QStringList& pages);
+// The busy overlay's caption while page `page` of `pages` comes down.
+QString PageProgressCaption(int page, int pages);
 QString PagesCutMessage();
 QString TemplateGuessedMessage();
 

@@ -1,5 +1,7 @@
 #include "online/Protocol.h"
 
+#include "online/RecordValues.h"
+
 #include <array>
 #include <string_view>
 
@@ -37,10 +39,12 @@ void ReadPort(const QString& field, qint32& port) {
   if (ok) port = value;
 }
 
+// Each field cleaned of separators: a value that slipped past the checks
+// where it was typed loses them rather than shifting the fields behind it.
 QString Joined(std::initializer_list<QString> fields, QStringView separator) {
   QString text;
   for (const QString& field : fields) {
-    text += field;
+    text += WithoutRecordSeparators(field);
     text += separator;
   }
   return text;

@@ -27,4 +27,12 @@ QString CheckNewSiteName(const QString& typed) {
   return QString();
 }
 
+bool IsPlainSiteName(const QString& name) {
+  if (name.isEmpty() || name.size() > kLongestSiteName) return false;
+  for (const QChar c : name) {
+    if (!c.isPrint() || c.isSpace()) return false;
+  }
+  return SanitizeSiteName(name) == name;
+}
+
 }  // namespace moxa

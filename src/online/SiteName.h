@@ -16,4 +16,13 @@ bool ContainsAsciiLetter(const QString& text);
 // or "" when the name is accepted.
 QString CheckNewSiteName(const QString& typed);
 
+// The longest site name taken from the service: a host name's label.
+inline constexpr qsizetype kLongestSiteName = 63;
+
+// True when a name the service answered can be the site's name: not empty,
+// at most kLongestSiteName characters, printable, no spaces, and nothing the
+// site-name rule would remove. A network's login page answered in place of
+// the service (HTML with status 200) or a path such as "../../etc" is not.
+bool IsPlainSiteName(const QString& name);
+
 }  // namespace moxa

@@ -30,6 +30,12 @@ size_t Receive(char* data, size_t size, size_t count, void* user) {
   return bytes;
 }
 
+// libcurl asks at least once a second, also while nothing arrives.
+int StopWhenCancelled(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  const auto* cancel = static_cast<const std::atomic<bool>*>(user);
+  return cancel->load() ? 1 : 0;
+}
+
 }  // namespace
 
 void EnsureCurlReady() {
@@ -37,7 +43,8 @@ void EnsureCurlReady() {
   (void)ready;
 }
 
-CurlGetResult CurlGet(const QByteArray& url, const std::function<bool(const char*, qsizetype)>& take) {
+CurlGetResult CurlGet(const QByteArray& url, const std::function<bool(const char*, qsizetype)>& take,
+                      const std::atomic<bool>* cancel) {
   EnsureCurlReady();
   std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> handle(curl_easy_init(), &curl_easy_cleanup);
   if (!handle) return {false, QStringLiteral("the download could not be started"), {}};
@@ -54,10 +61,17 @@ CurlGetResult CurlGet(const QByteArray& url, const std::function<bool(const char
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Receive);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, message);
+  if (cancel) {
+    if (cancel->load()) return {false, QStringLiteral("cancelled"), {}};
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &StopWhenCancelled);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(cancel));
+  }
   const CURLcode code = curl_easy_perform(curl);
   if (sink.tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
     return {false, QStringLiteral("the reply is larger than 16 MiB"), {}};
   }
+  if (code == CURLE_ABORTED_BY_CALLBACK) return {false, QStringLiteral("cancelled"), {}};
   if (code != CURLE_OK) {
     return {false, QString::fromUtf8(message[0] ? message : curl_easy_strerror(code)), {}};
   }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 namespace moxa {
@@ -19,7 +20,9 @@ struct CurlGetResult {
 // One HTTP GET, the body handed to `sink` piece by piece (false stops the
 // transfer): redirects followed, a status of 400 or more a failure, 10 s to
 // connect and 60 s in all, so a dead host never hangs a job, and at most
-// 16 MiB of body.
-CurlGetResult CurlGet(const QByteArray& url, const std::function<bool(const char*, qsizetype)>& sink);
+// 16 MiB of body. A set `cancel` flag ends the request within about a
+// second, even one waiting for a silent server.
+CurlGetResult CurlGet(const QByteArray& url, const std::function<bool(const char*, qsizetype)>& sink,
+                      const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace moxa

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
+
 namespace moxa {
 
 // One HTTP GET of a service request, its reply read into memory: redirects
@@ -10,9 +12,11 @@ namespace moxa {
 // dead host never hangs a job. A status of 400 or more, a reply over 16 MiB
 // or any network failure gives empty text. Line breaks of the reply are
 // dropped, nothing else is changed (the replies are one-line records).
-QString FetchUrlText(const QByteArray& url);
+// A set `cancel` flag ends the request early, as a failure.
+QString FetchUrlText(const QByteArray& url, const std::atomic<bool>* cancel = nullptr);
 
 // The same request with the reply's bytes as they came; false on failure.
-bool FetchUrlBytes(const QByteArray& url, QByteArray* body, QString* error = nullptr);
+bool FetchUrlBytes(const QByteArray& url, QByteArray* body, QString* error = nullptr,
+                   const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace moxa

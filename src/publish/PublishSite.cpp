@@ -1,6 +1,7 @@
 #include "publish/PublishSite.h"
 
 #include "online/Protocol.h"
+#include "online/SiteName.h"
 #include "platform/HttpFetch.h"
 #include "site/SafeFile.h"
 #include "site/TextFiles.h"
@@ -84,9 +85,12 @@ QString DomainNotReadyMessage() {
 bool RegisterSiteName(Site& site, const ServiceEndpoints& service, const Folders& folders,
                       Placeholder placeholder, QString* error) {
   const QString name = FetchUrlText(NewUnixUrl(service, site.SiteAccount.UnixName));
-  if (name.isEmpty()) {
+  if (!IsPlainSiteName(name)) {
     site.SiteAccount.UnixCreated = false;
-    if (error) *error = QStringLiteral("the service did not register the name");
+    if (error) {
+      *error = name.isEmpty() ? QStringLiteral("the service did not register the name")
+                              : QStringLiteral("the service's answer is not a site name");
+    }
     return false;
   }
   site.SiteAccount.UnixName = name;
@@ -106,8 +110,14 @@ PublishResult PublishSite(Site& site, const PublishSettings& settings) {
   PublishResult result;
   TAccount& account = site.SiteAccount;
   if (!account.UnixCreated) {
-    result.Registered = RegisterSiteName(site, settings.Service, settings.Paths, Placeholder::None);
     result.AccountChanged = true;
+    result.Registered =
+        RegisterSiteName(site, settings.Service, settings.Paths, Placeholder::None, &result.Error);
+    if (!result.Registered) return result;
+    if (settings.StoreRegistration && !settings.StoreRegistration(account)) {
+      result.Error = QStringLiteral("the registered name could not be stored");
+      return result;
+    }
   }
   if (FetchUrlText(UpdatePagesUrl(settings.Service, account.UnixName, PageList(site.SitePages())))
           .isEmpty()) {

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace moxa {
 
 // The shared FTP account of the hosting service and its two passwords.
@@ -26,8 +28,9 @@ enum class Placeholder {
 
 // Registers the site's name (newunix). On success the name the service
 // gave is adopted, UnixCreated set and, when asked, the placeholder page is
-// uploaded as index.html into that name's folder. On failure UnixCreated
-// stays false. True when the service registered the name; the caller saves
+// uploaded as index.html into that name's folder. An answer that is not a
+// plain site name (a network's login page, say) is a failure. On failure
+// UnixCreated stays false. True when the service registered the name; the caller saves
 // the account either way.
 bool RegisterSiteName(Site& site, const ServiceEndpoints& service, const Folders& folders,
                       Placeholder placeholder, QString* error = nullptr);
@@ -39,6 +42,10 @@ struct PublishSettings {
   // Certificates to trust for own domains besides the system's (tests).
   QString OwnDomainCaFile;
   UploadProgress Progress;
+  // Stores the account as soon as the service has registered the name,
+  // before anything goes up: a publish cut short after that point must not
+  // register the site a second time. False (not stored) stops the publish.
+  std::function<bool(const TAccount&)> StoreRegistration;
 };
 
 enum class PublishOutcome {
@@ -54,7 +61,8 @@ struct PublishResult {
   bool AccountChanged = false;
 };
 
-// The whole publish, synchronously: registration when needed, the page
+// The whole publish, synchronously: registration when needed (stored at
+// once through StoreRegistration; a failed one stops the publish), the page
 // list to the service, then the changed pages and their pictures to the
 // server the plan decides. The caller saves the account and page table
 // afterwards, whatever the outcome.

@@ -2,11 +2,11 @@
 
 namespace moxa {
 
-TAccount NewSiteAccount(const TAccount& current, const QString& unixName) {
+TAccount NewSiteAccount(const TAccount&, const QString& unixName) {
   TAccount account;
   account.UnixName = unixName;
   account.FtpPort = kNewSiteFtpPort;
-  account.HostingPackage = current.HostingPackage;
+  account.HostingPackage = QStringLiteral("free");
   account.MoxaSiteStatus = true;
   account.UnixCreated = false;
   return account;

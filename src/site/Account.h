@@ -30,8 +30,10 @@ inline constexpr qint32 kNewSiteFtpPort = 21;  // the FTP port; an own-domain up
 
 // The account of a new site named `unixName`, made from the current one:
 // names, e-mail, password, own domain and FTP details emptied, the port
-// `kNewSiteFtpPort`, the address switched on. The hosting plan stays (it is
-// the user's). The new name is not registered yet, whatever the old one was.
+// `kNewSiteFtpPort`, the address switched on. A new site starts on the free
+// plan: a paid plan belongs to the old site and its domain, and a new site
+// without that domain could never be published. The new name is not
+// registered yet, whatever the old one was.
 TAccount NewSiteAccount(const TAccount& current, const QString& unixName);
 
 }  // namespace moxa

@@ -62,6 +62,17 @@ TEST_F(AccountWindowTest, AConfirmationDifferingInCaseIsRefusedWithoutARequest) 
   EXPECT_EQ(window->site().SiteAccount.Password, QString());
 }
 
+TEST_F(AccountWindowTest, ANameHoldingARecordSeparatorIsRefusedWithoutARequest) {
+  const TAccount before = window->site().SiteAccount;
+  screen()->firstName()->setText(QStringLiteral("Dana|||||X"));
+  QTest::keyClick(screen()->email(), Qt::Key_Return);
+  EXPECT_FALSE(window->dialogLayer()->busy());
+  EXPECT_EQ(informations, QStringList{QStringLiteral(
+                              "The first name cannot contain \"|||||\" or \"/////\" or end with \"|\" or \"/\": "
+                              "the hosting service uses them to separate what it stores.")});
+  EXPECT_EQ(window->site().SiteAccount, before);
+}
+
 TEST_F(AccountWindowTest, ARenamedFreeSiteIsSavedUnderTheNameTheServiceGave) {
   screen()->firstName()->setText(QStringLiteral("Joe"));
   screen()->email()->setText(QStringLiteral("joe@moxa.test"));

@@ -1,11 +1,13 @@
 // The start screen's Site Login and password mail against the reference
 // hosting service, on a home that never had a site.
+#include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorScreen.h"
 #include "app/pagemanager/PageManagerScreen.h"
 #include "app/pagemanager/PageRows.h"
 #include "app/start/LoginController.h"
 #include "app/start/StartScreen.h"
 #include "support/ReferenceService.h"
+#include "support/SilentServer.h"
 #include "support/StoreHelpers.h"
 #include "ServiceWindowFixture.h"
 #include "support/gui/Eventually.h"
@@ -88,6 +90,43 @@ TEST_F(LoginWindowTest, TheDemoSiteComesDownAndOpensInThePageManager) {
                        ".every(l => l.sheet !== null && l.href.includes('/bin/'))").toBool());
   EXPECT_TRUE(evaluate("document.getElementById('moxadiv2').innerText").toString()
                   .contains(QStringLiteral("Rooms that feel like home, only calmer.")));
+}
+
+TEST_F(LoginWindowTest, TheOverlayCountsThePagesComingDown) {
+  password = QStringLiteral("demo-site-1");
+  QStringList captions;
+  QObject::connect(window->login(), &LoginController::loginProgress, window.get(),
+          [&] { captions << window->dialogLayer()->busyCaption(); });
+  QSignalSpy finished(window->login(), &LoginController::loginFinished);
+  Type(QStringLiteral("demo@moxa.test"));
+  ASSERT_TRUE(finished.wait(20000));
+  EXPECT_EQ(captions, (QStringList{QStringLiteral("Bringing down page 1 of 4"), QStringLiteral("Bringing down page 2 of 4"),
+                                   QStringLiteral("Bringing down page 3 of 4"), QStringLiteral("Bringing down page 4 of 4")}));
+}
+
+TEST_F(LoginWindowTest, CancelOnTheOverlayEndsALoginTheServiceNeverAnswersAndChangesNothing) {
+  test::SilentServer silent;
+  ASSERT_TRUE(silent.Listening());
+  ServiceEndpoints hanging = service_.Endpoints();
+  hanging.WebHost = QStringLiteral("127.0.0.1:%1").arg(silent.Port());
+  window->setServiceEndpoints(hanging);
+  password = QStringLiteral("demo-site-1");
+  QSignalSpy finished(window->login(), &LoginController::loginFinished);
+  Type(QStringLiteral("demo@moxa.test"));
+  ASSERT_TRUE(silent.WaitForCaller());
+
+  DialogLayer* layer = window->dialogLayer();
+  ASSERT_TRUE(layer->busy());
+  ASSERT_TRUE(layer->busyCancelButton()->isVisible());
+  QTest::mouseClick(layer->busyCancelButton(), Qt::LeftButton);
+  ASSERT_TRUE(finished.wait(20000));
+  EXPECT_EQ(finished.first().first().value<LoginOutcome::Result>(), LoginOutcome::Result::Cancelled);
+  EXPECT_FALSE(layer->busy());
+  EXPECT_TRUE(informations.isEmpty()) << informations.join(u'\n').toStdString();
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+  EXPECT_EQ(window->currentScreen(), Screen::Start);
+  EXPECT_EQ(window->site().PageCount(), 0);
+  EXPECT_EQ(window->startScreen()->nameField()->text(), QStringLiteral("demo@moxa.test"));
 }
 
 TEST_F(LoginWindowTest, AWrongOrMissingPasswordKeepsTheStartScreen) {

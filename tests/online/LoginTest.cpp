@@ -5,12 +5,16 @@
 #include "online/Login.h"
 #include "online/Protocol.h"
 #include "platform/HttpFetch.h"
+#include "support/LocalHttpServer.h"
 #include "support/ReferenceService.h"
+#include "support/SilentServer.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <thread>
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
@@ -156,15 +160,86 @@ TEST_F(LoginTest, AReplyWithTooManyPagesKeepsTheFirstOnesAndARecordCutShortIsDro
   EXPECT_EQ(site_.PageCount(), 1);
 }
 
-TEST_F(LoginTest, APageThatCannotBeBroughtDownChangesNothing) {
-  Arrange(QStringLiteral("half-there"), Record(QStringLiteral("index")) + Record(QStringLiteral("gone")),
-          {QStringLiteral("index")});
-  test::WriteBytes(folders_.PageFile(QStringLiteral("index")), "mine");
+TEST_F(LoginTest, APageThatCannotBeBroughtDownIsLeftOutAndNamedTheOthersComeDown) {
+  Arrange(QStringLiteral("half-there"),
+          Record(QStringLiteral("index")) + Record(QStringLiteral("gone")) + Record(QStringLiteral("about")),
+          {QStringLiteral("index"), QStringLiteral("about")});
   const LoginOutcome outcome = LogInAs(QStringLiteral("half-there@moxa.test"));
+  ASSERT_EQ(outcome.Outcome, LoginOutcome::Result::LoggedIn) << outcome.Error.toStdString();
+  EXPECT_EQ(outcome.MissingPages, QStringList{QStringLiteral("gone")});
+  EXPECT_TRUE(MissingPagesMessage(outcome.MissingPages).endsWith(QStringLiteral(": gone")));
+  ASSERT_EQ(site_.PageCount(), 2);
+  EXPECT_EQ(site_.Page(1).FileName, QStringLiteral("about"));
+  EXPECT_TRUE(QFileInfo::exists(folders_.PageFile(QStringLiteral("about"))));
+  EXPECT_FALSE(QFileInfo::exists(folders_.PageFile(QStringLiteral("gone"))));
+}
+
+TEST_F(LoginTest, ASiteOfWhichNoPageComesDownChangesNothing) {
+  Arrange(QStringLiteral("all-gone"), Record(QStringLiteral("index")) + Record(QStringLiteral("gone")), {});
+  test::WriteBytes(folders_.PageFile(QStringLiteral("index")), "mine");
+  const LoginOutcome outcome = LogInAs(QStringLiteral("all-gone@moxa.test"));
   EXPECT_EQ(outcome.Outcome, LoginOutcome::Result::Failed);
-  EXPECT_TRUE(outcome.Error.startsWith(QStringLiteral("gone: "))) << outcome.Error.toStdString();
+  EXPECT_EQ(outcome.MissingPages, (QStringList{QStringLiteral("index"), QStringLiteral("gone")}));
   EXPECT_EQ(site_.PageCount(), 0);
   EXPECT_EQ(test::ReadBytes(folders_.PageFile(QStringLiteral("index"))), "mine");
+}
+
+TEST_F(LoginTest, ProgressCountsThePagesAndACancelBetweenThemChangesNothing) {
+  test::WriteBytes(folders_.PageFile(QStringLiteral("index")), "mine");
+  std::atomic<bool> cancel = false;
+  QStringList seen;
+  LoginControl control{&cancel, [&](int page, int pages) {
+                         seen << PageProgressCaption(page, pages);
+                         if (page == 3) cancel = true;
+                       }};
+  const LoginOutcome outcome = LogIn(site_, folders_, service_->Endpoints(), QStringLiteral("demo@moxa.test"),
+                                     QStringLiteral("demo-site-1"), control);
+  EXPECT_EQ(outcome.Outcome, LoginOutcome::Result::Cancelled);
+  EXPECT_EQ(seen, (QStringList{QStringLiteral("Bringing down page 1 of 4"), QStringLiteral("Bringing down page 2 of 4"),
+                               QStringLiteral("Bringing down page 3 of 4")}));
+  EXPECT_TRUE(site_.SiteAccount.UnixName.isEmpty());
+  EXPECT_EQ(test::ReadBytes(folders_.PageFile(QStringLiteral("index"))), "mine");
+}
+
+TEST_F(LoginTest, ACancelEndsARequestTheServiceNeverAnswers) {
+  test::SilentServer silent;
+  ASSERT_TRUE(silent.Listening());
+  ServiceEndpoints hanging = service_->Endpoints();
+  hanging.WebHost = QStringLiteral("127.0.0.1:%1").arg(silent.Port());
+  std::atomic<bool> cancel = false;
+  std::thread canceller([&] {
+    silent.WaitForCaller();
+    cancel = true;
+  });
+  const LoginOutcome outcome =
+      LogIn(site_, folders_, hanging, QStringLiteral("demo@moxa.test"), QStringLiteral("demo-site-1"), {&cancel, {}});
+  canceller.join();
+  EXPECT_EQ(outcome.Outcome, LoginOutcome::Result::Cancelled);
+  EXPECT_TRUE(site_.SiteAccount.UnixName.isEmpty());
+}
+
+// A stand-in service that answers the login with `account` and one page.
+TEST_F(LoginTest, ASiteNameInTheReplyThatIsNoPlainNameFailsTheLogin) {
+  for (const QString& name : {QString(), QStringLiteral("../../etc"), QStringLiteral("<html>")}) {
+    QTemporaryDir root;
+    TAccount account;
+    account.Password = QStringLiteral("secret");
+    account.UnixName = name;
+    account.HostingPackage = QStringLiteral("free");
+    test::WriteBytes(root.filePath(QStringLiteral("wbx/login.php")),
+                     (AccountRecord(account) + Record(QStringLiteral("index"))).toUtf8());
+    test::WriteBytes(root.filePath(QStringLiteral("etc/index.html")), "<p>page</p>");
+    test::WriteBytes(root.filePath(QStringLiteral("index.html")), "<p>page</p>");
+    test::LocalHttpServer hostile(root.path());
+    ASSERT_TRUE(hostile.Running());
+    ServiceEndpoints service = service_->Endpoints();
+    service.WebHost = QStringLiteral("127.0.0.1:%1").arg(hostile.Port());
+    const LoginOutcome outcome =
+        LogIn(site_, folders_, service, QStringLiteral("x@moxa.test"), QStringLiteral("secret"));
+    EXPECT_EQ(outcome.Outcome, LoginOutcome::Result::Failed) << name.toStdString();
+    EXPECT_TRUE(site_.SiteAccount.UnixName.isEmpty());
+    EXPECT_EQ(site_.PageCount(), 0);
+  }
 }
 
 TEST(TemplateAddressTest, FindsAndRemovesTheTemplateAddresses) {

@@ -33,6 +33,27 @@ TEST(SiteNameTest, NewSiteNamesAreCheckedAsTypedAndCleaned) {
   }
 }
 
+TEST(SiteNameTest, OnlyAPlainNameFromTheServiceIsASiteName) {
+  const struct {
+    QString answered;
+    bool plain;
+  } cases[] = {
+      {QStringLiteral("my-site"), true},
+      {QStringLiteral("twin2"), true},
+      {QString(kLongestSiteName, u'a'), true},
+      {QString(kLongestSiteName + 1, u'a'), false},
+      {QString(), false},
+      {QStringLiteral("../../etc"), false},
+      {QStringLiteral("a/b"), false},
+      {QStringLiteral("two words"), false},
+      {QStringLiteral("tab\tname"), false},
+      {QStringLiteral("<!DOCTYPE html><html><head><title>Hotel Wi-Fi</title>"), false},
+      {QStringLiteral("name|||||"), false},
+      {QStringLiteral("bell\u0007"), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsPlainSiteName(c.answered), c.plain) << c.answered.toStdString();
+}
+
 TEST(SiteNameTest, OnlyAsciiLettersCount) {
   EXPECT_TRUE(ContainsAsciiLetter(QStringLiteral("1a")));
   EXPECT_TRUE(ContainsAsciiLetter(QStringLiteral("Z")));

@@ -136,6 +136,8 @@ TEST_F(PageDialogsTest, NameDialogsRefuseWithTheirMessages) {
       {" new ", "   ", "You must enter a label.", true, "new"},
       {"about-us", "Again", "A page with this file name already exists.", false, "about-us"},
       {" about us. ", "Again", "A page with this file name already exists.", false, "about-us"},
+      {"faq", "Q/////A", "The page label cannot contain \"|||||\" or \"/////\" or end with \"|\" or \"/\": "
+                         "the hosting service uses them to separate what it stores.", true, "faq"},
   };
   const auto files = WorkFolderContents();
   const auto open = [this](PageNameDialog* dialog) {
@@ -368,6 +370,23 @@ TEST_F(PageDialogsTest, PropertiesReachThePageFileAtOnceAndMarkThePageModified) 
   EXPECT_EQ(window->site().Page(index).WindowTitle, "Our story");
   EXPECT_TRUE(window->editorSession().PageModified());
   EXPECT_EQ(StoreFile(), store);
+}
+
+TEST_F(PageDialogsTest, PropertiesHoldingARecordSeparatorAreRefusedWithTheReason) {
+  CreateSite();
+  OpenInEditor(QStringLiteral("about-us"));
+  const QByteArray before = WorkFile(QStringLiteral("about-us.html"));
+  Editor()->pagePropertiesAction()->trigger();
+  PagePropertiesDialog* properties = Actions()->propertiesDialog();
+  ASSERT_TRUE(Showing(properties));
+  properties->keywordsField()->setPlainText(QStringLiteral("oak|||||tables"));
+  ClickOk(properties);
+  EXPECT_EQ(informations, QStringList{QStringLiteral(
+                              "The keywords cannot contain \"|||||\" or \"/////\" or end with \"|\" or \"/\": "
+                              "the hosting service uses them to separate what it stores.")});
+  EXPECT_TRUE(Showing(properties));
+  EXPECT_EQ(WorkFile(QStringLiteral("about-us.html")), before);
+  EXPECT_FALSE(window->editorSession().PageModified());
 }
 
 TEST_F(PageDialogsTest, ThisPageMenuOffersDeleteForEveryPageButHome) {

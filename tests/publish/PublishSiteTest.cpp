@@ -2,7 +2,10 @@
 // service by each plan, and read back from the service as a visitor sees it.
 #include "online/ServiceEndpoints.h"
 #include "platform/HttpFetch.h"
+#include "platform/SettingsStore.h"
 #include "publish/PublishSite.h"
+#include "site/SiteStore.h"
+#include "support/LocalHttpServer.h"
 #include "support/ReferenceService.h"
 #include "support/TestSupport.h"
 #include "templates/SiteCreation.h"
@@ -29,7 +32,7 @@ class PublishSiteTest : public ::testing::Test {
     site_.SiteAccount.UnixName = QStringLiteral("My Site");
   }
   PublishSettings Settings() const {
-    return {service_->Endpoints(), folders_, kTemplate, service_->FtpCertificate(), {}};
+    return {service_->Endpoints(), folders_, kTemplate, service_->FtpCertificate(), {}, {}};
   }
   QByteArray Visit(const QString& host, const char* query = "") const {
     QByteArray body;
@@ -151,6 +154,62 @@ TEST_F(PublishSiteTest, ThePlaceholderGoesIntoTheFolderOfTheNameTheServiceGave) 
   EXPECT_EQ(site_.SiteAccount.UnixName, QStringLiteral("twin2"));
   EXPECT_TRUE(Visit(service_->Endpoints().SiteAddress(QStringLiteral("twin2"))).contains("<title>Coming soon</title>"));
   EXPECT_EQ(Visit(service_->Endpoints().SiteAddress(QStringLiteral("twin"))), firstHome);
+}
+
+TEST_F(PublishSiteTest, TheRegistrationIsStoredBeforeTheUploadsSoTheNextPublishDoesNotRegisterAgain) {
+  site_.SiteAccount.UnixName = QStringLiteral("Cut Short");
+  PublishSettings unreachable = Settings();
+  unreachable.Service.FtpHost = QStringLiteral("127.0.0.1:%1").arg(test::FreePort());
+  SettingsStore store;
+  ASSERT_TRUE(SaveSite(site_, store));
+  unreachable.StoreRegistration = [&](const TAccount&) { return SaveAccount(site_, store); };
+  const PublishResult cut = PublishSite(site_, unreachable);
+  EXPECT_EQ(cut.Outcome, PublishOutcome::Failed);
+  EXPECT_TRUE(cut.Registered);
+
+  // What the next start finds: the name, registered.
+  Site stored;
+  ASSERT_EQ(LoadSite(SettingsStore(), stored).Result, LoadSiteResult::Loaded);
+  EXPECT_EQ(stored.SiteAccount.UnixName, QStringLiteral("cut-short"));
+  EXPECT_TRUE(stored.SiteAccount.UnixCreated);
+
+  stored.SitePages() = site_.SitePages();
+  const PublishResult again = PublishSite(stored, Settings());
+  ASSERT_EQ(again.Outcome, PublishOutcome::Published) << again.Error.toStdString();
+  EXPECT_FALSE(again.Registered);
+  EXPECT_EQ(stored.SiteAccount.UnixName, QStringLiteral("cut-short"));
+  EXPECT_FALSE(QDir(service_->StateFolder() + QStringLiteral("/ftp/moxasites/cut-short2")).exists());
+}
+
+TEST_F(PublishSiteTest, ARegistrationThatCannotBeStoredStopsThePublishBeforeAnyUpload) {
+  site_.SiteAccount.UnixName = QStringLiteral("Not Stored");
+  PublishSettings settings = Settings();
+  settings.StoreRegistration = [](const TAccount&) { return false; };
+  EXPECT_EQ(PublishSite(site_, settings).Outcome, PublishOutcome::Failed);
+  EXPECT_TRUE(AllChanged(true));
+  EXPECT_TRUE(QDir(ServerFolder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(PublishSiteTest, ANetworksLoginPageAnsweredToTheRegistrationIsNoSiteName) {
+  QTemporaryDir portal;
+  test::WriteBytes(portal.filePath(QStringLiteral("wbx/newunix.php")),
+                   "<!DOCTYPE html>\n<html><head><title>Hotel Wi-Fi</title></head>"
+                   "<body><form>Room number <input name=room></form></body></html>\n");
+  test::WriteBytes(portal.filePath(QStringLiteral("wbx/updatepages.php")), "ok");
+  test::LocalHttpServer server(portal.path());
+  ASSERT_TRUE(server.Running());
+  PublishSettings settings = Settings();
+  settings.Service.WebHost = QStringLiteral("127.0.0.1:%1").arg(server.Port());
+  bool stored = false;
+  settings.StoreRegistration = [&](const TAccount&) { return stored = true; };
+
+  const PublishResult result = PublishSite(site_, settings);
+  EXPECT_EQ(result.Outcome, PublishOutcome::Failed);
+  EXPECT_FALSE(result.Registered);
+  EXPECT_FALSE(stored);
+  EXPECT_FALSE(site_.SiteAccount.UnixCreated);
+  EXPECT_EQ(site_.SiteAccount.UnixName, QStringLiteral("My Site"));
+  EXPECT_TRUE(AllChanged(true));
 }
 
 }  // namespace

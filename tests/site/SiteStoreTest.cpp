@@ -302,30 +302,32 @@ TEST(ParseDecimalTest, AcceptsOnlyPlainDecimalIntegers) {
 namespace moxa {
 namespace {
 
-TEST(NewSiteAccountTest, KeepsOnlyThePlanAndStartsTheNewNameUnregistered) {
-  TAccount current;
-  current.FirstName = QStringLiteral("Ada");
-  current.LastName = QStringLiteral("Lind");
-  current.Email = QStringLiteral("ada@example.org");
-  current.Password = QStringLiteral("secret");
-  current.UnixName = QStringLiteral("oldsite");
-  current.Domain = QStringLiteral("ada.example");
-  current.FtpHost = QStringLiteral("ftp.ada.example");
-  current.FtpUsername = QStringLiteral("ada");
-  current.FtpPassword = QStringLiteral("ftp secret");
-  current.FtpPort = 2121;
-  current.FtpPath = QStringLiteral("/www");
-  current.HostingPackage = QStringLiteral("plus");
-  current.MoxaSiteStatus = false;
-  current.UnixCreated = true;
+TEST(NewSiteAccountTest, KeepsNothingOfTheOldSiteAndStartsUnregisteredOnTheFreePlan) {
+  for (const char* plan : {"free", "plus", "max"}) {
+    TAccount current;
+    current.FirstName = QStringLiteral("Ada");
+    current.LastName = QStringLiteral("Lind");
+    current.Email = QStringLiteral("ada@example.org");
+    current.Password = QStringLiteral("secret");
+    current.UnixName = QStringLiteral("oldsite");
+    current.Domain = QStringLiteral("ada.example");
+    current.FtpHost = QStringLiteral("ftp.ada.example");
+    current.FtpUsername = QStringLiteral("ada");
+    current.FtpPassword = QStringLiteral("ftp secret");
+    current.FtpPort = 2121;
+    current.FtpPath = QStringLiteral("/www");
+    current.HostingPackage = QLatin1String(plan);
+    current.MoxaSiteStatus = false;
+    current.UnixCreated = true;
 
-  TAccount expected;
-  expected.UnixName = QStringLiteral("newsite");
-  expected.FtpPort = 21;
-  expected.HostingPackage = QStringLiteral("plus");
-  expected.MoxaSiteStatus = true;
-  expected.UnixCreated = false;
-  EXPECT_EQ(NewSiteAccount(current, QStringLiteral("newsite")), expected);
+    TAccount expected;
+    expected.UnixName = QStringLiteral("newsite");
+    expected.FtpPort = 21;
+    expected.HostingPackage = QStringLiteral("free");  // a paid plan stays with the old site's domain
+    expected.MoxaSiteStatus = true;
+    expected.UnixCreated = false;
+    EXPECT_EQ(NewSiteAccount(current, QStringLiteral("newsite")), expected) << plan;
+  }
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 // service and shown, each as a real moxa-tool process in this test's home.
 #include "platform/HttpFetch.h"
 #include "support/ReferenceService.h"
+#include "support/SilentServer.h"
 #include "support/TestSupport.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -79,6 +81,35 @@ TEST(SiteCommandsTest, LoginBringsTheSiteDownWithThePasswordFromStandardInput) {
   const ToolRun done = RunTool(login, "demo-site-1\n");
   ASSERT_EQ(done.exitCode, 0) << done.err.toStdString();
   EXPECT_TRUE(RunTool({QStringLiteral("site")}).out.contains(QStringLiteral("site name: demo\n")));
+}
+
+TEST(SiteCommandsTest, APublishKilledAfterTheRegistrationDoesNotRegisterTheSiteAgain) {
+  test::ReferenceService service;
+  ASSERT_TRUE(service.Running()) << service.StartOutput().toStdString();
+  ASSERT_EQ(RunTool({QStringLiteral("new-site"), QStringLiteral("Killed Site"), QStringLiteral("--template"),
+                     QStringLiteral("1")}).exitCode, 0);
+
+  // The uploads go to a server that never answers; the publish is killed
+  // once it is waiting there, after the registration.
+  test::SilentServer hanging;
+  ASSERT_TRUE(hanging.Listening());
+  QProcess tool;
+  tool.start(QStringLiteral(MOXA_TOOL_PATH),
+             {QStringLiteral("publish"), QStringLiteral("--service"), service.Endpoints().WebHost,
+              QStringLiteral("--ftp"), QStringLiteral("127.0.0.1:%1").arg(hanging.Port())});
+  ASSERT_TRUE(hanging.WaitForCaller());
+  tool.kill();
+  tool.waitForFinished();
+
+  const ToolRun shown = RunTool({QStringLiteral("site")});
+  EXPECT_TRUE(shown.out.contains(QStringLiteral("site name: killed-site\nregistered: yes\n"))) << shown.out.toStdString();
+
+  const ToolRun published = RunTool({QStringLiteral("publish"), QStringLiteral("--service"), service.Endpoints().WebHost,
+                                     QStringLiteral("--ftp"), service.Endpoints().FtpHost});
+  ASSERT_EQ(published.exitCode, 0) << published.err.toStdString();
+  EXPECT_TRUE(published.out.contains(QStringLiteral("http://") + service.Endpoints().SiteAddress(QStringLiteral("killed-site")) + u'\n'))
+      << published.out.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(service.StateFolder() + QStringLiteral("/ftp/moxasites/killed-site2")));
 }
 
 }  // namespace

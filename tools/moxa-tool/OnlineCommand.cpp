@@ -93,7 +93,9 @@ int RunPublish(const QStringList& args) {
                            OptionValue(args, QStringLiteral("--ca-file")),
                            [](int done, int total) {
                              if (done < total) Print(QStringLiteral("Publishing page %1 of %2\n").arg(done + 1).arg(total).toUtf8());
-                           }};
+                           },
+                           // `site` is the one being published: its account holds the new name.
+                           [&site, &store](const TAccount&) { return SaveAccount(site, store); }};
   const PublishResult result = PublishSite(site, settings);
   if (!SaveSite(site, store)) PrintError(QStringLiteral("moxa-tool: the site's details could not be saved"));
   switch (result.Outcome) {
@@ -135,12 +137,14 @@ int RunLogin(const QStringList& args) {
       PrintError(LoginRefusedMessage());
       return 1;
     case LoginOutcome::Result::Failed:
+    case LoginOutcome::Result::Cancelled:
       PrintError(LoginFailedMessage() + QStringLiteral(" (") + outcome.Error + u')');
       return 1;
     case LoginOutcome::Result::LoggedIn:
       break;
   }
   if (!outcome.SkippedPages.isEmpty()) PrintError(SkippedPagesMessage(outcome.SkippedPages));
+  if (!outcome.MissingPages.isEmpty()) PrintError(MissingPagesMessage(outcome.MissingPages));
   if (outcome.PagesCut) PrintError(PagesCutMessage());
   if (outcome.TemplateGuessed) PrintError(TemplateGuessedMessage());
   if (!SaveSite(site, store)) {

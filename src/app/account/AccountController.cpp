@@ -4,6 +4,7 @@
 #include "app/dialogs/DialogLayer.h"
 #include "app/shell/Worker.h"
 #include "online/AccountRequests.h"
+#include "online/RecordValues.h"
 #include "online/SiteName.h"
 #include "publish/PublishSite.h"
 #include "site/SiteStore.h"
@@ -37,6 +38,10 @@ void AccountController::Save() {
     return;
   }
   screen_.confirmLabel()->setStyleSheet(QStringLiteral("color: #1d3b66; font-weight: bold;"));
+  if (const QString problem = AccountValuesProblem(screen_.Taken(site_.SiteAccount)); !problem.isEmpty()) {
+    hooks_.job.information(problem);
+    return;
+  }
   const QString oldName = site_.SiteAccount.UnixName;
   TAccount account = screen_.Taken(site_.SiteAccount);
   account.UnixName = SanitizeSiteName(account.UnixName);

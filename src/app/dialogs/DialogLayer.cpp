@@ -1,6 +1,7 @@
 #include "app/dialogs/DialogLayer.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace moxa {
@@ -34,7 +35,14 @@ DialogLayer::DialogLayer(const Pictures& pictures, QWidget* window)
   caption_->setStyleSheet(QStringLiteral("font-size: 17px; font-weight: 600; color: #1f3b4d;"));
   caption_->setGeometry(busyPicture_->geometry().right() + 14, 0,
                         busyBox_->width() - busyPicture_->geometry().right() - 20, busyBox_->height());
+  caption_->setWordWrap(true);  // a progress caption takes two lines
   busyBox_->hide();
+
+  // Under the box, for jobs that can be given up.
+  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel_->setObjectName(QStringLiteral("busyCancel"));
+  cancel_->hide();
+  connect(cancel_, &QPushButton::clicked, this, &DialogLayer::CancelBusyJob);
 }
 
 void DialogLayer::ShowDialogLayer(bool evenIfBlocked) {
@@ -72,7 +80,7 @@ void DialogLayer::ShowDialog(QWidget* dialog, bool evenIfBlocked) {
   HoldWindow();
 }
 
-void DialogLayer::ShowBusyOverlay(const QString& caption) {
+void DialogLayer::ShowBusyOverlay(const QString& caption, std::function<void()> onCancel) {
   if (!movie_) {
     movie_ = new QMovie(pictures_.BestPath(QStringLiteral("large_loading.gif")), QByteArray(), this);
     movie_->setScaledSize(QSize(48, 48));
@@ -84,17 +92,36 @@ void DialogLayer::ShowBusyOverlay(const QString& caption) {
   caption_->setText(caption);
   movie_->start();
   busyBox_->show();
+  onCancel_ = std::move(onCancel);
+  cancel_->setEnabled(true);
+  cancel_->setVisible(bool(onCancel_));
   CentreChildren();
   show();
   raise();
   // The overlay takes the keys itself, so none goes to the screen behind.
-  busyBox_->setFocus(Qt::OtherFocusReason);
+  if (onCancel_) {
+    cancel_->setFocus(Qt::OtherFocusReason);
+  } else {
+    busyBox_->setFocus(Qt::OtherFocusReason);
+  }
   HoldWindow();
+}
+
+void DialogLayer::SetBusyCaption(const QString& caption) {
+  if (busy()) caption_->setText(caption);
+}
+
+void DialogLayer::CancelBusyJob() {
+  if (!onCancel_ || !cancel_->isEnabled()) return;
+  cancel_->setEnabled(false);
+  onCancel_();
 }
 
 void DialogLayer::HideBusyOverlay() {
   if (movie_) movie_->stop();
   busyBox_->hide();
+  cancel_->hide();
+  onCancel_ = nullptr;
   hide();
   ReleaseWindow();
   RestoreFocus();
@@ -149,6 +176,8 @@ void DialogLayer::CentreChildren() {
   for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
     child->move(width() / 2 - child->width() / 2, height() / 2 - child->height() / 2);
   }
+  cancel_->adjustSize();
+  cancel_->move(width() / 2 - cancel_->width() / 2, busyBox_->geometry().bottom() + 12);
 }
 
 void DialogLayer::paintEvent(QPaintEvent*) {
@@ -157,5 +186,13 @@ void DialogLayer::paintEvent(QPaintEvent*) {
 }
 
 void DialogLayer::resizeEvent(QResizeEvent*) { CentreChildren(); }
+
+void DialogLayer::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && busy() && cancel_->isVisible()) {
+    CancelBusyJob();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 }  // namespace moxa

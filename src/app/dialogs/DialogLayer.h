@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -36,7 +37,11 @@ class DialogLayer : public QWidget {
   // `evenIfBlocked` is for the unsaved-changes prompt, whose question must
   // be asked whenever the user leaves a changed page.
   void ShowDialog(QWidget* dialog, bool evenIfBlocked = false);
-  void ShowBusyOverlay(const QString& caption);
+  // With `onCancel`, the overlay offers a Cancel button (Escape presses it)
+  // that calls it once; the job itself decides when the overlay goes.
+  void ShowBusyOverlay(const QString& caption, std::function<void()> onCancel = {});
+  // A new caption for the overlay that shows (a job's progress).
+  void SetBusyCaption(const QString& caption);
   void HideBusyOverlay();
   void CloseDialogLayer();
 
@@ -44,6 +49,7 @@ class DialogLayer : public QWidget {
   void setOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
   bool busy() const { return isVisible() && busyBox_->isVisible(); }
   QString busyCaption() const { return caption_->text(); }
+  QPushButton* busyCancelButton() const { return cancel_; }
   const QImage& background() const { return background_; }
 
  signals:
@@ -56,9 +62,11 @@ class DialogLayer : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CentreChildren();
+  void CancelBusyJob();
   // Gives the keyboard focus back to where it was before the layer opened.
   void RestoreFocus();
   // Disables the window's other pieces while the layer shows, and gives
@@ -72,6 +80,8 @@ class DialogLayer : public QWidget {
   QLabel* busyPicture_;
   QLabel* caption_;
   QMovie* movie_ = nullptr;
+  QPushButton* cancel_;
+  std::function<void()> onCancel_;
   std::function<bool()> blocked_;
   std::function<void()> onClose_;
   QPointer<QWidget> focusBefore_;

@@ -8,6 +8,7 @@
 #include "app/pagemanager/PageManagerScreen.h"
 #include "app/pagemanager/PageRowDrag.h"
 #include "app/pagemanager/PageRows.h"
+#include "online/RecordValues.h"
 
 namespace moxa {
 
@@ -126,17 +127,27 @@ void PageActions::ShowRowInMenu(int row, bool show) {
   if (!outcome.ok()) p_.error(MessageText(outcome.Message));
 }
 
+bool PageActions::RefusedLabel(PageNameDialog& dialog) {
+  const QString problem = RecordValuesProblem({{QStringLiteral("The page label"), dialog.label()}});
+  if (problem.isEmpty()) return false;
+  p_.inform(problem);
+  dialog.labelField()->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
 void PageActions::OnAddOk() {
+  if (RefusedLabel(*add_)) return;
   Finish(*add_, AddPage(p_.site, Context(), add_->fileName(), add_->label()));
 }
 
 void PageActions::OnSaveAsOk() {
+  if (RefusedLabel(*saveAs_)) return;
   Finish(*saveAs_, SavePageAs(p_.site, Context(), saveAs_->fileName(), saveAs_->label()));
 }
 
 void PageActions::OnRenameOk() {
   const int index = OpenPageIndex();
-  if (index < 0) return;
+  if (index < 0 || RefusedLabel(*rename_)) return;
   // The renamed page is written from the working copy when it holds unsaved
   // edits, all in one operation: a refused rename saves nothing.
   const PageOutcome outcome = RenamePage(p_.site, Context(), index, rename_->fileName(),
@@ -170,9 +181,16 @@ void PageActions::ReportFailure(const PageOutcome& outcome) {
 void PageActions::OnPropertiesOk() {
   const int index = OpenPageIndex();
   if (index < 0) return;
+  const PageProperties typed = properties_->properties();
+  const QString problem = RecordValuesProblem({{QStringLiteral("The window title"), typed.WindowTitle},
+                                               {QStringLiteral("The description"), typed.Description},
+                                               {QStringLiteral("The keywords"), typed.Keywords}});
+  if (!problem.isEmpty()) {
+    p_.inform(problem);
+    return;
+  }
   const PageContext context = Context();
-  if (!context.store ||
-      !SetPageProperties(p_.site, context.folders, *context.store, index, properties_->properties())) {
+  if (!context.store || !SetPageProperties(p_.site, context.folders, *context.store, index, typed)) {
     p_.error(MessageText(PageMessage::FileError));
     return;
   }

@@ -77,6 +77,8 @@ class PageActions : public QObject {
   void OnPropertiesOk();
   void OnDeleteOk();
   void Finish(PageNameDialog& dialog, const PageOutcome& outcome);
+  // A label the service's records cannot carry: says why; the dialog stays open.
+  bool RefusedLabel(PageNameDialog& dialog);
   // A failed operation changed nothing: says why; the dialog stays open.
   void ReportFailure(const PageOutcome& outcome);
   void AfterPageChange();

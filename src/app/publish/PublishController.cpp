@@ -66,7 +66,15 @@ void PublishController::Publish() {
 
 void PublishController::StartPublish() {
   publishing_ = true;
-  PublishSettings settings{service_, folders_, templateNumber_ ? templateNumber_() : 0, caFile_, {}};
+  PublishSettings settings{service_, folders_, templateNumber_ ? templateNumber_() : 0, caFile_, {},
+                           // Called on the worker: the store belongs to this thread, which
+                           // waits under the overlay for the job anyway.
+                           [this](const TAccount& account) {
+                             bool stored = false;
+                             QMetaObject::invokeMethod(
+                                 this, [&] { stored = StoreRegistration(account); }, Qt::BlockingQueuedConnection);
+                             return stored;
+                           }};
   const Site copy = site_;
   RunOnWorker<PublishRun>(
       this,
@@ -139,6 +147,13 @@ void PublishController::FinishRegistration(bool registered, const TAccount& acco
     publishWaiting_ = false;
     StartPublish();
   }
+}
+
+bool PublishController::StoreRegistration(const TAccount& account) {
+  site_.SiteAccount.UnixName = account.UnixName;
+  site_.SiteAccount.UnixCreated = account.UnixCreated;
+  SettingsStore* store = store_();
+  return store && SaveAccount(site_, *store);
 }
 
 void PublishController::ShowPublishedPanel() {

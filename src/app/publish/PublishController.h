@@ -71,6 +71,8 @@ class PublishController : public QObject {
   void FinishPublish(const PublishRun& run);
   void StartRegistration();
   void FinishRegistration(bool registered, const TAccount& account);
+  // A publish's registration, stored before its uploads begin.
+  bool StoreRegistration(const TAccount& account);
   void ShowPublishedPanel();
   void ShowSiteLivePanelSoon();
   void SaveSite();

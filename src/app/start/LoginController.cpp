@@ -5,6 +5,9 @@
 #include "platform/HttpFetch.h"
 #include "site/SiteStore.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+
 namespace moxa {
 
 LoginController::LoginController(Site& site, const Folders& folders, DialogLayer& layer, Hooks hooks,
@@ -19,25 +22,49 @@ void LoginController::LogIn(const QString& email) {
     return;
   }
   running_ = true;
-  layer_.ShowBusyOverlay(QStringLiteral("Logging In"));
+  cancel_ = std::make_shared<std::atomic<bool>>(false);
+  layer_.ShowBusyOverlay(QStringLiteral("Logging In"), [this] { CancelLogin(); });
   const Site copy = site_;
   const Folders folders = folders_;
   const ServiceEndpoints service = service_;
+  const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
+  const QPointer<LoginController> self(this);
+  const auto progress = [self](int page, int pages) {
+    // To this thread; the controller may be gone by then.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [self, page, pages] {
+      if (self) self->ShowProgress(page, pages);
+    }, Qt::QueuedConnection);
+  };
   RunOnWorker<LoginRun>(
       this,
-      [copy, folders, service, email, password] {
+      [copy, folders, service, email, password, cancel, progress] {
         LoginRun run{{}, copy};
-        run.outcome = moxa::LogIn(run.site, folders, service, email, password);
+        run.outcome = moxa::LogIn(run.site, folders, service, email, password, {cancel.get(), progress});
         return run;
       },
       [this](const LoginRun& run) { FinishLogin(run); });
 }
 
+void LoginController::CancelLogin() {
+  if (!running_ || !cancel_) return;
+  cancel_->store(true);
+  layer_.SetBusyCaption(QStringLiteral("Cancelling"));
+}
+
+void LoginController::ShowProgress(int page, int pages) {
+  if (!running_ || cancel_->load()) return;
+  layer_.SetBusyCaption(PageProgressCaption(page, pages));
+  emit loginProgress(page, pages);
+}
+
 void LoginController::FinishLogin(const LoginRun& run) {
   layer_.HideBusyOverlay();
   running_ = false;
+  cancel_.reset();
   const LoginOutcome& outcome = run.outcome;
   switch (outcome.Outcome) {
+    case LoginOutcome::Result::Cancelled:
+      break;  // the user's choice: nothing changed, nothing to say
     case LoginOutcome::Result::Refused:
       hooks_.information(LoginRefusedMessage());
       break;
@@ -51,6 +78,7 @@ void LoginController::FinishLogin(const LoginRun& run) {
         hooks_.error(QStringLiteral("Your site's details could not be saved."));
       }
       if (!outcome.SkippedPages.isEmpty()) hooks_.information(SkippedPagesMessage(outcome.SkippedPages));
+      if (!outcome.MissingPages.isEmpty()) hooks_.information(MissingPagesMessage(outcome.MissingPages));
       if (outcome.PagesCut) hooks_.information(PagesCutMessage());
       if (outcome.TemplateGuessed) hooks_.information(TemplateGuessedMessage());
       if (hooks_.loggedIn) hooks_.loggedIn();

@@ -7,7 +7,9 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 namespace moxa {
 
@@ -17,7 +19,8 @@ class SettingsStore;
 // The start screen's ways to a hosted site: the login, which brings the
 // site down to this machine, and the password mail. Both run on a worker
 // under the busy overlay; the window's site takes a login's result only
-// when it succeeded.
+// when it succeeded. A login can be cancelled from the overlay; it shows
+// which page is coming down.
 class LoginController : public QObject {
   Q_OBJECT
 
@@ -39,9 +42,14 @@ class LoginController : public QObject {
   void LogIn(const QString& email);
   void SendPassword(const QString& email);
   bool running() const { return running_; }
+  // The overlay's Cancel: the login stops as soon as it can and leaves the
+  // site as it was (unless it had already finished).
+  void CancelLogin();
 
  signals:
   void loginFinished(moxa::LoginOutcome::Result result);
+  // The overlay shows that page `page` of `pages` is coming down.
+  void loginProgress(int page, int pages);
   void passwordMailFinished(bool sent);
 
  private:
@@ -50,6 +58,7 @@ class LoginController : public QObject {
     Site site;
   };
   void FinishLogin(const LoginRun& run);
+  void ShowProgress(int page, int pages);
   void FinishPasswordMail(bool sent);
 
   Site& site_;
@@ -58,6 +67,7 @@ class LoginController : public QObject {
   Hooks hooks_;
   ServiceEndpoints service_ = ServiceEndpoints::FromBuild();
   bool running_ = false;
+  std::shared_ptr<std::atomic<bool>> cancel_;  // shared with the login's worker
   QString mailedTo_;
 };
 
