@@ -20,7 +20,7 @@ Keychain::Result ResultOf(const QKeychain::Job& job) {
 // Starts `job` and waits for it. The job deletes itself when it ends, also
 // after the wait has given up on it; `onFinished` runs only within the wait.
 template <typename Job, typename OnFinished>
-Keychain::Result RunJob(Job* job, const QString& key, OnFinished onFinished) {
+Keychain::Result RunJob(Job* job, const QString& key, OnFinished onFinished, int waitMs = Keychain::kWaitMs) {
   job->setAutoDelete(true);
   job->setKey(key);
   Keychain::Result result = Keychain::Result::Unavailable;
@@ -32,7 +32,7 @@ Keychain::Result RunJob(Job* job, const QString& key, OnFinished onFinished) {
     if (result == Keychain::Result::Done) onFinished(*job);
     wait.quit();
   });
-  QTimer::singleShot(Keychain::kWaitMs, &wait, &QEventLoop::quit);
+  QTimer::singleShot(waitMs, &wait, &QEventLoop::quit);
   job->start();
   // The user's clicks wait: the keychain is asked in the middle of a save.
   if (!finished) wait.exec(QEventLoop::ExcludeUserInputEvents);
@@ -56,12 +56,13 @@ Answer OnApplicationThread(Ask ask, Answer fallback) {
 
 }  // namespace
 
-Keychain::Secret Keychain::Read(const QString& key) const {
+Keychain::Secret Keychain::Read(const QString& key, int waitMs) const {
   return OnApplicationThread(
-      [this, &key] {
+      [this, &key, waitMs] {
         Secret secret;
         secret.Outcome = RunJob(new QKeychain::ReadPasswordJob(service_), key,
-                                [&secret](const QKeychain::ReadPasswordJob& job) { secret.Text = job.textData(); });
+                                [&secret](const QKeychain::ReadPasswordJob& job) { secret.Text = job.textData(); },
+                                waitMs);
         return secret;
       },
       Secret{});

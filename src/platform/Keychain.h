@@ -6,7 +6,7 @@ namespace moxa {
 
 // The desktop's keychain (a Secret Service on the user's session bus), where
 // passwords are kept instead of in plain files. Every call waits for its
-// answer, at most `kWaitMs`. The keychain is always asked from the
+// answer, at most `kWaitMs` unless told otherwise. The keychain is always asked from the
 // application object's thread: a call from a worker waits for that thread,
 // which must not itself be waiting for the worker. A keychain that does not
 // answer, refuses, or is not running reads as Unavailable: callers then keep
@@ -25,7 +25,8 @@ class Keychain {
   // Entries are filed under `service`, one per key.
   explicit Keychain(QString service) : service_(std::move(service)) {}
 
-  Secret Read(const QString& key) const;
+  // `waitMs` shorter than kWaitMs where the program must not wait long (its start).
+  Secret Read(const QString& key, int waitMs = kWaitMs) const;
   Result Write(const QString& key, const QString& text) const;
   // Removing what is not there is no failure.
   Result Remove(const QString& key) const;

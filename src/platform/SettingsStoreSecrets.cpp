@@ -15,7 +15,7 @@ QString ValueIn(const std::map<QString, QString>& values, const QString& name) {
 }  // namespace
 
 void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& names,
-                                  std::function<void()> noticeOnce) {
+                                  std::function<void()> noticeOnce, int waitMs) {
   keychain_ = &keychain;
   secretNames_ = names;
   noticeOnce_ = std::move(noticeOnce);
@@ -33,19 +33,31 @@ void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& n
       committed_.erase(name);
       continue;
     }
-    if (!keychainUsable_ || !committed_.count(QString::fromLatin1(kKeychainIdName))) continue;
-    const Keychain::Secret secret = keychain.Read(KeychainKey(name));
+    if (!committed_.count(QString::fromLatin1(kKeychainIdName))) continue;
+    if (!keychainUsable_) {
+      unreadSecrets_.insert(name);
+      continue;
+    }
+    const Keychain::Secret secret = keychain.Read(KeychainKey(name), waitMs);
     if (secret.Outcome == Keychain::Result::Done) {
       committed_[name] = values_[name] = secret.Text;
     } else if (secret.Outcome == Keychain::Result::Unavailable) {
       // Left unread, and so never overwritten: an empty value that did not
       // change is not written anywhere.
       keychainUsable_ = false;
+      unreadSecrets_.insert(name);
     }
   }
   if (plain.empty() || Commit()) return;
   // The file could not be written: the values stay where they were.
   for (const auto& [name, value] : plain) committed_[name] = values_[name] = value;
+}
+
+// A secret given a value of its own is no longer waiting to be read.
+void SettingsStore::ForgetUnreadSecretsReplaced() {
+  for (auto name = unreadSecrets_.begin(); name != unreadSecrets_.end();) {
+    name = ValueIn(committed_, *name).isEmpty() ? std::next(name) : unreadSecrets_.erase(name);
+  }
 }
 
 QString SettingsStore::KeychainKey(const QString& name) {

@@ -40,6 +40,8 @@ class AccountController : public QObject {
   void saveFinished(bool saved);
 
  private:
+  void ShowPasswordState();
+
   Site& site_;
   Folders folders_;
   AccountScreen& screen_;

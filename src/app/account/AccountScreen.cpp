@@ -245,6 +245,14 @@ TAccount AccountScreen::Taken(TAccount account) const {
   return account;
 }
 
+void AccountScreen::ShowPasswordUnread(bool unread, const QString& message) {
+  const QString note = unread ? QStringLiteral("Could not be read from your keychain") : QString();
+  for (QLineEdit* field : {password_, confirm_}) {
+    field->setPlaceholderText(note);
+    field->setToolTip(unread ? message : QString());
+  }
+}
+
 void AccountScreen::ShowConfirmMismatch() {
   confirmLabel_->setStyleSheet(kRedLabel);
   confirm_->setFocus(Qt::OtherFocusReason);

@@ -263,10 +263,13 @@ LoadSiteResult MainWindow::LoadStoredSite() {
   // finished first, so the pages match the stored table.
   RecoverWorkFolder(folders_);
   store_ = std::make_unique<SettingsStore>();
-  // Said after whatever save found the keychain missing has finished.
-  KeepPasswordsIn(keychain_, *store_, [this] {
-    QTimer::singleShot(0, this, [this] { prompts_.information(KeychainMissingMessage()); });
-  });
+  // Said after whatever save found the keychain missing has finished. The
+  // window waits only briefly for a keychain that does not answer: the
+  // passwords then read as unread, never as empty (see PasswordsUnread).
+  KeepPasswordsIn(
+      keychain_, *store_,
+      [this] { QTimer::singleShot(0, this, [this] { prompts_.information(KeychainMissingMessage()); }); },
+      kStartKeychainWaitMs);
   const SiteLoad load = LoadSite(*store_, site_);
   storeUnreadable_ = load.Result == LoadSiteResult::Unreadable;
   gallery_->setSelectedIndex(site_.SelectedTemplateIndex);

@@ -57,6 +57,9 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // The longest the start waits for the keychain before showing the window.
+  static constexpr int kStartKeychainWaitMs = 3000;
+
   explicit MainWindow(const Folders& folders, QWidget* parent = nullptr);
   ~MainWindow() override;
 
