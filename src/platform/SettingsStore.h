@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -64,6 +65,9 @@ class SettingsStore {
   // as "" without being empty, and must not be sent or stored as empty.
   // Cleared once a new value for it has been committed.
   bool SecretUnread(const QString& name) const { return unreadSecrets_.count(name) != 0; }
+  // Runs when an unread secret's value came from the keychain after all
+  // (its answer came after the wait), on the application thread.
+  void OnSecretsArrived(std::function<void()> arrived) { secretsArrived_ = std::move(arrived); }
 
   // The value naming this file's entries in the keychain.
   static constexpr char kKeychainIdName[] = "KeychainId";
@@ -75,6 +79,8 @@ class SettingsStore {
   void Load();
   void TakeInLaterWrites();
   void ForgetUnreadSecretsReplaced();
+  std::function<void(const Keychain::Secret&)> LateAnswerFor(const QString& name);
+  void TakeLateAnswer(const QString& name, const Keychain::Secret& secret);
   QString KeychainKey(const QString& name);
   std::map<QString, QString> PlaceSecrets();
   static void StampAfterEveryEarlierCommit(const QString& fileName);
@@ -89,6 +95,9 @@ class SettingsStore {
   std::function<void()> noticeOnce_;
   bool keychainUsable_ = false;
   std::set<QString> unreadSecrets_;
+  std::function<void()> secretsArrived_;
+  // Late keychain answers reach the store only while it exists.
+  std::shared_ptr<SettingsStore*> self_ = std::make_shared<SettingsStore*>(this);
 };
 
 }  // namespace moxa

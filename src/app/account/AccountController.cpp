@@ -36,6 +36,11 @@ void AccountController::ShowPasswordState() {
   screen_.ShowPasswordUnread(store && PasswordsUnread(*store, site_.SiteAccount), KeychainUnreadMessage());
 }
 
+void AccountController::PasswordsArrived() {
+  screen_.TakeArrivedPasswords(site_.SiteAccount);
+  ShowPasswordState();
+}
+
 void AccountController::Reset() { screen_.Fill(site_.SiteAccount); }
 
 void AccountController::Save() {

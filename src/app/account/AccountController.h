@@ -34,6 +34,8 @@ class AccountController : public QObject {
   void Open();
   void Save();
   void Reset();
+  // The keychain gave the passwords late: empty password fields take them.
+  void PasswordsArrived();
   bool running() const { return running_; }
 
  signals:

@@ -253,6 +253,14 @@ void AccountScreen::ShowPasswordUnread(bool unread, const QString& message) {
   }
 }
 
+void AccountScreen::TakeArrivedPasswords(const TAccount& account) {
+  if (password_->text().isEmpty() && confirm_->text().isEmpty()) {
+    password_->setText(account.Password);
+    confirm_->setText(account.Password);
+  }
+  if (ftpPassword_->text().isEmpty()) ftpPassword_->setText(account.FtpPassword);
+}
+
 void AccountScreen::ShowConfirmMismatch() {
   confirmLabel_->setStyleSheet(kRedLabel);
   confirm_->setFocus(Qt::OtherFocusReason);

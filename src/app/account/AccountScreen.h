@@ -37,6 +37,8 @@ class AccountScreen : public QWidget {
   // give says so, rather than passing for no password; `message` is the
   // whole sentence.
   void ShowPasswordUnread(bool unread, const QString& message);
+  // Passwords that came late go into their fields where nothing was typed.
+  void TakeArrivedPasswords(const TAccount& account);
 
   bool ConfirmMatches() const { return password_->text() == confirm_->text(); }
   // The Confirm label turns red and the field is selected.

@@ -272,6 +272,7 @@ LoadSiteResult MainWindow::LoadStoredSite() {
       kStartKeychainWaitMs);
   const SiteLoad load = LoadSite(*store_, site_);
   storeUnreadable_ = load.Result == LoadSiteResult::Unreadable;
+  store_->OnSecretsArrived([this, loaded = site_.SiteAccount.UnixName] { TakeArrivedPasswords(loaded); });
   gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
   if (load.Result == LoadSiteResult::Loaded) {
     if (site_.PageCount() > 0) editorController_->OpenPage(site_.HomePageFileName());
@@ -286,6 +287,16 @@ LoadSiteResult MainWindow::LoadStoredSite() {
                        .arg(load.SkippedPages.join(QStringLiteral(", "))));
   }
   return load.Result;
+}
+
+// Passwords the keychain gave after the start went on without them, for
+// the site loaded then and only where nothing took their place meanwhile.
+void MainWindow::TakeArrivedPasswords(const QString& loadedSite) {
+  TAccount& account = site_.SiteAccount;
+  if (account.UnixName != loadedSite) return;
+  if (account.Password.isEmpty()) account.Password = store_->ReadSetting(QStringLiteral("Password"));
+  if (account.FtpPassword.isEmpty()) account.FtpPassword = store_->ReadSetting(QStringLiteral("FtpPassword"));
+  accountController_->PasswordsArrived();
 }
 
 void MainWindow::EnterSiteLayout() {

@@ -117,6 +117,7 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void TakeArrivedPasswords(const QString& loadedSite);
   void CreateScreens();
   void CreateTabs();
   void CreatePublishing();
