@@ -1,8 +1,10 @@
 #include "app/shell/MainWindow.h"
 #include "app/shell/SafeApplication.h"
 #include "app/shell/Splash.h"
+#include "site/SiteLock.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <unistd.h>
 
@@ -27,7 +29,15 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QString::fromLatin1(moxa::kApplicationName));
   QApplication::setApplicationDisplayName(QStringLiteral("Moxa Website Builder"));
 
-  moxa::MainWindow window(moxa::Folders::ForApplication());
+  const moxa::Folders folders = moxa::Folders::ForApplication();
+  // A second program on the same site would write back what it loaded over
+  // the first one's changes.
+  moxa::SiteLock lock(folders);
+  if (!lock.TryTake()) {
+    QMessageBox::warning(nullptr, QStringLiteral("Moxa Website Builder"), moxa::SiteLock::HeldElsewhereMessage());
+    return 1;
+  }
+  moxa::MainWindow window(folders);
   window.LoadStoredSite();
   window.RestorePlacement();
   auto* splash = new moxa::Splash(window.pictures().Get(QStringLiteral("splash.png")));

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <qt6keychain/keychain.h>
 
+#include <functional>
+
 namespace moxa {
 namespace {
 
@@ -18,9 +20,12 @@ Keychain::Result ResultOf(const QKeychain::Job& job) {
 }
 
 // Starts `job` and waits for it. The job deletes itself when it ends, also
-// after the wait has given up on it; `onFinished` runs only within the wait.
+// after the wait has given up on it; `onFinished` runs only within the wait,
+// `late` (when given) with an answer that comes after it. `answered` tells
+// an answer from a wait that gave up.
 template <typename Job, typename OnFinished>
-Keychain::Result RunJob(Job* job, const QString& key, OnFinished onFinished) {
+Keychain::Result RunJob(Job* job, const QString& key, OnFinished onFinished, int waitMs = Keychain::kWaitMs,
+                        bool* answered = nullptr, std::function<void(Job&)> late = {}) {
   job->setAutoDelete(true);
   job->setKey(key);
   Keychain::Result result = Keychain::Result::Unavailable;
@@ -32,10 +37,15 @@ Keychain::Result RunJob(Job* job, const QString& key, OnFinished onFinished) {
     if (result == Keychain::Result::Done) onFinished(*job);
     wait.quit();
   });
-  QTimer::singleShot(Keychain::kWaitMs, &wait, &QEventLoop::quit);
+  QTimer::singleShot(waitMs, &wait, &QEventLoop::quit);
   job->start();
   // The user's clicks wait: the keychain is asked in the middle of a save.
   if (!finished) wait.exec(QEventLoop::ExcludeUserInputEvents);
+  if (!finished && late) {
+    QObject::connect(job, &QKeychain::Job::finished, QCoreApplication::instance(),
+                     [job, late](QKeychain::Job*) { late(*job); });
+  }
+  if (answered) *answered = finished;
   return result;
 }
 
@@ -56,12 +66,22 @@ Answer OnApplicationThread(Ask ask, Answer fallback) {
 
 }  // namespace
 
-Keychain::Secret Keychain::Read(const QString& key) const {
+Keychain::Secret Keychain::Read(const QString& key, int waitMs, LateSecret late) const {
   return OnApplicationThread(
-      [this, &key] {
+      [this, &key, waitMs, &late] {
         Secret secret;
+        bool answered = true;
+        std::function<void(QKeychain::ReadPasswordJob&)> later;
+        if (late) {
+          later = [late](QKeychain::ReadPasswordJob& job) {
+            const Result result = ResultOf(job);
+            late(Secret{result, result == Result::Done ? job.textData() : QString(), false});
+          };
+        }
         secret.Outcome = RunJob(new QKeychain::ReadPasswordJob(service_), key,
-                                [&secret](const QKeychain::ReadPasswordJob& job) { secret.Text = job.textData(); });
+                                [&secret](const QKeychain::ReadPasswordJob& job) { secret.Text = job.textData(); },
+                                waitMs, &answered, later);
+        secret.NoAnswerYet = !answered;
         return secret;
       },
       Secret{});

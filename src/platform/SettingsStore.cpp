@@ -26,20 +26,52 @@ SettingsStore::SettingsStore(const QString& fileName) : fileName_(fileName) { Lo
 // The platform's reader parses the file; the platform's writer is not used,
 // because its atomic write renames a short file into place when the disk
 // fills up and still reports success.
-void SettingsStore::Load() {
-  const QFileInfo file(fileName_);
-  const QSettings settings(fileName_, QSettings::IniFormat);
-  readable_ = settings.status() == QSettings::NoError && (!file.exists() || file.isReadable());
-  committed_.clear();
-  if (readable_) {
-    for (const QString& key : settings.allKeys()) {
-      const QVariant value = settings.value(key);
-      // Only string values are ours; anything else (a list, a hand-edited
-      // entry) reads as empty rather than as a guess.
-      committed_[key] = value.typeId() == QMetaType::QString ? value.toString() : QString();
-    }
+std::optional<std::map<QString, QString>> SettingsStore::ReadFile(const QString& fileName) {
+  const QFileInfo file(fileName);
+  const QSettings settings(fileName, QSettings::IniFormat);
+  if (settings.status() != QSettings::NoError || (file.exists() && !file.isReadable())) return std::nullopt;
+  std::map<QString, QString> values;
+  for (const QString& key : settings.allKeys()) {
+    const QVariant value = settings.value(key);
+    // Only string values are ours; anything else (a list, a hand-edited
+    // entry) reads as empty rather than as a guess.
+    values[key] = value.typeId() == QMetaType::QString ? value.toString() : QString();
   }
+  return values;
+}
+
+void SettingsStore::Load() {
+  std::optional<std::map<QString, QString>> read = ReadFile(fileName_);
+  readable_ = read.has_value();
+  committed_ = read ? std::move(*read) : std::map<QString, QString>();
   values_ = committed_;
+}
+
+// What this store changed since it last read or wrote the file goes over
+// what the file holds now, so values it never touched (written meanwhile by
+// someone else) are not put back as they were. Secrets kept in the keychain
+// are not in the file and stay as this store has them.
+void SettingsStore::TakeInLaterWrites() {
+  // A file gone or unreadable since is written from what this store holds.
+  if (!QFileInfo::exists(fileName_)) return;
+  std::optional<std::map<QString, QString>> onDisk = ReadFile(fileName_);
+  if (!onDisk) return;
+  std::map<QString, QString> merged = *onDisk;
+  for (const auto& [name, value] : values_) {
+    const auto before = committed_.find(name);
+    if (before == committed_.end() || before->second != value) merged[name] = value;
+  }
+  for (const auto& [name, value] : committed_) {
+    if (!values_.count(name)) merged.erase(name);
+  }
+  for (const QString& name : secretNames_) {
+    onDisk->erase(name);
+    merged.erase(name);
+    if (const auto kept = committed_.find(name); kept != committed_.end()) (*onDisk)[name] = kept->second;
+    if (const auto value = values_.find(name); value != values_.end()) merged[name] = value->second;
+  }
+  committed_ = std::move(*onDisk);
+  values_ = std::move(merged);
 }
 
 QString SettingsStore::ReadSetting(const QString& name) const {
@@ -82,6 +114,7 @@ bool SettingsStore::Commit() {
     Discard();
     return false;
   }
+  TakeInLaterWrites();
   const std::map<QString, QString> fileValues = keychain_ ? PlaceSecrets() : values_;
   QDir().mkpath(QFileInfo(fileName_).absolutePath());
   QSaveFile file(fileName_);
@@ -95,6 +128,7 @@ bool SettingsStore::Commit() {
     return false;
   }
   committed_ = values_;
+  ForgetUnreadSecretsReplaced();
   StampAfterEveryEarlierCommit(fileName_);
   return true;
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "platform/Keychain.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 
 namespace moxa {
-
-class Keychain;
 
 // The per-user key-value store that holds the site record. Every value is a
 // string. The store is read once when opened; changes are kept in memory and
@@ -43,7 +45,8 @@ class SettingsStore {
 
   // Writes the changes since the last commit to disk, all together: the
   // whole store goes to a temporary file that replaces the old one only once
-  // it is completely written. False when it could not be written: the file
+  // it is completely written. Values this store did not change are taken as
+  // the file holds them at that moment, not as they were read. False when it could not be written: the file
   // on disk is then as it was, and so is this store (the changes are dropped).
   [[nodiscard]] bool Commit();
   // Drops the changes since the last commit.
@@ -54,7 +57,17 @@ class SettingsStore {
   // holds move into the keychain now. While the keychain cannot be used they
   // are kept in the file, which only the user can read, and `noticeOnce` runs
   // the first time that happens for this file. `keychain` must outlive the store.
-  void KeepSecretsIn(const Keychain& keychain, const QStringList& names, std::function<void()> noticeOnce);
+  // Each keychain read waits at most `waitMs`.
+  void KeepSecretsIn(const Keychain& keychain, const QStringList& names, std::function<void()> noticeOnce,
+                     int waitMs = Keychain::kWaitMs);
+  // True when the named secret may well be in the keychain but could not be
+  // read from it (no keychain answered, or it refused): its value then reads
+  // as "" without being empty, and must not be sent or stored as empty.
+  // Cleared once a new value for it has been committed.
+  bool SecretUnread(const QString& name) const { return unreadSecrets_.count(name) != 0; }
+  // Runs when an unread secret's value came from the keychain after all
+  // (its answer came after the wait), on the application thread.
+  void OnSecretsArrived(std::function<void()> arrived) { secretsArrived_ = std::move(arrived); }
 
   // The value naming this file's entries in the keychain.
   static constexpr char kKeychainIdName[] = "KeychainId";
@@ -62,7 +75,12 @@ class SettingsStore {
   static constexpr char kKeychainNoticeName[] = "KeychainNoticeShown";
 
  private:
+  static std::optional<std::map<QString, QString>> ReadFile(const QString& fileName);
   void Load();
+  void TakeInLaterWrites();
+  void ForgetUnreadSecretsReplaced();
+  std::function<void(const Keychain::Secret&)> LateAnswerFor(const QString& name);
+  void TakeLateAnswer(const QString& name, const Keychain::Secret& secret);
   QString KeychainKey(const QString& name);
   std::map<QString, QString> PlaceSecrets();
   static void StampAfterEveryEarlierCommit(const QString& fileName);
@@ -76,6 +94,10 @@ class SettingsStore {
   QStringList secretNames_;
   std::function<void()> noticeOnce_;
   bool keychainUsable_ = false;
+  std::set<QString> unreadSecrets_;
+  std::function<void()> secretsArrived_;
+  // Late keychain answers reach the store only while it exists.
+  std::shared_ptr<SettingsStore*> self_ = std::make_shared<SettingsStore*>(this);
 };
 
 }  // namespace moxa

@@ -15,7 +15,7 @@ QString ValueIn(const std::map<QString, QString>& values, const QString& name) {
 }  // namespace
 
 void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& names,
-                                  std::function<void()> noticeOnce) {
+                                  std::function<void()> noticeOnce, int waitMs) {
   keychain_ = &keychain;
   secretNames_ = names;
   noticeOnce_ = std::move(noticeOnce);
@@ -23,6 +23,7 @@ void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& n
   keychainUsable_ = readable_;
   if (!readable_) return;
 
+  bool stillAsking = false;
   // Plain values in the file win: they are newer than the keychain's, having
   // been written while it could not be used. They move at the commit below.
   std::map<QString, QString> plain;
@@ -33,19 +34,59 @@ void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& n
       committed_.erase(name);
       continue;
     }
-    if (!keychainUsable_ || !committed_.count(QString::fromLatin1(kKeychainIdName))) continue;
-    const Keychain::Secret secret = keychain.Read(KeychainKey(name));
+    if (!committed_.count(QString::fromLatin1(kKeychainIdName))) continue;
+    if (!keychainUsable_) {
+      unreadSecrets_.insert(name);
+      continue;
+    }
+    const Keychain::Secret secret = keychain.Read(KeychainKey(name), waitMs, LateAnswerFor(name));
     if (secret.Outcome == Keychain::Result::Done) {
       committed_[name] = values_[name] = secret.Text;
     } else if (secret.Outcome == Keychain::Result::Unavailable) {
       // Left unread, and so never overwritten: an empty value that did not
-      // change is not written anywhere.
-      keychainUsable_ = false;
+      // change is not written anywhere. A keychain slow to answer (waiting
+      // for the user to unlock it) is asked for the rest too, without
+      // waiting: its answers come in later.
+      unreadSecrets_.insert(name);
+      if (secret.NoAnswerYet) {
+        waitMs = 0;
+        stillAsking = true;
+      } else {
+        keychainUsable_ = false;
+      }
     }
   }
+  // Until it answers the keychain is not written to: new values go to the file.
+  if (stillAsking) keychainUsable_ = false;
   if (plain.empty() || Commit()) return;
   // The file could not be written: the values stay where they were.
   for (const auto& [name, value] : plain) committed_[name] = values_[name] = value;
+}
+
+std::function<void(const Keychain::Secret&)> SettingsStore::LateAnswerFor(const QString& name) {
+  std::weak_ptr<SettingsStore*> store = self_;
+  return [store, name](const Keychain::Secret& secret) {
+    if (const auto alive = store.lock()) (*alive)->TakeLateAnswer(name, secret);
+  };
+}
+
+// The keychain answered after all: it can be used again (else the secrets it
+// gave would go to the file at the next commit). Only a secret still unread
+// and given no value meanwhile is taken.
+void SettingsStore::TakeLateAnswer(const QString& name, const Keychain::Secret& secret) {
+  if (secret.Outcome == Keychain::Result::Unavailable) return;
+  keychainUsable_ = true;
+  if (!unreadSecrets_.count(name) || !ValueIn(values_, name).isEmpty()) return;
+  unreadSecrets_.erase(name);
+  if (secret.Outcome == Keychain::Result::Done) committed_[name] = values_[name] = secret.Text;
+  if (secretsArrived_) secretsArrived_();
+}
+
+// A secret given a value of its own is no longer waiting to be read.
+void SettingsStore::ForgetUnreadSecretsReplaced() {
+  for (auto name = unreadSecrets_.begin(); name != unreadSecrets_.end();) {
+    name = ValueIn(committed_, *name).isEmpty() ? std::next(name) : unreadSecrets_.erase(name);
+  }
 }
 
 QString SettingsStore::KeychainKey(const QString& name) {

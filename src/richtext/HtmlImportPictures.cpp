@@ -135,11 +135,13 @@ std::optional<TImportPicture> TRtHtmlRun::ReadPictureFile(const QString& path) {
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
   picture.Format = reader.format().toLower();
+  // The page's sizes follow the picture's own, also where it is shown scaled down.
+  const QSize size = reader.size();
   // Decoded once to be sure the bytes are a picture; the document keeps
   // the bytes, so a JPEG can be written out unchanged.
-  const QImage image = reader.read();
+  const QImage image = DecodePicture(picture.Data, picture.Format);
   if (image.isNull() || picture.Format.isEmpty()) return std::nullopt;
-  return TImportPicture{picture, image.size()};
+  return TImportPicture{picture, size.isValid() ? size : image.size()};
 }
 
 void TRtHtmlRun::ReadBackgroundAttr(TRtPicture& picture, QString& fileName,

@@ -5,6 +5,18 @@
 
 namespace moxa::rt {
 
+QImage DecodePicture(const QByteArray& data, const QByteArray& format) {
+  QByteArray bytes = data;  // shared, not copied
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, format);
+  const QSize size = reader.size();
+  if (size.width() > kLargestPictureSide || size.height() > kLargestPictureSide) {
+    reader.setScaledSize(size.scaled(kLargestPictureSide, kLargestPictureSide, Qt::KeepAspectRatio));
+  }
+  return reader.read();
+}
+
 TRtPicture TRtPicture::FromEncoded(const QByteArray& data) {
   TRtPicture picture;
   picture.Data = data;
@@ -39,7 +51,7 @@ TRtPicture TRtPicture::InvalidPicture() {
 
 QImage TRtPicture::Decoded() const {
   if (!Image.isNull() || Data.isEmpty()) return Image;
-  return QImage::fromData(Data, Format.isEmpty() ? nullptr : Format.constData());
+  return DecodePicture(Data, Format);
 }
 
 bool operator==(const TRtPicture& a, const TRtPicture& b) {

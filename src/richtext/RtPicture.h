@@ -5,6 +5,15 @@
 
 namespace moxa::rt {
 
+// The longest side a picture is decoded at. A larger one (a camera's
+// photo) is read scaled down to it: read whole it would pass the image
+// readers' memory limit and come out as no picture at all.
+inline constexpr int kLargestPictureSide = 4096;
+
+// The picture in `data` (of `format`, or found from the bytes when empty),
+// scaled down to kLargestPictureSide when larger; null when it cannot be read.
+QImage DecodePicture(const QByteArray& data, const QByteArray& format = {});
+
 // A picture of the document. A picture read from a file keeps the file's
 // bytes and format, so that a JPEG can be written out again byte for byte;
 // a picture made in memory (the invalid-picture placeholder, a pasted

@@ -106,8 +106,22 @@ bool SaveSite(const Site& site, SettingsStore& store) {
   return store.Commit();
 }
 
-void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce) {
-  store.KeepSecretsIn(keychain, {QStringLiteral("Password"), QStringLiteral("FtpPassword")}, std::move(noticeOnce));
+void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce,
+                     int waitMs) {
+  store.KeepSecretsIn(keychain, {QStringLiteral("Password"), QStringLiteral("FtpPassword")}, std::move(noticeOnce),
+                      waitMs);
+}
+
+bool PasswordsUnread(const SettingsStore& store, const TAccount& account) {
+  return (account.Password.isEmpty() && store.SecretUnread(QStringLiteral("Password"))) ||
+         (account.FtpPassword.isEmpty() && !account.FtpHost.isEmpty() &&
+          store.SecretUnread(QStringLiteral("FtpPassword")));
+}
+
+QString KeychainUnreadMessage() {
+  return QStringLiteral(
+      "Your password could not be read from your desktop's keychain. Type it in again, or open the "
+      "keychain and start the program again.");
 }
 
 QString KeychainMissingMessage() {

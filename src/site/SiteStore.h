@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Keychain.h"
 #include "site/Site.h"
 
 #include <QString>
@@ -10,7 +11,6 @@
 
 namespace moxa {
 
-class Keychain;
 class SettingsStore;
 
 // Booleans are stored as "true"/"false"; only exactly "true" reads as true.
@@ -51,7 +51,16 @@ QString UnreadableSettingsMessage();
 
 // The account's password and the FTP password go to `keychain` from now on
 // (see SettingsStore::KeepSecretsIn). Call before `LoadSite`.
-void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce);
+// Each keychain read waits at most `waitMs`; what did not answer in time
+// reads as unread (see PasswordsUnread).
+void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce,
+                     int waitMs = Keychain::kWaitMs);
+// True when a password of `account` that is needed (the FTP password only
+// with an FTP host) is empty only because it could not be read from the
+// keychain: sending it would wipe the real one.
+bool PasswordsUnread(const SettingsStore& store, const TAccount& account);
+// Said where the passwords could not be read.
+QString KeychainUnreadMessage();
 // Told once when the passwords have to stay in the settings file.
 QString KeychainMissingMessage();
 

@@ -1,3 +1,5 @@
+#include "app/account/AccountController.h"
+#include "app/account/AccountScreen.h"
 #include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorController.h"
 #include "app/editor/EditorScreen.h"
@@ -400,6 +402,37 @@ TEST_F(MainWindowTest, WithoutAKeychainThePasswordsStayInTheFileAndTheUserIsTold
   EXPECT_TRUE(test::SettingsFileText().contains("garden-Gate-7"));
   EXPECT_EQ(test::FileMode(SettingsStore().FileName()), 0600);
   EXPECT_TRUE(errors.isEmpty());
+}
+
+// The settings name the keychain's entries, but no keychain answers (no
+// session bus): My Account says the password could not be read, and a save
+// with it left empty is refused before anything is sent to the service.
+TEST_F(MainWindowTest, APasswordTheKeychainDoesNotGiveIsNeverSentAsEmpty) {
+  CreateSite();
+  window.reset();
+  {
+    SettingsStore store;
+    store.WriteSetting(QString::fromLatin1(SettingsStore::kKeychainIdName), QStringLiteral("kept-id"));
+    store.RemoveSetting(QStringLiteral("Password"));
+    ASSERT_TRUE(store.Commit());
+  }
+  window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
+  window->setPrompts({[this](const QString& text) { informations << text; },
+                      [this](const QString& text) { errors << text; }, {}, {}, {}, {}});
+  ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
+  window->SelectTabAndScreen(2);
+  AccountScreen* screen = window->accountScreen();
+  EXPECT_TRUE(screen->password()->text().isEmpty());
+  EXPECT_FALSE(screen->password()->placeholderText().isEmpty());
+  EXPECT_EQ(screen->password()->toolTip(), KeychainUnreadMessage());
+
+  screen->lastName()->setText(QStringLiteral("Lee"));
+  emit screen->saveRequested();
+  EXPECT_EQ(errors, QStringList{KeychainUnreadMessage()});
+  EXPECT_FALSE(window->accountController()->running());
+  EXPECT_FALSE(window->dialogLayer()->busy());
+  EXPECT_TRUE(window->store().SecretUnread(QStringLiteral("Password")));
+  EXPECT_FALSE(test::SettingsFileText().contains("Password="));
 }
 
 TEST_F(MainWindowTest, NoBrowserViewOffersAContextMenu) {

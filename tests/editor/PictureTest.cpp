@@ -135,6 +135,25 @@ TEST_F(PictureFolders, OnlyReadablePicturesLoad) {
   EXPECT_FALSE(LoadPicture(work.filePath("c.jpg")).has_value());
 }
 
+// A camera's photo is larger than the image readers take whole: it loads
+// scaled down for the editor, its file's bytes kept as they are.
+TEST_F(PictureFolders, APhotoLargerThanTheReadersTakeWholeLoadsScaledDown) {
+  for (const char* format : {"png", "jpg"}) {
+    const QString path = work.filePath(QStringLiteral("photo.") + QLatin1String(format));
+    {
+      QImage photo(8000, 5000, QImage::Format_RGB888);
+      photo.fill(qRgb(40, 90, 160));
+      ASSERT_TRUE(photo.save(path));
+    }
+    const auto picture = LoadPicture(path);
+    ASSERT_TRUE(picture.has_value()) << format;
+    const QImage shown = picture->Decoded();
+    EXPECT_EQ(shown.size(), QSize(rt::kLargestPictureSide, 2560)) << format;
+    EXPECT_NEAR(QColor(shown.pixel(100, 100)).blue(), 160, 3) << format;
+    EXPECT_EQ(picture->Data, ReadFile(path)) << format;
+  }
+}
+
 TEST(EditorImagesTable, RefusesTheEntryPastItsCapacity) {
   EditorImages images;
   for (int i = 0; i < EditorImages::kCapacity; ++i) ASSERT_TRUE(images.Add({}));

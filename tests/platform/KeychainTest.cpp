@@ -193,5 +193,44 @@ TEST_F(PasswordsInKeychainTest, AFileThatCannotBeWrittenKeepsItsPlainPasswordsIn
   EXPECT_EQ(next.SiteAccount.Password, QStringLiteral("s3cret-Password"));
 }
 
+// The start does not wait for a keychain slow to answer (here: not at all):
+// the passwords read as unread, never as empty, and come in when it answers.
+TEST_F(PasswordsInKeychainTest, PasswordsThatAnswerAfterTheWaitComeInLater) {
+  ASSERT_TRUE(SaveSite(SiteWithPasswords(), *Open()));
+
+  auto store = std::make_unique<SettingsStore>(Path());
+  int arrivals = 0;
+  store->OnSecretsArrived([&arrivals] { ++arrivals; });
+  KeepPasswordsIn(keychain_, *store, {}, 0);
+  EXPECT_TRUE(store->SecretUnread(QStringLiteral("Password")));
+  EXPECT_EQ(store->ReadSetting(QStringLiteral("Password")), QString());
+  Site early;
+  ASSERT_EQ(LoadSite(*store, early).Result, LoadSiteResult::Loaded);
+  EXPECT_TRUE(PasswordsUnread(*store, early.SiteAccount));
+
+  // A save meanwhile writes nothing over them.
+  early.SiteAccount.LastName = QStringLiteral("Lee");
+  ASSERT_TRUE(SaveAccount(early, *store));
+
+  ASSERT_TRUE(test::Eventually([&] { return !store->SecretUnread(QStringLiteral("Password")) &&
+                                            !store->SecretUnread(QStringLiteral("FtpPassword")); },
+                               20000));
+  EXPECT_GE(arrivals, 1);
+  EXPECT_EQ(store->ReadSetting(QStringLiteral("Password")), QStringLiteral("s3cret-Password"));
+  EXPECT_EQ(store->ReadSetting(QStringLiteral("FtpPassword")), QStringLiteral("ftp-Secret-9"));
+
+  // The site as it now reads (the window takes them into its own) saves
+  // them back into the keychain, out of the file.
+  Site later;
+  ASSERT_EQ(LoadSite(*store, later).Result, LoadSiteResult::Loaded);
+  ASSERT_TRUE(SaveAccount(later, *store));
+  store.reset();
+  ExpectNoPasswordInFile();
+  Site loaded;
+  ASSERT_EQ(LoadSite(*Open(), loaded).Result, LoadSiteResult::Loaded);
+  EXPECT_EQ(loaded.SiteAccount.Password, QStringLiteral("s3cret-Password"));
+  EXPECT_EQ(loaded.SiteAccount.LastName, QStringLiteral("Lee"));
+}
+
 }  // namespace
 }  // namespace moxa

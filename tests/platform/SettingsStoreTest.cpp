@@ -136,6 +136,37 @@ TEST_F(SettingsStoreTest, OnlyItsOwnerMayReadTheFileEvenOneMadeReadableByOthers)
   EXPECT_EQ(SettingsStore(Path()).ReadSetting(QStringLiteral("A")), "1");
 }
 
+// Another program's writes since the store was read (a page added, the site
+// registered) survive this store's commit of its own changes.
+TEST_F(SettingsStoreTest, ACommitWritesOnlyItsOwnChangesOverWhatTheFileHoldsNow) {
+  {
+    SettingsStore seed(Path());
+    seed.WriteSetting(QStringLiteral("PageCount"), QStringLiteral("3"));
+    seed.WriteSetting(QStringLiteral("UnixCreated"), QStringLiteral("false"));
+    seed.WriteSetting(QStringLiteral("Old"), QStringLiteral("x"));
+    ASSERT_TRUE(seed.Commit());
+  }
+  SettingsStore window(Path());
+  {
+    SettingsStore other(Path());
+    other.WriteSetting(QStringLiteral("PageCount"), QStringLiteral("4"));
+    other.WriteSetting(QStringLiteral("Page_Label_4"), QStringLiteral("Added"));
+    other.WriteSetting(QStringLiteral("UnixCreated"), QStringLiteral("true"));
+    ASSERT_TRUE(other.Commit());
+  }
+  window.WriteSetting(QStringLiteral("WindowLeft"), QStringLiteral("10"));
+  window.RemoveSetting(QStringLiteral("Old"));
+  ASSERT_TRUE(window.Commit());
+
+  const SettingsStore after(Path());
+  EXPECT_EQ(after.ReadSetting(QStringLiteral("PageCount")), "4");
+  EXPECT_EQ(after.ReadSetting(QStringLiteral("Page_Label_4")), "Added");
+  EXPECT_EQ(after.ReadSetting(QStringLiteral("UnixCreated")), "true");
+  EXPECT_EQ(after.ReadSetting(QStringLiteral("WindowLeft")), "10");
+  EXPECT_FALSE(after.Contains(QStringLiteral("Old")));
+  EXPECT_EQ(window.ReadSetting(QStringLiteral("PageCount")), "4") << "the store holds what it wrote";
+}
+
 // Tests run without a session bus, so no keychain answers here; the keychain
 // itself is tested on a private bus (keychain_tests).
 TEST_F(SettingsStoreTest, WithoutAKeychainPasswordsStayInTheFileAndTheUserIsToldOnce) {
@@ -167,6 +198,40 @@ TEST_F(SettingsStoreTest, WithoutAKeychainPasswordsStayInTheFileAndTheUserIsTold
   ASSERT_TRUE(next.Commit());
   EXPECT_EQ(notices, 1) << "told once for this file, not at every start";
   EXPECT_EQ(SettingsStore(Path()).ReadSetting(QStringLiteral("Password")), "pw-2");
+}
+
+// A file that names its keychain entries keeps its passwords there; with
+// no keychain answering they are unread, not empty, and an unchanged empty
+// value is never written over them.
+TEST_F(SettingsStoreTest, ASecretTheKeychainDoesNotGiveIsUnreadUntilANewValueIsCommitted) {
+  const Keychain keychain(QStringLiteral("moxa-test"));
+  const QStringList secrets = {QStringLiteral("Password"), QStringLiteral("FtpPassword")};
+  {
+    SettingsStore seed(Path());
+    seed.WriteSetting(QString::fromLatin1(SettingsStore::kKeychainIdName), QStringLiteral("kept-id"));
+    ASSERT_TRUE(seed.Commit());
+  }
+  SettingsStore store(Path());
+  store.KeepSecretsIn(keychain, secrets, {});
+  for (const QString& name : secrets) {
+    EXPECT_TRUE(store.SecretUnread(name)) << name.toStdString();
+    EXPECT_EQ(store.ReadSetting(name), QString()) << name.toStdString();
+  }
+  store.WriteSetting(QStringLiteral("Password"), QString());
+  store.WriteSetting(QStringLiteral("LastName"), QStringLiteral("Lee"));
+  ASSERT_TRUE(store.Commit());
+  EXPECT_TRUE(store.SecretUnread(QStringLiteral("Password")));
+  EXPECT_FALSE(test::ReadBytes(Path()).contains("Password"));
+
+  store.WriteSetting(QStringLiteral("Password"), QStringLiteral("typed-again"));
+  ASSERT_TRUE(store.Commit());
+  EXPECT_FALSE(store.SecretUnread(QStringLiteral("Password")));
+  EXPECT_TRUE(store.SecretUnread(QStringLiteral("FtpPassword")));
+
+  // A file that never kept a password in a keychain has none unread.
+  SettingsStore fresh(dir_.filePath(QStringLiteral("fresh.conf")));
+  fresh.KeepSecretsIn(keychain, secrets, {});
+  for (const QString& name : secrets) EXPECT_FALSE(fresh.SecretUnread(name)) << name.toStdString();
 }
 
 }  // namespace

@@ -65,6 +65,20 @@ TEST_F(HtmlImportPicturesTest, WidthGivesTheHeightByTheAspect) {
   EXPECT_EQ(item.Picture->Format, QByteArray("jpeg"));
 }
 
+// A camera's photo is larger than the image readers take whole: the page
+// still shows it instead of the placeholder.
+TEST_F(HtmlImportPicturesTest, APhotoLargerThanTheReadersTakeWholeIsKept) {
+  {
+    QImage photo(8000, 5000, QImage::Format_RGB888);
+    photo.fill(qRgb(30, 120, 60));
+    ASSERT_TRUE(photo.save(Site() + QStringLiteral("photo.jpg"), "JPEG"));
+  }
+  const QStringList lines = Lines(Import("<img src=photo.jpg>"));
+  ASSERT_EQ(lines.size(), 1);
+  EXPECT_TRUE(lines.first().contains(QStringLiteral(" picture 8000x5000 jpeg w=0 h=0 ")))
+      << lines.first().toStdString();
+}
+
 TEST_F(HtmlImportPicturesTest, UnloadablePicturesBecomeThePlaceholder) {
   const test::Imported imported = Import("<img src=missing.jpg><img src=broken.png><img src=\"\">");
   for (const QString& line : Lines(imported)) {

@@ -10,6 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "publish/PublishSite.h"
 #include "site/Folders.h"
+#include "site/SiteLock.h"
 #include "site/SiteStore.h"
 #include "templates/SiteCreation.h"
 #include "templates/TemplateLibrary.h"
@@ -27,6 +28,14 @@ ServiceEndpoints ServiceFromArgs(const QStringList& args) {
   if (!host.isEmpty()) service.WebHost = service.Domain = host;
   service.FtpHost = OptionValue(args, QStringLiteral("--ftp"), service.FtpHost);
   return service;
+}
+
+// Every command on the user's site holds it for its whole run, as the window
+// does; false (said why) when another program has it.
+bool TakeUserSite(SiteLock& lock) {
+  if (lock.TryTake()) return true;
+  PrintError(SiteLock::HeldElsewhereMessage());
+  return false;
 }
 
 // The user's site, with the passwords from the keychain; false (said why)
@@ -54,6 +63,8 @@ int RunNewSite(const QStringList& args) {
     return 1;
   }
   const Folders folders = Folders::ForApplication();
+  SiteLock lock(folders);
+  if (!TakeUserSite(lock)) return 1;
   const TemplateLibrary library = TemplateLibrary::Scan(folders);
   const std::vector<int>& numbers = library.Numbers();
   const auto at = std::find(numbers.begin(), numbers.end(), number);
@@ -80,6 +91,8 @@ int RunNewSite(const QStringList& args) {
 }
 
 int RunPublish(const QStringList& args) {
+  SiteLock lock(Folders::ForApplication());
+  if (!TakeUserSite(lock)) return 1;
   SettingsStore store;
   Site site;
   if (!LoadUserSite(store, site)) return 1;
@@ -122,6 +135,8 @@ int RunLogin(const QStringList& args) {
     PrintError(QStringLiteral("usage: moxa-tool login EMAIL [--service HOST] < password"));
     return 2;
   }
+  SiteLock lock(Folders::ForApplication());
+  if (!TakeUserSite(lock)) return 1;
   QTextStream in(stdin);
   const QString password = in.readLine();
   if (password.trimmed().isEmpty()) {
@@ -158,6 +173,8 @@ int RunLogin(const QStringList& args) {
 QByteArray Flag(bool on) { return on ? "yes" : "no"; }
 
 int RunShowSite(const QStringList&) {
+  SiteLock lock(Folders::ForApplication());
+  if (!TakeUserSite(lock)) return 1;
   SettingsStore store;
   Site site;
   if (!LoadUserSite(store, site)) return 1;

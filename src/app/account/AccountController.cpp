@@ -27,7 +27,20 @@ AccountController::AccountController(Site& site, const Folders& folders, Account
   connect(&screen_, &AccountScreen::resetRequested, this, &AccountController::Reset);
 }
 
-void AccountController::Open() { screen_.Open(site_.SiteAccount, hooks_.job.service().Domain); }
+void AccountController::Open() {
+  screen_.Open(site_.SiteAccount, hooks_.job.service().Domain);
+  ShowPasswordState();
+}
+
+void AccountController::ShowPasswordState() {
+  const SettingsStore* store = hooks_.job.store();
+  screen_.ShowPasswordUnread(store && PasswordsUnread(*store, site_.SiteAccount), KeychainUnreadMessage());
+}
+
+void AccountController::PasswordsArrived() {
+  screen_.TakeArrivedPasswords(site_.SiteAccount);
+  ShowPasswordState();
+}
 
 void AccountController::Reset() { screen_.Fill(site_.SiteAccount); }
 
@@ -44,6 +57,12 @@ void AccountController::Save() {
   }
   const QString oldName = site_.SiteAccount.UnixName;
   TAccount account = screen_.Taken(site_.SiteAccount);
+  // The service takes the password as sent: an empty one standing for a
+  // password the keychain did not give would lock the user out.
+  if (const SettingsStore* store = hooks_.job.store(); store && PasswordsUnread(*store, account)) {
+    hooks_.job.error(KeychainUnreadMessage());
+    return;
+  }
   account.UnixName = SanitizeSiteName(account.UnixName);
   // The account keeps what the screen says, saved or not.
   site_.SiteAccount = account;
@@ -80,6 +99,7 @@ void AccountController::Save() {
         if (!store || !SaveAccount(site_, *store)) {
           hooks_.job.error(QStringLiteral("Your site's details could not be saved."));
         } else {
+          ShowPasswordState();
           hooks_.job.information(AccountSavedMessage());
         }
         if (hooks_.accountSaved) hooks_.accountSaved();

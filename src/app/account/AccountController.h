@@ -34,12 +34,16 @@ class AccountController : public QObject {
   void Open();
   void Save();
   void Reset();
+  // The keychain gave the passwords late: empty password fields take them.
+  void PasswordsArrived();
   bool running() const { return running_; }
 
  signals:
   void saveFinished(bool saved);
 
  private:
+  void ShowPasswordState();
+
   Site& site_;
   Folders folders_;
   AccountScreen& screen_;

@@ -245,6 +245,22 @@ TAccount AccountScreen::Taken(TAccount account) const {
   return account;
 }
 
+void AccountScreen::ShowPasswordUnread(bool unread, const QString& message) {
+  const QString note = unread ? QStringLiteral("Could not be read from your keychain") : QString();
+  for (QLineEdit* field : {password_, confirm_}) {
+    field->setPlaceholderText(note);
+    field->setToolTip(unread ? message : QString());
+  }
+}
+
+void AccountScreen::TakeArrivedPasswords(const TAccount& account) {
+  if (password_->text().isEmpty() && confirm_->text().isEmpty()) {
+    password_->setText(account.Password);
+    confirm_->setText(account.Password);
+  }
+  if (ftpPassword_->text().isEmpty()) ftpPassword_->setText(account.FtpPassword);
+}
+
 void AccountScreen::ShowConfirmMismatch() {
   confirmLabel_->setStyleSheet(kRedLabel);
   confirm_->setFocus(Qt::OtherFocusReason);

@@ -33,6 +33,13 @@ class AccountScreen : public QWidget {
   // The account with every field of the screen taken into it, shown or not.
   TAccount Taken(TAccount account) const;
 
+  // An empty password field that stands for a password the keychain did not
+  // give says so, rather than passing for no password; `message` is the
+  // whole sentence.
+  void ShowPasswordUnread(bool unread, const QString& message);
+  // Passwords that came late go into their fields where nothing was typed.
+  void TakeArrivedPasswords(const TAccount& account);
+
   bool ConfirmMatches() const { return password_->text() == confirm_->text(); }
   // The Confirm label turns red and the field is selected.
   void ShowConfirmMismatch();

@@ -283,12 +283,16 @@ LoadSiteResult MainWindow::LoadStoredSite() {
   // finished first, so the pages match the stored table.
   RecoverWorkFolder(folders_);
   store_ = std::make_unique<SettingsStore>();
-  // Said after whatever save found the keychain missing has finished.
-  KeepPasswordsIn(keychain_, *store_, [this] {
-    QTimer::singleShot(0, this, [this] { prompts_.information(KeychainMissingMessage()); });
-  });
+  // Said after whatever save found the keychain missing has finished. The
+  // window waits only briefly for a keychain that does not answer: the
+  // passwords then read as unread, never as empty (see PasswordsUnread).
+  KeepPasswordsIn(
+      keychain_, *store_,
+      [this] { QTimer::singleShot(0, this, [this] { prompts_.information(KeychainMissingMessage()); }); },
+      kStartKeychainWaitMs);
   const SiteLoad load = LoadSite(*store_, site_);
   storeUnreadable_ = load.Result == LoadSiteResult::Unreadable;
+  store_->OnSecretsArrived([this, loaded = site_.SiteAccount.UnixName] { TakeArrivedPasswords(loaded); });
   gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
   if (load.Result == LoadSiteResult::Loaded) {
     if (site_.PageCount() > 0) editorController_->OpenPage(site_.HomePageFileName());
@@ -303,6 +307,16 @@ LoadSiteResult MainWindow::LoadStoredSite() {
                        .arg(load.SkippedPages.join(QStringLiteral(", "))));
   }
   return load.Result;
+}
+
+// Passwords the keychain gave after the start went on without them, for
+// the site loaded then and only where nothing took their place meanwhile.
+void MainWindow::TakeArrivedPasswords(const QString& loadedSite) {
+  TAccount& account = site_.SiteAccount;
+  if (account.UnixName != loadedSite) return;
+  if (account.Password.isEmpty()) account.Password = store_->ReadSetting(QStringLiteral("Password"));
+  if (account.FtpPassword.isEmpty()) account.FtpPassword = store_->ReadSetting(QStringLiteral("FtpPassword"));
+  accountController_->PasswordsArrived();
 }
 
 void MainWindow::EnterSiteLayout() {

@@ -62,6 +62,9 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // The longest the start waits for the keychain before showing the window.
+  static constexpr int kStartKeychainWaitMs = 3000;
+
   explicit MainWindow(const Folders& folders, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -123,6 +126,7 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void TakeArrivedPasswords(const QString& loadedSite);
   void CreateScreens();
   void CreateTabs();
   void CreatePublishing();
