@@ -418,7 +418,7 @@ TEST_F(MainWindowTest, APasswordTheKeychainDoesNotGiveIsNeverSentAsEmpty) {
   }
   window = std::make_unique<MainWindow>(Folders::At(test::SourceDir(), temp.path()));
   window->setPrompts({[this](const QString& text) { informations << text; },
-                      [this](const QString& text) { errors << text; }, {}, {}, {}, {}});
+                      [this](const QString& text) { errors << text; }, {}, {}, {}, {}, {}});
   ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
   window->SelectTabAndScreen(2);
   AccountScreen* screen = window->accountScreen();

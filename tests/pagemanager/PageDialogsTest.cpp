@@ -338,7 +338,7 @@ TEST_F(PageDialogsTest, DeleteFromARowLeavesTheFirstPageOpen) {
   EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("_pml2_2"))->text(), "contact-us.html");
 }
 
-TEST_F(PageDialogsTest, PropertiesReachThePageFileAtOnceAndMarkThePageModified) {
+TEST_F(PageDialogsTest, PropertiesReachThePageFileAndTheStoreAtOnce) {
   CreateSite();
   OpenInEditor(QStringLiteral("about-us"));
   const QByteArray store = StoreFile();
@@ -368,8 +368,12 @@ TEST_F(PageDialogsTest, PropertiesReachThePageFileAtOnceAndMarkThePageModified) 
   EXPECT_TRUE(page.contains("oak, tables"));
   EXPECT_TRUE(ReadBytes(window->folders().WorkingCopyFile()).contains("<title>Our story</title>"));
   EXPECT_EQ(window->site().Page(index).WindowTitle, "Our story");
-  EXPECT_TRUE(window->editorSession().PageModified());
-  EXPECT_EQ(StoreFile(), store);
+  // Saved with the page: nothing left to ask about, and published as stored.
+  EXPECT_FALSE(window->editorSession().PageModified());
+  EXPECT_NE(StoreFile(), store);
+  const SettingsStore stored;
+  EXPECT_EQ(stored.ReadSetting(QStringLiteral("Page_WindowTitle_%1").arg(index)), "Our story");
+  EXPECT_EQ(stored.ReadSetting(QStringLiteral("Page_Changed_%1").arg(index)), "true");
 }
 
 TEST_F(PageDialogsTest, PropertiesHoldingARecordSeparatorAreRefusedWithTheReason) {
