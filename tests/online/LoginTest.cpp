@@ -5,6 +5,11 @@
 #include "online/Login.h"
 #include "online/Protocol.h"
 #include "platform/HttpFetch.h"
+#include "platform/SettingsStore.h"
+#include "site/FolderOps.h"
+#include "site/Recovery.h"
+#include "site/SiteStore.h"
+#include "support/KilledChild.h"
 #include "support/ReferenceService.h"
 #include "support/TestSupport.h"
 
@@ -66,7 +71,7 @@ class LoginTest : public ::testing::Test {
     }
   }
   LoginOutcome LogInAs(const QString& email, const QString& password = QStringLiteral("secret")) {
-    return LogIn(site_, folders_, service_->Endpoints(), email, password);
+    return LogIn(site_, folders_, service_->Endpoints(), email, password, &store_);
   }
   static QString Record(const QString& file) {
     TSitePage page;
@@ -79,6 +84,7 @@ class LoginTest : public ::testing::Test {
   QTemporaryDir temp_;
   Folders folders_;
   Site site_;
+  SettingsStore store_{temp_.filePath(QStringLiteral("settings.conf"))};
 };
 
 test::ReferenceService* LoginTest::service_ = nullptr;
@@ -165,6 +171,65 @@ TEST_F(LoginTest, APageThatCannotBeBroughtDownChangesNothing) {
   EXPECT_TRUE(outcome.Error.startsWith(QStringLiteral("gone: "))) << outcome.Error.toStdString();
   EXPECT_EQ(site_.PageCount(), 0);
   EXPECT_EQ(test::ReadBytes(folders_.PageFile(QStringLiteral("index"))), "mine");
+}
+
+// The downloaded site is stored before its folder is swapped in: a store
+// that cannot be written leaves the old site whole (files and settings), and
+// a kill at any point (a child process) leaves, after the next start's
+// recovery, the pages of the site the settings describe.
+TEST_F(LoginTest, TheNewSiteIsStoredBeforeItsFolderReplacesTheOldOne) {
+  const Site old = [] {
+    Site site;
+    site.SiteAccount.UnixName = QStringLiteral("oldsite");
+    TSitePage home;
+    home.FileName = QStringLiteral("index");
+    home.Label_ = QStringLiteral("Home");
+    home.IsHomePage = true;
+    site.AppendPage(home);
+    return site;
+  }();
+  const auto arrangeOldSite = [&] {
+    ASSERT_TRUE(RemoveTree(folders_.WorkFolder()));
+    test::WriteBytes(folders_.PageFile(QStringLiteral("index")), "old page");
+    SettingsStore store(store_.FileName());
+    ASSERT_TRUE(SaveSite(old, store));
+  };
+  const auto logIn = [&](Site& site, SettingsStore* store) {
+    return LogIn(site, folders_, service_->Endpoints(), QStringLiteral("demo@moxa.test"),
+                 QStringLiteral("demo-site-1"), store);
+  };
+
+  arrangeOldSite();
+  const QByteArray stored = test::ReadBytes(store_.FileName());
+  test::WriteBytes(temp_.filePath(QStringLiteral("blocker")), "a file, not a folder");
+  SettingsStore unwritable(temp_.filePath(QStringLiteral("blocker/settings.conf")));
+  Site site = old;
+  const LoginOutcome refused = logIn(site, &unwritable);
+  EXPECT_EQ(refused.Outcome, LoginOutcome::Result::Failed);
+  EXPECT_TRUE(refused.NotSaved);
+  EXPECT_EQ(site.SiteAccount.UnixName, QStringLiteral("oldsite"));
+  EXPECT_EQ(test::ReadBytes(folders_.PageFile(QStringLiteral("index"))), "old page");
+  EXPECT_EQ(test::ReadBytes(store_.FileName()), stored);
+
+  for (const auto& [point, downloaded] : {std::pair{"staged-folder-complete", false}, std::pair{"before-swap", true},
+                                          std::pair{"between-swap-renames", true}}) {
+    SCOPED_TRACE(point);
+    arrangeOldSite();
+    ASSERT_TRUE(test::KilledAt(point, [&] {
+      SettingsStore inChild(store_.FileName());
+      Site copy = old;
+      (void)logIn(copy, &inChild);
+    }));
+    const SettingsStore next(store_.FileName());
+    RecoverUnfinishedChanges(folders_, next);
+    Site loaded;
+    ASSERT_EQ(LoadSite(next, loaded).Result, LoadSiteResult::Loaded);
+    EXPECT_EQ(loaded.SiteAccount.UnixName, downloaded ? QStringLiteral("demo") : QStringLiteral("oldsite"));
+    EXPECT_EQ(loaded.PageCount(), downloaded ? 4 : 1);
+    const QByteArray home = test::ReadBytes(folders_.PageFile(QStringLiteral("index")));
+    EXPECT_EQ(home.contains("moxadiv2"), downloaded);
+    EXPECT_EQ(QFileInfo::exists(folders_.WorkFolder() + QStringLiteral("bin/style.css")), downloaded);
+  }
 }
 
 TEST(TemplateAddressTest, FindsAndRemovesTheTemplateAddresses) {

@@ -3,9 +3,19 @@
 #include "app/dialogs/DialogLayer.h"
 #include "app/shell/Worker.h"
 #include "platform/HttpFetch.h"
-#include "site/SiteStore.h"
 
 namespace moxa {
+namespace {
+
+// Without a store the login would leave the settings describing the old site.
+LoginOutcome NotSavedOutcome() {
+  LoginOutcome outcome;
+  outcome.Error = QStringLiteral("no settings store");
+  outcome.NotSaved = true;
+  return outcome;
+}
+
+}  // namespace
 
 LoginController::LoginController(Site& site, const Folders& folders, DialogLayer& layer, Hooks hooks,
                                  QObject* parent)
@@ -23,11 +33,15 @@ void LoginController::LogIn(const QString& email) {
   const Site copy = site_;
   const Folders folders = folders_;
   const ServiceEndpoints service = service_;
+  // The window's store: the busy overlay keeps everything else away from it
+  // while the worker stores the new site, before its folder is swapped in.
+  SettingsStore* store = hooks_.store ? hooks_.store() : nullptr;
   RunOnWorker<LoginRun>(
       this,
-      [copy, folders, service, email, password] {
+      [copy, folders, service, email, password, store] {
         LoginRun run{{}, copy};
-        run.outcome = moxa::LogIn(run.site, folders, service, email, password);
+        run.outcome = store ? moxa::LogIn(run.site, folders, service, email, password, store)
+                            : NotSavedOutcome();
         return run;
       },
       [this](const LoginRun& run) { FinishLogin(run); });
@@ -42,14 +56,10 @@ void LoginController::FinishLogin(const LoginRun& run) {
       hooks_.information(LoginRefusedMessage());
       break;
     case LoginOutcome::Result::Failed:
-      hooks_.error(LoginFailedMessage());
+      hooks_.error(outcome.NotSaved ? LoginNotSavedMessage() : LoginFailedMessage());
       break;
     case LoginOutcome::Result::LoggedIn: {
-      site_ = run.site;
-      SettingsStore* store = hooks_.store ? hooks_.store() : nullptr;
-      if (!store || !SaveSite(site_, *store)) {
-        hooks_.error(QStringLiteral("Your site's details could not be saved."));
-      }
+      site_ = run.site;  // already stored by the login
       if (!outcome.SkippedPages.isEmpty()) hooks_.information(SkippedPagesMessage(outcome.SkippedPages));
       if (outcome.PagesCut) hooks_.information(PagesCutMessage());
       if (outcome.TemplateGuessed) hooks_.information(TemplateGuessedMessage());
