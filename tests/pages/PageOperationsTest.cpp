@@ -370,6 +370,9 @@ struct KillPointCase {
   bool finished;
 };
 
+void PrintTo(const KilledOperation& operation, std::ostream* os) { *os << operation.name; }
+void PrintTo(const KillPointCase& at, std::ostream* os) { *os << at.point; }
+
 class PageOperationKillTest
     : public PageOperationsTest,
       public ::testing::WithParamInterface<std::tuple<KilledOperation, KillPointCase>> {};
