@@ -5,6 +5,7 @@
 #include "pages/FileNameRules.h"
 #include "platform/HttpFetch.h"
 #include "site/PageNames.h"
+#include "site/SiteStore.h"
 #include "site/StagedWorkFolder.h"
 #include "site/TextFiles.h"
 #include "templates/SiteCreation.h"
@@ -87,6 +88,31 @@ bool BringDownPages(std::vector<TSitePage>& pages, const QString& base, const QS
   return !IsCancelled(control);
 }
 
+// The new site stored (with the staged folder's id), then its folder
+// swapped in, as site creation does: a kill between the two is finished at
+// the next start, and a store that cannot be written leaves the old site whole.
+bool StoreThenSwap(StagedWorkFolder& staged, const Site& old, const Site& loggedIn, SettingsStore* store,
+                   LoginOutcome& outcome) {
+  if (!staged.MarkComplete(store)) {
+    outcome = Failure(QStringLiteral("the new working folder cannot be marked complete"), outcome);
+    return false;
+  }
+  if (store && !SaveSite(loggedIn, *store)) {
+    outcome = Failure(QStringLiteral("the settings cannot be written"), outcome);
+    outcome.NotSaved = true;
+    return false;
+  }
+  if (!staged.SwapIn()) {
+    if (store) {
+      staged.RestoreStoredId(*store);
+      (void)SaveSite(old, *store);
+    }
+    outcome = Failure(QStringLiteral("the new working folder cannot be swapped in"), outcome);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int TemplateNumberInPage(const QByteArray& page, const QString& serviceBase) {
@@ -116,6 +142,8 @@ QString LoginFailedMessage() {
   return QStringLiteral("Your site could not be brought down. Please check your internet connection.");
 }
 
+QString LoginNotSavedMessage() { return QStringLiteral("Your site's details could not be saved."); }
+
 QString SkippedPagesMessage(const QStringList& pages) {
   return QStringLiteral("These pages could not be brought down, because their names cannot name a "
                         "page file: %1").arg(pages.join(QStringLiteral(", ")));
@@ -141,7 +169,8 @@ QString TemplateGuessedMessage() {
 }
 
 LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& service,
-                   const QString& email, const QString& password, const LoginControl& control) {
+                   const QString& email, const QString& password, SettingsStore* store,
+                   const LoginControl& control) {
   LoginOutcome outcome;
   QString reply = FetchUrlText(LoginUrl(service, email, password), control.Cancel);
   if (IsCancelled(control)) return Cancelled();
@@ -175,17 +204,21 @@ LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& s
   if (!number || !ReplaceTemplateAssets(folders.TemplateFolder(*number), staged.Staged().WorkFolder())) {
     return Failure(QStringLiteral("the template's files cannot be copied"), outcome);
   }
-  if (!staged.SwapIn()) return Failure(QStringLiteral("the new working folder cannot be swapped in"), outcome);
 
+  Site loggedIn = site;
   account.UnixCreated = true;
   // The reply does not say whether the address is switched on. Left false
   // (as on a machine that never had a site), the first save of the account
   // screen would take the live site off the web; a new site starts on too.
   account.MoxaSiteStatus = true;
-  site.SiteAccount = account;
-  site.SelectedTemplateIndex = index;
-  site.SitePages() = std::move(pages);
-  site.OpenPageFileName.clear();
+  loggedIn.SiteAccount = account;
+  loggedIn.SelectedTemplateIndex = index;
+  loggedIn.SitePages() = std::move(pages);
+  loggedIn.OpenPageFileName.clear();
+  // The last moment at which a cancel leaves everything as it was.
+  if (IsCancelled(control)) return Cancelled(outcome);
+  if (!StoreThenSwap(staged, site, loggedIn, store, outcome)) return outcome;
+  site = std::move(loggedIn);
   outcome.Outcome = LoginOutcome::Result::LoggedIn;
   return outcome;
 }

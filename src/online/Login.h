@@ -12,6 +12,8 @@
 
 namespace moxa {
 
+class SettingsStore;
+
 struct LoginOutcome {
   enum class Result {
     LoggedIn,  // the site is on this machine now
@@ -30,6 +32,8 @@ struct LoginOutcome {
   // No template number was found in the pages: the first template was used.
   bool TemplateGuessed = false;
   QString Error;  // for the developer's eyes
+  // Failed because the settings could not be written (nothing changed).
+  bool NotSaved = false;
 };
 
 // What the caller may do to a login under way.
@@ -43,13 +47,15 @@ struct LoginControl {
 
 // Brings the site of `email` and `password` down from the service: the
 // account, the page table, every page file (template addresses made relative
-// again) and the template's files, built beside the working folder and
-// swapped in whole. `site` changes only when the login succeeds; the caller
-// saves it. The template is the one the pages point at, by folder number.
-// A page that cannot be brought down is left out and named; a site name in
-// the reply that is not a plain site name fails the login.
+// again) and the template's files, built beside the working folder. With a
+// store, the new site is stored there before its folder is swapped in, so a
+// kill at any point leaves one whole site at the next start. `site` changes
+// only when the login succeeds. The template is the one the pages point at,
+// by folder number. A page that cannot be brought down is left out and
+// named; a site name in the reply that is not a plain site name fails the login.
 LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& service,
-                   const QString& email, const QString& password, const LoginControl& control = {});
+                   const QString& email, const QString& password, SettingsStore* store,
+                   const LoginControl& control = {});
 
 // The template folder number the page's asset addresses name; -1 when none.
 int TemplateNumberInPage(const QByteArray& page, const QString& serviceBase);
@@ -59,6 +65,7 @@ QByteArray WithoutTemplateAddresses(QByteArray page, const QString& serviceBase)
 // The messages of the login.
 QString LoginRefusedMessage();
 QString LoginFailedMessage();
+QString LoginNotSavedMessage();
 QString SkippedPagesMessage(const QStringList& pages);
 QString MissingPagesMessage(const QStringList& pages);
 // The busy overlay's caption while page `page` of `pages` comes down.

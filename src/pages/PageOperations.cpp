@@ -4,12 +4,15 @@
 #include "pages/MenuRebuild.h"
 #include "pages/PageEditing.h"
 #include "platform/SettingsStore.h"
+#include "site/BatchJournal.h"
 #include "site/FileBatch.h"
+#include "site/KillPoint.h"
 #include "site/PageNames.h"
 #include "site/SiteStore.h"
 #include "site/TextFiles.h"
 
 #include <QFileInfo>
+#include <QUuid>
 
 #include <algorithm>
 
@@ -85,9 +88,22 @@ PageMessage CommitChange(Site& site, Site changed, const PageContext& context, F
   }
   if (!open.isEmpty() && !StageOpenPage(changed, f, open, batch)) return PageMessage::FileError;
   if (!batch.Prepare()) return PageMessage::FileError;
-  if (!SavePageTable(changed, *context.store)) return PageMessage::SettingsError;
+  // Written down before the table is stored, with the id the table's commit
+  // carries: a kill from here on is finished or undone at the next start.
+  const QString journal = PageChangeJournal(f);
+  const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+  if (!WriteBatchJournal(batch, journal, id)) return PageMessage::FileError;
+  KillPoint("page-change-prepared");
+  WritePageTable(changed, *context.store);
+  context.store->WriteSetting(QString::fromLatin1(kPageChangeIdName), id);
+  if (!context.store->Commit()) {
+    RemoveBatchJournal(journal);
+    return PageMessage::SettingsError;
+  }
+  KillPoint("page-table-stored");
   // The table is stored: what follows only renames files already written.
   const bool placed = batch.Apply();
+  RemoveBatchJournal(journal);
   site = std::move(changed);
   return placed ? PageMessage::None : PageMessage::FileError;
 }

@@ -1,5 +1,6 @@
 #include "site/FileBatch.h"
 
+#include "site/KillPoint.h"
 #include "site/TextFiles.h"
 
 #include <QFile>
@@ -56,23 +57,33 @@ bool FileBatch::Prepare() {
   return true;
 }
 
+std::vector<FileBatch::Move> FileBatch::PreparedMoves() const {
+  std::vector<Move> moves;
+  if (!prepared_) return moves;
+  for (const PendingWrite& write : writes_) moves.push_back({write.temporary->fileName(), write.path});
+  return moves;
+}
+
+bool MoveIntoPlace(const QString& from, const QString& to) {
+  // A temporary file is private to its owner; the new file keeps the
+  // permissions of the one it replaces, or those of a plain file.
+  const QFileDevice::Permissions permissions =
+      QFileInfo::exists(to) ? QFile::permissions(to)
+                            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+  QFile::setPermissions(from, permissions);
+  return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
 bool FileBatch::Apply() {
   if (!prepared_) return false;
   bool ok = true;
   for (PendingWrite& write : writes_) {
-    // A temporary file is private to its owner; the new file keeps the
-    // permissions of the one it replaces, or those of a plain file.
-    const QFileDevice::Permissions permissions =
-        QFileInfo::exists(write.path)
-            ? QFile::permissions(write.path)
-            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    write.temporary->setPermissions(permissions);
-    const QByteArray from = QFile::encodeName(write.temporary->fileName());
-    if (std::rename(from.constData(), QFile::encodeName(write.path).constData()) != 0) {
+    if (!MoveIntoPlace(write.temporary->fileName(), write.path)) {
       ok = false;
       continue;
     }
     write.temporary->setAutoRemove(false);
+    KillPoint("batch-partly-applied");
   }
   for (const QString& path : removals_) {
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) ok = QFile::remove(path) && ok;

@@ -33,6 +33,13 @@ class FileBatch {
   bool IsEmpty() const { return writes_.empty() && removals_.isEmpty(); }
 
   [[nodiscard]] bool Prepare();
+  // After `Prepare`: each temporary file and the file it will replace.
+  struct Move {
+    QString from;
+    QString to;
+  };
+  std::vector<Move> PreparedMoves() const;
+  const QStringList& Removals() const { return removals_; }
   [[nodiscard]] bool Apply();
   // Prepare and Apply.
   [[nodiscard]] bool Commit();
@@ -47,6 +54,10 @@ class FileBatch {
   QStringList removals_;
   bool prepared_ = false;
 };
+
+// Renames the finished temporary file `from` over `to`, giving it the
+// permissions of the file it replaces, or those of a plain file.
+[[nodiscard]] bool MoveIntoPlace(const QString& from, const QString& to);
 
 // The text file `path` as `batch` will leave it: the content staged for it,
 // else the file as ReadTextFile reads it. Nothing when the file cannot be read.

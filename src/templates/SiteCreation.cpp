@@ -105,11 +105,18 @@ bool CreateSite(Site& site, const Folders& folders, int templateNumber, Settings
   StagedWorkFolder staging(folders);
   if (!staging.Create()) return false;
   Site created = site;
-  if (!BuildSiteFiles(created, staging.Staged(), templateNumber)) return false;
+  if (!BuildSiteFiles(created, staging.Staged(), templateNumber) || !staging.MarkComplete(store)) {
+    return false;
+  }
+  // Stored first, with the staged folder's id: a kill before the swap is
+  // finished by the next start.
   if (store && !SaveSite(created, *store)) return false;
   if (!staging.SwapIn()) {
     // The store already describes the new site: put the old one back.
-    if (store) (void)SaveSite(site, *store);
+    if (store) {
+      staging.RestoreStoredId(*store);
+      (void)SaveSite(site, *store);
+    }
     return false;
   }
   site = std::move(created);

@@ -9,10 +9,12 @@
 #include "site/SiteStore.h"
 #include "site/StagedWorkFolder.h"
 #include "site/TextFiles.h"
+#include "templates/KeptPictures.h"
 #include "templates/SiteCreation.h"
 
 #include <QFileInfo>
 
+#include <map>
 #include <optional>
 
 namespace moxa {
@@ -26,25 +28,42 @@ std::optional<QByteArray> TemplatePageFor(const QString& templateFolder, const Q
   return text;
 }
 
-// The page in the new template's look with the old page's words.
-std::optional<QByteArray> RebuiltPage(const QString& templateFolder, const TSitePage& page,
-                                      const QByteArray& oldText) {
+// The page's own head value: the page file's, which the user edits and
+// visitors see, else the one of the table.
+QString HeadValue(const QString& inFile, const QString& inTable) {
+  return inFile.isEmpty() ? inTable : inFile;
+}
+
+// The page in the new template's look with the old page's words, head
+// values and pictures; the table takes the head values it carries.
+std::optional<QByteArray> RebuiltPage(const QString& templateFolder, TSitePage& page,
+                                      const QByteArray& oldText, KeptPictures& pictures) {
   auto text = TemplatePageFor(templateFolder, page.FileName);
   if (!text) return std::nullopt;
-  (void)PutRegionContents(*text, RegionContents(oldText));
+  std::map<int, QByteArray> contents = RegionContents(oldText);
+  for (auto& [number, content] : contents) {
+    if (!pictures.Keep(content)) return std::nullopt;
+  }
+  (void)PutRegionContents(*text, contents);
+  const PageProperties old = ReadPageProperties(oldText);
+  page.WindowTitle = HeadValue(old.WindowTitle, page.WindowTitle);
+  page.Description = HeadValue(old.Description, page.Description);
+  page.Keywords = HeadValue(old.Keywords, page.Keywords);
   SetPageProperties(*text, {page.WindowTitle, page.Description, page.Keywords});
   return text;
 }
 
 // Rewrites every page of the staged working folder in the new template.
-bool RebuildPages(Site& site, const Folders& staged, const QString& templateFolder) {
+bool RebuildPages(Site& site, const Folders& folders, const Folders& staged,
+                  const QString& templateFolder) {
+  KeptPictures pictures(folders.WorkFolder(), staged.WorkFolder());
   for (TSitePage& page : site.SitePages()) {
     const QString path = staged.PageFile(page.FileName);
     if (!QFileInfo(path).isFile()) continue;  // a page whose file is gone stays gone
     bool ok = true;
     const QByteArray old = ReadTextFile(path, &ok);
     if (!ok) return false;
-    const auto rebuilt = RebuiltPage(templateFolder, page, old);
+    const auto rebuilt = RebuiltPage(templateFolder, page, old, pictures);
     if (!rebuilt || !WriteTextFile(*rebuilt, path)) return false;
     page.Changed = true;
   }
@@ -83,13 +102,17 @@ bool ApplyTemplate(Site& site, const Folders& folders, int templateNumber, int t
   }
   Site changed = site;
   changed.SelectedTemplateIndex = templateIndex;
-  if (!RebuildPages(changed, staged, templateFolder) ||
+  if (!RebuildPages(changed, folders, staged, templateFolder) ||
       !RebuildMenus(changed, staged, templateNumber) ||
       !OpenPageInEditor(changed, staged, changed.HomePageFileName())) {
     return false;
   }
+  if (!staging.MarkComplete(&store)) return false;
+  // Stored first, with the staged folder's id: a kill before the swap is
+  // finished by the next start.
   if (!SaveSite(changed, store)) return false;
   if (!staging.SwapIn()) {
+    staging.RestoreStoredId(store);
     (void)SaveSite(site, store);
     return false;
   }

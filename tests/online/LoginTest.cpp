@@ -6,6 +6,11 @@
 #include "online/Protocol.h"
 #include "platform/HttpFetch.h"
 #include "support/LocalHttpServer.h"
+#include "platform/SettingsStore.h"
+#include "site/FolderOps.h"
+#include "site/Recovery.h"
+#include "site/SiteStore.h"
+#include "support/KilledChild.h"
 #include "support/ReferenceService.h"
 #include "support/SilentServer.h"
 #include "support/TestSupport.h"
@@ -70,7 +75,7 @@ class LoginTest : public ::testing::Test {
     }
   }
   LoginOutcome LogInAs(const QString& email, const QString& password = QStringLiteral("secret")) {
-    return LogIn(site_, folders_, service_->Endpoints(), email, password);
+    return LogIn(site_, folders_, service_->Endpoints(), email, password, &store_);
   }
   static QString Record(const QString& file) {
     TSitePage page;
@@ -83,6 +88,7 @@ class LoginTest : public ::testing::Test {
   QTemporaryDir temp_;
   Folders folders_;
   Site site_;
+  SettingsStore store_{temp_.filePath(QStringLiteral("settings.conf"))};
 };
 
 test::ReferenceService* LoginTest::service_ = nullptr;
@@ -193,7 +199,7 @@ TEST_F(LoginTest, ProgressCountsThePagesAndACancelBetweenThemChangesNothing) {
                          if (page == 3) cancel = true;
                        }};
   const LoginOutcome outcome = LogIn(site_, folders_, service_->Endpoints(), QStringLiteral("demo@moxa.test"),
-                                     QStringLiteral("demo-site-1"), control);
+                                     QStringLiteral("demo-site-1"), &store_, control);
   EXPECT_EQ(outcome.Outcome, LoginOutcome::Result::Cancelled);
   EXPECT_EQ(seen, (QStringList{QStringLiteral("Bringing down page 1 of 4"), QStringLiteral("Bringing down page 2 of 4"),
                                QStringLiteral("Bringing down page 3 of 4")}));
@@ -212,7 +218,7 @@ TEST_F(LoginTest, ACancelEndsARequestTheServiceNeverAnswers) {
     cancel = true;
   });
   const LoginOutcome outcome =
-      LogIn(site_, folders_, hanging, QStringLiteral("demo@moxa.test"), QStringLiteral("demo-site-1"), {&cancel, {}});
+      LogIn(site_, folders_, hanging, QStringLiteral("demo@moxa.test"), QStringLiteral("demo-site-1"), &store_, {&cancel, {}});
   canceller.join();
   EXPECT_EQ(outcome.Outcome, LoginOutcome::Result::Cancelled);
   EXPECT_TRUE(site_.SiteAccount.UnixName.isEmpty());
@@ -235,10 +241,69 @@ TEST_F(LoginTest, ASiteNameInTheReplyThatIsNoPlainNameFailsTheLogin) {
     ServiceEndpoints service = service_->Endpoints();
     service.WebHost = QStringLiteral("127.0.0.1:%1").arg(hostile.Port());
     const LoginOutcome outcome =
-        LogIn(site_, folders_, service, QStringLiteral("x@moxa.test"), QStringLiteral("secret"));
+        LogIn(site_, folders_, service, QStringLiteral("x@moxa.test"), QStringLiteral("secret"), &store_);
     EXPECT_EQ(outcome.Outcome, LoginOutcome::Result::Failed) << name.toStdString();
     EXPECT_TRUE(site_.SiteAccount.UnixName.isEmpty());
     EXPECT_EQ(site_.PageCount(), 0);
+  }
+}
+
+// The downloaded site is stored before its folder is swapped in: a store
+// that cannot be written leaves the old site whole (files and settings), and
+// a kill at any point (a child process) leaves, after the next start's
+// recovery, the pages of the site the settings describe.
+TEST_F(LoginTest, TheNewSiteIsStoredBeforeItsFolderReplacesTheOldOne) {
+  const Site old = [] {
+    Site site;
+    site.SiteAccount.UnixName = QStringLiteral("oldsite");
+    TSitePage home;
+    home.FileName = QStringLiteral("index");
+    home.Label_ = QStringLiteral("Home");
+    home.IsHomePage = true;
+    site.AppendPage(home);
+    return site;
+  }();
+  const auto arrangeOldSite = [&] {
+    ASSERT_TRUE(RemoveTree(folders_.WorkFolder()));
+    test::WriteBytes(folders_.PageFile(QStringLiteral("index")), "old page");
+    SettingsStore store(store_.FileName());
+    ASSERT_TRUE(SaveSite(old, store));
+  };
+  const auto logIn = [&](Site& site, SettingsStore* store) {
+    return LogIn(site, folders_, service_->Endpoints(), QStringLiteral("demo@moxa.test"),
+                 QStringLiteral("demo-site-1"), store);
+  };
+
+  arrangeOldSite();
+  const QByteArray stored = test::ReadBytes(store_.FileName());
+  test::WriteBytes(temp_.filePath(QStringLiteral("blocker")), "a file, not a folder");
+  SettingsStore unwritable(temp_.filePath(QStringLiteral("blocker/settings.conf")));
+  Site site = old;
+  const LoginOutcome refused = logIn(site, &unwritable);
+  EXPECT_EQ(refused.Outcome, LoginOutcome::Result::Failed);
+  EXPECT_TRUE(refused.NotSaved);
+  EXPECT_EQ(site.SiteAccount.UnixName, QStringLiteral("oldsite"));
+  EXPECT_EQ(test::ReadBytes(folders_.PageFile(QStringLiteral("index"))), "old page");
+  EXPECT_EQ(test::ReadBytes(store_.FileName()), stored);
+
+  for (const auto& [point, downloaded] : {std::pair{"staged-folder-complete", false}, std::pair{"before-swap", true},
+                                          std::pair{"between-swap-renames", true}}) {
+    SCOPED_TRACE(point);
+    arrangeOldSite();
+    ASSERT_TRUE(test::KilledAt(point, [&] {
+      SettingsStore inChild(store_.FileName());
+      Site copy = old;
+      (void)logIn(copy, &inChild);
+    }));
+    const SettingsStore next(store_.FileName());
+    RecoverUnfinishedChanges(folders_, next);
+    Site loaded;
+    ASSERT_EQ(LoadSite(next, loaded).Result, LoadSiteResult::Loaded);
+    EXPECT_EQ(loaded.SiteAccount.UnixName, downloaded ? QStringLiteral("demo") : QStringLiteral("oldsite"));
+    EXPECT_EQ(loaded.PageCount(), downloaded ? 4 : 1);
+    const QByteArray home = test::ReadBytes(folders_.PageFile(QStringLiteral("index")));
+    EXPECT_EQ(home.contains("moxadiv2"), downloaded);
+    EXPECT_EQ(QFileInfo::exists(folders_.WorkFolder() + QStringLiteral("bin/style.css")), downloaded);
   }
 }
 

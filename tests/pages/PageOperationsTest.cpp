@@ -6,6 +6,8 @@
 #include "platform/SettingsStore.h"
 #include "site/SiteStore.h"
 #include "support/FileSizeLimit.h"
+#include "support/KilledChild.h"
+#include "site/Recovery.h"
 #include "support/Sandbox.h"
 #include "support/TestSupport.h"
 
@@ -15,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -364,6 +367,84 @@ TEST_F(PageOperationsTest, ANewPageIsTitledWithItsLabel) {
   EXPECT_EQ(site.Page(3).WindowTitle, "Our Team");
   EXPECT_TRUE(sandbox.WorkFile(QStringLiteral("team.html")).contains("<title>Our Team</title>"));
 }
+
+// Each operation killed (a child process) before its table is stored, after
+// it, and with half of its files renamed; then the next start's recovery.
+// The stored table and the files always agree: every stored page has its
+// file, no other page file is left, the menus name the stored pages.
+struct KilledOperation {
+  const char* name;
+  std::function<PageOutcome(Site&, const PageContext&)> run;
+  QStringList after;
+};
+
+struct KillPointCase {
+  const char* point;
+  bool finished;
+};
+
+void PrintTo(const KilledOperation& operation, std::ostream* os) { *os << operation.name; }
+void PrintTo(const KillPointCase& at, std::ostream* os) { *os << at.point; }
+
+class PageOperationKillTest
+    : public PageOperationsTest,
+      public ::testing::WithParamInterface<std::tuple<KilledOperation, KillPointCase>> {};
+
+TEST_P(PageOperationKillTest, TheNextStartFinishesOrUndoesIt) {
+  const auto& [operation, at] = GetParam();
+  const QStringList before = FileNames();
+  const auto files = Snapshot();
+  ASSERT_TRUE(test::KilledAt(at.point, [&] {
+    SettingsStore inChild;
+    (void)operation.run(site, PageContext{sandbox.folders(), kTemplate, &inChild});
+  }));
+
+  const SettingsStore next;
+  RecoverUnfinishedChanges(sandbox.folders(), next);
+  const QStringList expected = at.finished ? operation.after : before;
+  EXPECT_EQ(StoredFileNames(), expected);
+  QStringList everyName = before + operation.after;
+  everyName.removeDuplicates();
+  const QString menu = MainMenuOf(QStringLiteral("index"));
+  for (const QString& name : everyName) {
+    const QString file = name + QStringLiteral(".html");
+    EXPECT_EQ(sandbox.WorkFileExists(file), expected.contains(name)) << file.toStdString();
+    if (at.finished) EXPECT_EQ(menu.contains(file), expected.contains(name)) << menu.toStdString();
+  }
+  // Undone: every file byte for byte as it was.
+  if (!at.finished) EXPECT_EQ(Snapshot(), files);
+  // No temporary file or journal is left behind.
+  EXPECT_EQ(QDir(sandbox.folders().WorkFolder()).entryList({QStringLiteral(".moxa*")}, QDir::Files | QDir::Hidden),
+            QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPointOfEveryOperation, PageOperationKillTest,
+    ::testing::Combine(
+        ::testing::Values(
+            KilledOperation{"Add",
+                            [](Site& s, const PageContext& c) {
+                              return AddPage(s, c, QStringLiteral("team"), QStringLiteral("Team"));
+                            },
+                            {"index", "about-us", "contact-us", "team"}},
+            KilledOperation{"SaveAs",
+                            [](Site& s, const PageContext& c) {
+                              return SavePageAs(s, c, QStringLiteral("copy"), QStringLiteral("Copy"));
+                            },
+                            {"index", "about-us", "contact-us", "copy"}},
+            KilledOperation{"Rename",
+                            [](Site& s, const PageContext& c) {
+                              return RenamePage(s, c, 1, QStringLiteral("who"), QStringLiteral("Who"));
+                            },
+                            {"index", "who", "contact-us"}},
+            KilledOperation{"Delete", [](Site& s, const PageContext& c) { return DeletePage(s, c, 2); },
+                            {"index", "about-us"}}),
+        ::testing::Values(KillPointCase{"page-change-prepared", false}, KillPointCase{"page-table-stored", true},
+                          KillPointCase{"batch-partly-applied", true})),
+    [](const auto& info) {
+      return std::string(std::get<0>(info.param).name) + "_" +
+             QString::fromLatin1(std::get<1>(info.param).point).remove(u'-').toStdString();
+    });
 
 }  // namespace
 }  // namespace moxa

@@ -1,6 +1,7 @@
 #include "site/FolderOps.h"
 #include "site/PageNames.h"
 #include "site/StagedWorkFolder.h"
+#include "platform/SettingsStore.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -89,17 +90,59 @@ TEST(StagedWorkFolderTest, SwapInReplacesTheWholeFolderAndDroppingItKeepsTheOld)
 TEST(StagedWorkFolderTest, RecoveryCompletesASwapCutBetweenItsTwoRenames) {
   QTemporaryDir dir;
   const Folders folders = Folders::At(dir.filePath(QStringLiteral("program")), dir.path());
+  const SettingsStore withoutId(dir.filePath(QStringLiteral("settings.conf")));  // as before ids
   test::WriteBytes(dir.filePath(QStringLiteral("wbx1988.old/index.html")), "old site");
   test::WriteBytes(dir.filePath(QStringLiteral("wbx1988.new/index.html")), "new site");
-  RecoverWorkFolder(folders);
+  RecoverWorkFolder(folders, withoutId);
   EXPECT_EQ(test::ReadBytes(folders.PageFile(QStringLiteral("index"))), "new site");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
             QStringList({"wbx1988"}));
 
   // A staging folder beside a whole working folder is an unfinished build.
   test::WriteBytes(dir.filePath(QStringLiteral("wbx1988.new/index.html")), "half");
-  RecoverWorkFolder(folders);
+  RecoverWorkFolder(folders, withoutId);
   EXPECT_EQ(test::ReadBytes(folders.PageFile(QStringLiteral("index"))), "new site");
+}
+
+// The store names the folder it describes: a staged folder it names is
+// swapped in, one it does not name goes, whatever state the folders are in.
+TEST(StagedWorkFolderTest, RecoveryKeepsTheSideTheStoreNames) {
+  QTemporaryDir dir;
+  const Folders folders = Folders::At(dir.filePath(QStringLiteral("program")), dir.path());
+  const QString storeFile = dir.filePath(QStringLiteral("settings.conf"));
+  const auto stage = [&](const QByteArray& page, bool stored) {
+    StagedWorkFolder staging(folders);
+    ASSERT_TRUE(staging.Create());
+    test::WriteBytes(staging.Staged().PageFile(QStringLiteral("index")), page);
+    SettingsStore store(storeFile);
+    ASSERT_TRUE(staging.MarkComplete(&store));
+    if (stored) ASSERT_TRUE(store.Commit());
+    // Copied beside it: the destructor of `staging` must not remove what a kill would leave.
+    ASSERT_TRUE(CopyFolder(staging.Staged().WorkFolder(), dir.filePath(QStringLiteral("kept"))));
+  };
+  const auto leaveStaged = [&] {
+    ASSERT_TRUE(RemoveTree(dir.filePath(QStringLiteral("wbx1988.new"))));
+    ASSERT_TRUE(QDir().rename(dir.filePath(QStringLiteral("kept")), dir.filePath(QStringLiteral("wbx1988.new"))));
+  };
+  test::WriteBytes(folders.PageFile(QStringLiteral("index")), "first site");
+
+  stage("second site", true);
+  leaveStaged();
+  RecoverWorkFolder(folders, SettingsStore(storeFile));
+  EXPECT_EQ(test::ReadBytes(folders.PageFile(QStringLiteral("index"))), "second site");
+
+  stage("never stored", false);
+  leaveStaged();
+  RecoverWorkFolder(folders, SettingsStore(storeFile));
+  EXPECT_EQ(test::ReadBytes(folders.PageFile(QStringLiteral("index"))), "second site");
+
+  // A copy of the working folder still carries its id until it is marked complete.
+  ASSERT_TRUE(CopyFolder(folders.WorkFolder(), dir.filePath(QStringLiteral("wbx1988.new"))));
+  test::WriteBytes(dir.filePath(QStringLiteral("wbx1988.new/index.html")), "half a change");
+  RecoverWorkFolder(folders, SettingsStore(storeFile));
+  EXPECT_EQ(test::ReadBytes(folders.PageFile(QStringLiteral("index"))), "second site");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+            QStringList({"wbx1988"}));
 }
 
 }  // namespace

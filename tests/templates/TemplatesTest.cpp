@@ -5,6 +5,8 @@
 #include "site/SiteStore.h"
 #include "pages/Regions.h"
 #include "support/FileSizeLimit.h"
+#include "support/KilledChild.h"
+#include "site/Recovery.h"
 #include "support/Sandbox.h"
 #include "support/TestSupport.h"
 #include "templates/SiteCreation.h"
@@ -15,7 +17,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -191,10 +195,17 @@ TEST_F(TemplatesTest, ApplyingATemplateKeepsEachPagesWordsAndHeadValues) {
   site.AppendPage(services);
   sandbox.WriteWorkFile(QStringLiteral("services.html"),
                         Page("Old", "services body", Menu(-1)));
+  // The head values live in the page files (as the properties dialog puts
+  // them); the table's description and keywords may well be empty.
   for (int i = 0; i < site.PageCount(); ++i) {
+    const QString file = sandbox.folders().PageFile(site.Page(i).FileName);
+    QByteArray text = test::ReadBytes(file);
+    SetPageProperties(text, {QStringLiteral("Title %1").arg(i), QStringLiteral("Description %1").arg(i),
+                             QStringLiteral("Keywords %1").arg(i)});
+    test::WriteBytes(file, text);
     site.Page(i).WindowTitle = QStringLiteral("Title %1").arg(i);
-    site.Page(i).Description = QStringLiteral("Description %1").arg(i);
-    site.Page(i).Keywords = QStringLiteral("Keywords %1").arg(i);
+    site.Page(i).Description.clear();
+    site.Page(i).Keywords.clear();
     site.Page(i).Changed = false;
   }
 
@@ -202,8 +213,10 @@ TEST_F(TemplatesTest, ApplyingATemplateKeepsEachPagesWordsAndHeadValues) {
   for (int i = 0; i < site.PageCount(); ++i) {
     const TSitePage& page = site.Page(i);
     const QByteArray file = Work(page.FileName + QStringLiteral(".html"));
-    EXPECT_EQ(ReadPageProperties(file),
-              (PageProperties{page.WindowTitle, page.Description, page.Keywords}));
+    const PageProperties kept{QStringLiteral("Title %1").arg(i), QStringLiteral("Description %1").arg(i),
+                              QStringLiteral("Keywords %1").arg(i)};
+    EXPECT_EQ(ReadPageProperties(file), kept);
+    EXPECT_EQ((PageProperties{page.WindowTitle, page.Description, page.Keywords}), kept);
     EXPECT_TRUE(page.Changed);
     EXPECT_TRUE(file.contains("href=\"services.html\">Services</a>")) << page.FileName.toStdString();
   }
@@ -214,6 +227,91 @@ TEST_F(TemplatesTest, ApplyingATemplateKeepsEachPagesWordsAndHeadValues) {
   EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), "second style");
   EXPECT_EQ(SettingsStore().ReadSetting(QStringLiteral("SelectedTemplateIndex")), "1");
   EXPECT_EQ(site.OpenPageFileName, "index");
+}
+
+// Pictures of the old template that a region shows are kept as the user's
+// pictures: the new template's assets replace the old ones.
+TEST_F(TemplatesTest, PicturesTheRegionsShowOutliveTheTemplateChange) {
+  InstallTemplate(1, true);
+  InstallTemplate(2, true);
+  sandbox.WriteTemplateFile(1, QStringLiteral("bin/img/hero.jpg"), "old hero");
+  sandbox.WriteTemplateFile(2, QStringLiteral("bin/img/hero.jpg"), "new hero");
+  QImage chart(6, 4, QImage::Format_ARGB32);
+  chart.fill(Qt::blue);
+  ASSERT_TRUE(chart.save(sandbox.folders().TemplateFolder(1) + QStringLiteral("bin/img/chart.png")));
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 1, store.get()));
+  sandbox.WriteWorkFile(QStringLiteral("moxa_img1.jpg"), "the user's picture");
+  const auto showInRegion = [&](const QString& page, const QByteArray& html) {
+    QByteArray text = Work(page);
+    ASSERT_TRUE(PutRegionContents(text, {{1, html}}).empty());
+    sandbox.WriteWorkFile(page, text);
+  };
+  showInRegion(QStringLiteral("index.html"),
+               "<p><img src=\"bin/img/hero.jpg\"><IMG SRC='./bin/img/chart.png'>"
+               "<img src=\"moxa_img1.jpg\"><img src=\"https://example.org/bin/x.jpg\">"
+               "<img src=\"bin/img/missing.jpg\"></p>");
+  showInRegion(QStringLiteral("about-us.html"), "<p><img src=\"bin/img/hero.jpg\" alt=\"again\"></p>");
+
+  ASSERT_TRUE(ApplyTemplate(site, sandbox.folders(), 2, 1, *store));
+  const QByteArray home = RegionContents(Work(QStringLiteral("index.html"))).at(1);
+  EXPECT_EQ(home, "<p><img src=\"moxa_img2.jpg\"><IMG SRC='moxa_img3.jpg'>"
+                  "<img src=\"moxa_img1.jpg\"><img src=\"https://example.org/bin/x.jpg\">"
+                  "<img src=\"bin/img/missing.jpg\"></p>");
+  EXPECT_EQ(RegionContents(Work(QStringLiteral("about-us.html"))).at(1),
+            "<p><img src=\"moxa_img2.jpg\" alt=\"again\"></p>");
+  EXPECT_EQ(Work(QStringLiteral("moxa_img1.jpg")), "the user's picture");
+  EXPECT_EQ(Work(QStringLiteral("moxa_img2.jpg")), "old hero");
+  const QImage kept = QImage::fromData(Work(QStringLiteral("moxa_img3.jpg")), "JPEG");
+  EXPECT_EQ(kept.size(), chart.size()) << "the picture that was no JPEG is one now";
+  EXPECT_EQ(Work(QStringLiteral("bin/img/hero.jpg")), "new hero");
+}
+
+// New Site and a template change killed at each step (a child process),
+// then the next start's recovery: the pages are always those of the site
+// the settings describe.
+TEST_F(TemplatesTest, AKilledNewSiteOrTemplateChangeLeavesTheStoredSitesPages) {
+  InstallTemplate(1, true);
+  InstallTemplate(2, true, "second style");
+  const std::function<void(SettingsStore&, Site)> changes[] = {
+      [this](SettingsStore& s, Site) {
+        Site fresh;
+        fresh.SiteAccount.UnixName = QStringLiteral("newsite");
+        fresh.SelectedTemplateIndex = 1;
+        (void)CreateSite(fresh, sandbox.folders(), 2, &s);
+      },
+      [this](SettingsStore& s, Site old) { (void)ApplyTemplate(old, sandbox.folders(), 2, 1, s); }};
+  const struct {
+    const char* point;
+    bool changed;
+  } points[] = {{"staged-folder-complete", false}, {"before-swap", true}, {"between-swap-renames", true}};
+  for (size_t change = 0; change < std::size(changes); ++change) {
+    for (const auto& [point, changed] : points) {
+      SCOPED_TRACE(testing::Message() << "change " << change << " killed at " << point);
+      Site old;
+      old.SiteAccount.UnixName = QStringLiteral("oldsite");
+      {
+        SettingsStore fresh;
+        ASSERT_TRUE(CreateSite(old, sandbox.folders(), 1, &fresh));
+      }
+      ASSERT_TRUE(test::KilledAt(point, [&] {
+        SettingsStore inChild;
+        changes[change](inChild, old);
+      }));
+
+      const SettingsStore next;
+      RecoverUnfinishedChanges(sandbox.folders(), next);
+      Site loaded;
+      ASSERT_EQ(LoadSite(next, loaded).Result, LoadSiteResult::Loaded);
+      EXPECT_EQ(loaded.SelectedTemplateIndex, changed ? 1 : 0);
+      EXPECT_EQ(loaded.SiteAccount.UnixName, change == 0 && changed ? "newsite" : "oldsite");
+      EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), changed ? "second style" : "body{}");
+      for (const TSitePage& page : loaded.SitePages()) {
+        EXPECT_TRUE(sandbox.WorkFileExists(page.FileName + QStringLiteral(".html")));
+      }
+      EXPECT_EQ(QDir(sandbox.folders().TempFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                QStringList({"wbx1988"}));
+    }
+  }
 }
 
 TEST_F(TemplatesTest, AFailedApplyLeavesTheSiteAndTheTemplateChoiceAsTheyWere) {

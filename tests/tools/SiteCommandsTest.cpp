@@ -1,6 +1,8 @@
 // The user's site from a shell: made, published to the reference hosting
 // service and shown, each as a real moxa-tool process in this test's home.
 #include "platform/HttpFetch.h"
+#include "site/Folders.h"
+#include "site/KillPoint.h"
 #include "support/ReferenceService.h"
 #include "support/SilentServer.h"
 #include "support/TestSupport.h"
@@ -17,15 +19,24 @@ struct ToolRun {
   int exitCode = -1;
   QString out;
   QString err;
+  bool killed = false;
 };
 
-ToolRun RunTool(const QStringList& arguments, const QByteArray& input = {}) {
+// With `killAt`, the tool is killed at that point of its work.
+ToolRun RunTool(const QStringList& arguments, const QByteArray& input = {}, const char* killAt = nullptr) {
   QProcess tool;
+  if (killAt) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kKillPointVariable), QString::fromLatin1(killAt));
+    tool.setProcessEnvironment(environment);
+  }
   tool.start(QStringLiteral(MOXA_TOOL_PATH), arguments);
   tool.write(input);
   tool.closeWriteChannel();
   ToolRun run;
-  if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit) return run;
+  if (!tool.waitForFinished(120000)) return run;
+  run.killed = tool.exitStatus() == QProcess::CrashExit;
+  if (tool.exitStatus() != QProcess::NormalExit) return run;
   run.exitCode = tool.exitCode();
   run.out = QString::fromUtf8(tool.readAllStandardOutput());
   run.err = QString::fromUtf8(tool.readAllStandardError());
@@ -110,6 +121,33 @@ TEST(SiteCommandsTest, APublishKilledAfterTheRegistrationDoesNotRegisterTheSiteA
   EXPECT_TRUE(published.out.contains(QStringLiteral("http://") + service.Endpoints().SiteAddress(QStringLiteral("killed-site")) + u'\n'))
       << published.out.toStdString();
   EXPECT_FALSE(QFileInfo::exists(service.StateFolder() + QStringLiteral("/ftp/moxasites/killed-site2")));
+}
+
+// New Site and Login killed after the new site was stored but before its
+// folder was swapped in: the next run of the tool finishes the swap, as the
+// program's start does, so the pages are those of the stored site.
+TEST(SiteCommandsTest, ANewSiteOrLoginKilledBeforeTheSwapIsFinishedByTheNextRun) {
+  test::ReferenceService service;
+  ASSERT_TRUE(service.Running()) << service.StartOutput().toStdString();
+  const QString style = Folders::ForApplication().WorkFolder() + QStringLiteral("bin/style.css");
+  const auto templateStyle = [](int number) {
+    return test::ReadBytes(test::SourceDir() + QStringLiteral("/data/templates/%1/bin/style.css").arg(number));
+  };
+  ASSERT_EQ(RunTool({QStringLiteral("new-site"), QStringLiteral("First Site"), QStringLiteral("--template"),
+                     QStringLiteral("1")}).exitCode, 0);
+
+  EXPECT_TRUE(RunTool({QStringLiteral("new-site"), QStringLiteral("Second Site"), QStringLiteral("--template"),
+                       QStringLiteral("2")}, {}, "before-swap").killed);
+  const ToolRun second = RunTool({QStringLiteral("site")});
+  EXPECT_TRUE(second.out.contains(QStringLiteral("site name: Second-Site\n"))) << second.out.toStdString();
+  EXPECT_EQ(test::ReadBytes(style), templateStyle(2));
+
+  EXPECT_TRUE(RunTool({QStringLiteral("login"), QStringLiteral("demo@moxa.test"), QStringLiteral("--service"),
+                       service.Endpoints().WebHost}, "demo-site-1\n", "before-swap").killed);
+  const ToolRun demo = RunTool({QStringLiteral("site")});
+  EXPECT_TRUE(demo.out.contains(QStringLiteral("site name: demo\n"))) << demo.out.toStdString();
+  EXPECT_EQ(test::ReadBytes(style), templateStyle(1));
+  EXPECT_TRUE(QFileInfo::exists(Folders::ForApplication().WorkFolder() + QStringLiteral(".moxa-folder-id")));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "publish/PublishSite.h"
 #include "site/Folders.h"
+#include "site/Recovery.h"
 #include "site/SiteLock.h"
 #include "site/SiteStore.h"
 #include "templates/SiteCreation.h"
@@ -41,6 +42,8 @@ bool TakeUserSite(SiteLock& lock) {
 // The user's site, with the passwords from the keychain; false (said why)
 // when the store cannot be read.
 bool LoadUserSite(SettingsStore& store, Site& site) {
+  // What a kill cut short (here or in the program) is finished first, as the program does.
+  RecoverUnfinishedChanges(Folders::ForApplication(), store);
   static const Keychain keychain(QString::fromLatin1(kApplicationName));
   KeepPasswordsIn(keychain, store, [] { PrintError(KeychainMissingMessage()); });
   if (LoadSite(store, site).Result == LoadSiteResult::Unreadable) {
@@ -146,14 +149,16 @@ int RunLogin(const QStringList& args) {
   SettingsStore store;
   Site site;
   if (!LoadUserSite(store, site)) return 1;
-  const LoginOutcome outcome = LogIn(site, Folders::ForApplication(), ServiceFromArgs(args), email, password);
+  const LoginOutcome outcome =
+      LogIn(site, Folders::ForApplication(), ServiceFromArgs(args), email, password, &store);
   switch (outcome.Outcome) {
     case LoginOutcome::Result::Refused:
       PrintError(LoginRefusedMessage());
       return 1;
     case LoginOutcome::Result::Failed:
     case LoginOutcome::Result::Cancelled:
-      PrintError(LoginFailedMessage() + QStringLiteral(" (") + outcome.Error + u')');
+      PrintError((outcome.NotSaved ? LoginNotSavedMessage() : LoginFailedMessage()) + QStringLiteral(" (") +
+                 outcome.Error + u')');
       return 1;
     case LoginOutcome::Result::LoggedIn:
       break;
@@ -162,10 +167,6 @@ int RunLogin(const QStringList& args) {
   if (!outcome.MissingPages.isEmpty()) PrintError(MissingPagesMessage(outcome.MissingPages));
   if (outcome.PagesCut) PrintError(PagesCutMessage());
   if (outcome.TemplateGuessed) PrintError(TemplateGuessedMessage());
-  if (!SaveSite(site, store)) {
-    PrintError(QStringLiteral("moxa-tool: the site's details could not be saved"));
-    return 1;
-  }
   Print(QStringLiteral("Logged in to %1: %2 pages\n").arg(site.SiteAccount.UnixName).arg(site.PageCount()).toUtf8());
   return 0;
 }

@@ -27,7 +27,7 @@
 #include "online/SiteName.h"
 #include "pages/PageEditing.h"
 #include "platform/SettingsStore.h"
-#include "site/StagedWorkFolder.h"
+#include "site/Recovery.h"
 #include "templates/TemplateApply.h"
 
 #include <QApplication>
@@ -279,10 +279,10 @@ bool MainWindow::HasSite() const {
 }
 
 LoadSiteResult MainWindow::LoadStoredSite() {
-  // A swap of the working folder that the end of a run cut short is
-  // finished first, so the pages match the stored table.
-  RecoverWorkFolder(folders_);
   store_ = std::make_unique<SettingsStore>();
+  // A change that the end of a run cut short is finished or undone first,
+  // so the pages match the stored table.
+  RecoverUnfinishedChanges(folders_, *store_);
   // Said after whatever save found the keychain missing has finished. The
   // window waits only briefly for a keychain that does not answer: the
   // passwords then read as unread, never as empty (see PasswordsUnread).

@@ -3,12 +3,22 @@
 #include "app/dialogs/DialogLayer.h"
 #include "app/shell/Worker.h"
 #include "platform/HttpFetch.h"
-#include "site/SiteStore.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 
 namespace moxa {
+namespace {
+
+// Without a store the login would leave the settings describing the old site.
+LoginOutcome NotSavedOutcome() {
+  LoginOutcome outcome;
+  outcome.Error = QStringLiteral("no settings store");
+  outcome.NotSaved = true;
+  return outcome;
+}
+
+}  // namespace
 
 LoginController::LoginController(Site& site, const Folders& folders, DialogLayer& layer, Hooks hooks,
                                  QObject* parent)
@@ -35,11 +45,16 @@ void LoginController::LogIn(const QString& email) {
       if (self) self->ShowProgress(page, pages);
     }, Qt::QueuedConnection);
   };
+  // The window's store: the busy overlay keeps everything else away from it
+  // while the worker stores the new site, before its folder is swapped in.
+  SettingsStore* store = hooks_.store ? hooks_.store() : nullptr;
   RunOnWorker<LoginRun>(
       this,
-      [copy, folders, service, email, password, cancel, progress] {
+      [copy, folders, service, email, password, store, cancel, progress] {
         LoginRun run{{}, copy};
-        run.outcome = moxa::LogIn(run.site, folders, service, email, password, {cancel.get(), progress});
+        run.outcome = store ? moxa::LogIn(run.site, folders, service, email, password, store,
+                                          {cancel.get(), progress})
+                            : NotSavedOutcome();
         return run;
       },
       [this](const LoginRun& run) { FinishLogin(run); });
@@ -69,14 +84,10 @@ void LoginController::FinishLogin(const LoginRun& run) {
       hooks_.information(LoginRefusedMessage());
       break;
     case LoginOutcome::Result::Failed:
-      hooks_.error(LoginFailedMessage());
+      hooks_.error(outcome.NotSaved ? LoginNotSavedMessage() : LoginFailedMessage());
       break;
     case LoginOutcome::Result::LoggedIn: {
-      site_ = run.site;
-      SettingsStore* store = hooks_.store ? hooks_.store() : nullptr;
-      if (!store || !SaveSite(site_, *store)) {
-        hooks_.error(QStringLiteral("Your site's details could not be saved."));
-      }
+      site_ = run.site;  // already stored by the login
       if (!outcome.SkippedPages.isEmpty()) hooks_.information(SkippedPagesMessage(outcome.SkippedPages));
       if (!outcome.MissingPages.isEmpty()) hooks_.information(MissingPagesMessage(outcome.MissingPages));
       if (outcome.PagesCut) hooks_.information(PagesCutMessage());
