@@ -409,10 +409,14 @@ TEST_P(PageOperationKillTest, TheNextStartFinishesOrUndoesIt) {
   for (const QString& name : everyName) {
     const QString file = name + QStringLiteral(".html");
     EXPECT_EQ(sandbox.WorkFileExists(file), expected.contains(name)) << file.toStdString();
-    if (at.finished) EXPECT_EQ(menu.contains(file), expected.contains(name)) << menu.toStdString();
+    if (at.finished) {
+      EXPECT_EQ(menu.contains(file), expected.contains(name)) << menu.toStdString();
+    }
   }
   // Undone: every file byte for byte as it was.
-  if (!at.finished) EXPECT_EQ(Snapshot(), files);
+  if (!at.finished) {
+    EXPECT_EQ(Snapshot(), files);
+  }
   // No temporary file or journal is left behind.
   EXPECT_EQ(QDir(sandbox.folders().WorkFolder()).entryList({QStringLiteral(".moxa*")}, QDir::Files | QDir::Hidden),
             QStringList());

@@ -116,7 +116,9 @@ TEST(StagedWorkFolderTest, RecoveryKeepsTheSideTheStoreNames) {
     test::WriteBytes(staging.Staged().PageFile(QStringLiteral("index")), page);
     SettingsStore store(storeFile);
     ASSERT_TRUE(staging.MarkComplete(&store));
-    if (stored) ASSERT_TRUE(store.Commit());
+    if (stored) {
+      ASSERT_TRUE(store.Commit());
+    }
     // Copied beside it: the destructor of `staging` must not remove what a kill would leave.
     ASSERT_TRUE(CopyFolder(staging.Staged().WorkFolder(), dir.filePath(QStringLiteral("kept"))));
   };
