@@ -30,6 +30,26 @@ class FormattingEditTest : public RegionEditFixture {
   }
 };
 
+// A word selected and made bold, OK, then other regions opened while the
+// text field still holds that selection: each load replaces the document
+// under the field, which must keep away from its cursors meanwhile (the
+// sanitizer build of the window tests caught freed cursors used here).
+TEST_F(FormattingEditTest, RegionsOpenedAfterABoldSelectionLoadCleanly) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  for (const int region : {2, 1, 2}) {
+    SCOPED_TRACE(region);
+    ASSERT_NO_FATAL_FAILURE(OpenRegion(region));
+    QTest::keyClick(Cycle()->editorWidget(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(Cycle()->editorWidget(), Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(Cycle()->editorWidget()->textCursor().hasSelection());
+    QTest::keyClick(Cycle()->editorWidget(), Qt::Key_B, Qt::ControlModifier);
+    QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
+    QTest::mouseClick(Dialog()->okButton(), Qt::LeftButton);
+    ASSERT_NO_FATAL_FAILURE(WaitForReload(scanned));
+  }
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
 TEST_F(FormattingEditTest, ABoldLinkedWordAndAPictureReachThePageFile) {
   ASSERT_NO_FATAL_FAILURE(ShowNewSite());
   ASSERT_NO_FATAL_FAILURE(OpenRegion(2));
