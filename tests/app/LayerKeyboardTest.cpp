@@ -134,6 +134,8 @@ TEST_F(LayerKeyboardTest, BusyOverlayKeepsTheGallerysArrowKeys) {
   ASSERT_EQ(gallery->selectedIndex(), 1);  // the gallery does take arrows of its own
 
   QSignalSpy finished(window.get(), &MainWindow::siteCreationFinished);
+  // The overlay stays while the keys are tried, however fast the machine makes the site.
+  window->setSiteCreationMinimum(3000);
   emit gallery->nextClicked();
   ASSERT_TRUE(window->dialogLayer()->busy());
   KeysStayInside(window->dialogLayer());
