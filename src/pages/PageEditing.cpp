@@ -36,15 +36,23 @@ QByteArray ReadWorkingCopyCleaned(const Folders& folders) {
   return ok ? RemoveEditorLinkPrefixes(copy) : QByteArray();
 }
 
-bool SavePage(const Site& site, const Folders& folders) {
-  if (site.OpenPageFileName.isEmpty()) return false;
-  const QByteArray page = ReadWorkingCopyCleaned(folders);
+namespace {
+
+// `page` (the working copy with its links enabled) into the open page's file.
+bool WriteOpenPage(const Site& site, const Folders& folders, const QByteArray& page) {
   // An empty working copy means it is missing or unreadable: writing it
   // would wipe the page.
-  if (page.isEmpty()) return false;
+  if (site.OpenPageFileName.isEmpty() || page.isEmpty()) return false;
   const QString path = folders.PageFile(site.OpenPageFileName);
   if (!PathStaysInside(folders.WorkFolder(), path)) return false;
   return WriteTextFile(page, path);
+}
+
+}  // namespace
+
+bool SavePage(const Site& site, const Folders& folders) {
+  if (site.OpenPageFileName.isEmpty()) return false;
+  return WriteOpenPage(site, folders, ReadWorkingCopyCleaned(folders));
 }
 
 bool SaveOpenPage(Site& site, const Folders& folders, SettingsStore& store) {
@@ -61,7 +69,7 @@ bool SaveOpenPage(Site& site, const Folders& folders, SettingsStore& store) {
     if (!SavePageTable(marked, store)) return false;
     site.Page(index).Changed = true;
   }
-  return SavePage(site, folders);
+  return WriteOpenPage(site, folders, page);
 }
 
 QStringList EditorPictureNames(const Folders& folders) {

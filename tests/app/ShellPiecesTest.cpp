@@ -287,18 +287,6 @@ TEST_F(EditorSessionTest, DiscardPutsThePageFileBackIntoTheWorkingCopy) {
   EXPECT_EQ(sandbox.WorkFile(QStringLiteral("other.html")), "<a href=\"x.html\">other</a>\r\n");
 }
 
-TEST_F(EditorSessionTest, SwitchWaitsForAnAnswerOnlyWhenModified) {
-  ASSERT_TRUE(session.Open(QStringLiteral("index")));
-  EXPECT_FALSE(session.SwitchNeedsAnswer(QStringLiteral("other")));
-  session.MarkModified();
-  EXPECT_TRUE(session.SwitchNeedsAnswer(QStringLiteral("other")));
-  EXPECT_EQ(session.PendingPageSwitch(), "other");
-  EXPECT_TRUE(session.CompletePendingSwitch());
-  EXPECT_EQ(site.OpenPageFileName, "other");
-  EXPECT_FALSE(session.PageModified());
-  EXPECT_TRUE(session.PendingPageSwitch().isEmpty());
-}
-
 }  // namespace
 }  // namespace moxa
 

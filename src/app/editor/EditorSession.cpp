@@ -46,16 +46,4 @@ bool EditorSession::SaveNow() {
   return true;
 }
 
-bool EditorSession::SwitchNeedsAnswer(const QString& fileName) {
-  if (!pageModified_) return false;
-  pendingSwitch_ = fileName;
-  return true;
-}
-
-bool EditorSession::CompletePendingSwitch() {
-  const QString target = pendingSwitch_;
-  pendingSwitch_.clear();
-  return !target.isEmpty() && Open(target);
-}
-
 }  // namespace moxa

@@ -13,8 +13,8 @@ namespace moxa {
 class SettingsStore;
 
 // The state of the page being edited: whether it has unsaved changes, the
-// save confirmation period, and the page switch waiting for the user's
-// answer. The widgets show it; the files are handled by the page logic.
+// save confirmation period. The widgets show it; the files are handled by
+// the page logic.
 class EditorSession : public QObject {
   Q_OBJECT
 
@@ -30,7 +30,6 @@ class EditorSession : public QObject {
   bool SaveBusy() const { return confirmation_.isActive(); }
   // Tests shorten the confirmation period.
   void setConfirmationMilliseconds(int milliseconds) { confirmation_.setInterval(milliseconds); }
-  const QString& PendingPageSwitch() const { return pendingSwitch_; }
 
   void MarkModified() { pageModified_ = true; }
   // The working copy has been written to the page file by other means.
@@ -53,13 +52,6 @@ class EditorSession : public QObject {
   // period (the publish's overlay follows at once). False when it failed.
   bool SaveBeforePublish();
 
-  // Asks whether switching to `fileName` needs the user's answer first:
-  // true when there are unsaved changes (the switch is then kept pending).
-  bool SwitchNeedsAnswer(const QString& fileName);
-  // Completes the pending switch (after a save or a "Don't Save").
-  bool CompletePendingSwitch();
-  void ClearPendingSwitch() { pendingSwitch_.clear(); }
-
  signals:
   void saveStarted();
   void saveConfirmed();  // the confirmation period ended
@@ -72,7 +64,6 @@ class EditorSession : public QObject {
   Folders folders_;
   std::function<SettingsStore*()> store_;
   bool pageModified_ = false;
-  QString pendingSwitch_;
   QTimer confirmation_;
 };
 

@@ -619,11 +619,7 @@ bool MainWindow::MayEndSession(bool allowsInteraction) {
     case SaveAnswer::DontSave: closeAnswered_ = true; return true;
     case SaveAnswer::Save: break;
   }
-  if (!editorController_->SaveEverything()) {
-    prompts_.error(QStringLiteral("Your page could not be saved."));
-    return false;
-  }
-  return true;
+  return editorController_->SaveEverything();  // a failure has been told
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
