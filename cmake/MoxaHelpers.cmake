@@ -1,9 +1,29 @@
+# Precompiled headers: the Qt, standard and GoogleTest headers nearly every file
+# includes. On two cores most of a clean build went into parsing them again for
+# every file. Each target precompiles its own set, so its defines always match.
+option(MOXA_PCH "Precompile the common headers of every target" ON)
+set(MOXA_PCH_CORE <QString> <QStringList> <QByteArray> <QList> <QHash> <QObject> <QFile> <QFileInfo>
+  <QDir> <algorithm> <functional> <memory> <optional> <vector>)
+set(MOXA_PCH_WIDGETS <QWidget> <QLabel> <QPainter> <QApplication>)
+
+# moxa_precompile(TARGET [HEADERS...]): the common set plus the target's own.
+function(moxa_precompile target)
+  if(MOXA_PCH)
+    target_precompile_headers(${target} PRIVATE ${MOXA_PCH_CORE} ${ARGN})
+  endif()
+endfunction()
+
 # moxa_library(NAME SOURCES... [DEPS ...]): one static library per folder under src/.
 function(moxa_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_BINARY_DIR}/generated)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  if(Qt6::Widgets IN_LIST ARG_DEPS)
+    moxa_precompile(${name} ${MOXA_PCH_WIDGETS})
+  else()
+    moxa_precompile(${name})
+  endif()
 endfunction()
 
 # moxa_test(NAME SOURCES... DEPS ... [LABELS ...] [GUI] [GUI_APP]): one GoogleTest
@@ -24,6 +44,14 @@ function(moxa_test name)
     set(main moxa_test_main_core)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${main} moxa_test_support GTest::gtest)
+  set(headers <gtest/gtest.h> <QTemporaryDir>)
+  if(Qt6::Test IN_LIST ARG_DEPS)
+    list(APPEND headers <QTest> <QSignalSpy>)
+  endif()
+  if(ARG_GUI)
+    list(APPEND headers ${MOXA_PCH_WIDGETS})
+  endif()
+  moxa_precompile(${name} ${headers})
   set(env "QT_QPA_PLATFORM=offscreen")
   if(ARG_GUI)
     list(APPEND env "QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox --disable-gpu")

@@ -70,7 +70,7 @@ class RtEditor : public QObject {
   // style numbers are valid in Style() (rt::IsConsistent).
   void LoadDocument(const rt::TRtDocument& document);
   // False, and the content kept, when the file cannot be read.
-  bool LoadRtd(const QString& fileName);
+  [[nodiscard]] bool LoadRtd(const QString& fileName);
   // The view read back: equal to the loaded document until it is edited.
   rt::TRtDocument Document() const;
   [[nodiscard]] bool SaveRtd(const QString& fileName) const;

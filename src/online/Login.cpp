@@ -70,13 +70,14 @@ bool BringDownPages(std::vector<TSitePage>& pages, const QString& base, const QS
     if (IsCancelled(control)) return false;
     if (control.Progress) control.Progress(i + 1, total);
     TSitePage& page = pages[std::size_t(i)];
-    QByteArray text;
     const QByteArray url = (base + u'/' + unixName + u'/' + page.FileName + QStringLiteral(".html")).toUtf8();
-    if (!FetchUrlBytes(url, &text, nullptr, control.Cancel)) {
+    const Result<QByteArray> fetched = FetchUrlBytes(url, control.Cancel);
+    if (!fetched) {
       if (IsCancelled(control)) return false;
       missing << page.FileName;
       continue;
     }
+    const QByteArray& text = fetched.value();
     if (!WriteTextFile(NormalizeLineEnds(WithoutTemplateAddresses(text, base)), staged.PageFile(page.FileName))) {
       missing << page.FileName;
       continue;
@@ -86,31 +87,6 @@ bool BringDownPages(std::vector<TSitePage>& pages, const QString& base, const QS
   }
   pages = std::move(brought);
   return !IsCancelled(control);
-}
-
-// The new site stored (with the staged folder's id), then its folder
-// swapped in, as site creation does: a kill between the two is finished at
-// the next start, and a store that cannot be written leaves the old site whole.
-bool StoreThenSwap(StagedWorkFolder& staged, const Site& old, const Site& loggedIn, SettingsStore* store,
-                   LoginOutcome& outcome) {
-  if (!staged.MarkComplete(store)) {
-    outcome = Failure(QStringLiteral("the new working folder cannot be marked complete"), outcome);
-    return false;
-  }
-  if (store && !SaveSite(loggedIn, *store)) {
-    outcome = Failure(QStringLiteral("the settings cannot be written"), outcome);
-    outcome.NotSaved = true;
-    return false;
-  }
-  if (!staged.SwapIn()) {
-    if (store) {
-      staged.RestoreStoredId(*store);
-      (void)SaveSite(old, *store);
-    }
-    outcome = Failure(QStringLiteral("the new working folder cannot be swapped in"), outcome);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -134,46 +110,53 @@ QByteArray WithoutTemplateAddresses(QByteArray page, const QString& serviceBase)
   return page;
 }
 
-QString LoginRefusedMessage() {
-  return QStringLiteral("The login details you entered are incorrect. Please try again.");
-}
-
-QString LoginFailedMessage() {
-  return QStringLiteral("Your site could not be brought down. Please check your internet connection.");
-}
-
-QString LoginNotSavedMessage() { return QStringLiteral("Your site's details could not be saved."); }
-
-QString SkippedPagesMessage(const QStringList& pages) {
-  return QStringLiteral("These pages could not be brought down, because their names cannot name a "
-                        "page file: %1").arg(pages.join(QStringLiteral(", ")));
-}
-
-QString MissingPagesMessage(const QStringList& pages) {
-  return QStringLiteral("These pages could not be brought down and were left out: %1")
-      .arg(pages.join(QStringLiteral(", ")));
-}
-
 QString PageProgressCaption(int page, int pages) {
   return QStringLiteral("Bringing down page %1 of %2").arg(page).arg(pages);
 }
 
-QString PagesCutMessage() {
-  return QStringLiteral("Your site has more pages than the program can hold. The first %1 were brought down.")
-      .arg(Site::kPageCapacity);
+namespace {
+LoginOutcome BringDown(StagedSite& staged, const Site& site, const Folders& folders, const ServiceEndpoints& service,
+                       const QString& email, const QString& password, const LoginControl& control);
+}  // namespace
+
+BroughtDownSite BringSiteDown(const Site& site, const Folders& folders, const ServiceEndpoints& service,
+                              const QString& email, const QString& password, const LoginControl& control) {
+  BroughtDownSite down;
+  down.Outcome = BringDown(down.Staged, site, folders, service, email, password, control);
+  return down;
 }
 
-QString TemplateGuessedMessage() {
-  return QStringLiteral("The template of your site could not be found. The first template was used; "
-                        "you can choose another one with the Template tab.");
+LoginOutcome PutLoginInPlace(BroughtDownSite& down, Site& site, SettingsStore* store) {
+  LoginOutcome outcome = down.Outcome;
+  if (outcome.Outcome != LoginOutcome::Result::LoggedIn) return outcome;
+  const Outcome placed = PutStagedSiteInPlace(down.Staged, site, store, ErrorCode::SiteNotBroughtDown);
+  if (placed) return outcome;
+  outcome = Failure(placed.code() == ErrorCode::ChangeUnfinished
+                        ? QStringLiteral("the site was stored but not swapped in; the next start finishes it")
+                        : QStringLiteral("the new site could not be put in place"),
+                    outcome);
+  outcome.NotSaved = placed.code() == ErrorCode::SettingsNotSaved;
+  return outcome;
 }
 
 LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& service,
                    const QString& email, const QString& password, SettingsStore* store,
                    const LoginControl& control) {
+  BroughtDownSite down = BringSiteDown(site, folders, service, email, password, control);
+  return PutLoginInPlace(down, site, store);
+}
+
+namespace {
+
+// The site of `email` brought down into `staged`, ready to be put in place.
+LoginOutcome BringDown(StagedSite& staged, const Site& site, const Folders& folders, const ServiceEndpoints& service,
+                       const QString& email, const QString& password, const LoginControl& control) {
   LoginOutcome outcome;
-  QString reply = FetchUrlText(LoginUrl(service, email, password), control.Cancel);
+  const Result<QByteArray> answer = FetchUrlBytes(LoginUrl(service, email, password), control.Cancel);
   if (IsCancelled(control)) return Cancelled();
+  // No answer is not a refusal: the user's details may well be right.
+  if (!answer) return Failure(QStringLiteral("the service did not answer: ") + answer.outcome().detail());
+  QString reply = QString::fromUtf8(QByteArray(answer.value()).replace("\r", "").replace("\n", ""));
   TAccount account = site.SiteAccount;
   if (reply.size() < kShortestAcceptedReply || !ReadAccountRecord(reply, account)) {
     outcome.Outcome = LoginOutcome::Result::Refused;
@@ -185,12 +168,12 @@ LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& s
   std::vector<TSitePage> pages =
       UsablePages(ReadPageList(reply, Site::kPageCapacity, &outcome.PagesCut), outcome.SkippedPages);
 
-  StagedWorkFolder staged(folders);
-  if (!staged.Create()) return Failure(QStringLiteral("the new working folder cannot be made"), outcome);
+  auto folder = std::make_shared<StagedWorkFolder>(folders);
+  if (!folder->Create()) return Failure(QStringLiteral("the new working folder cannot be made"), outcome);
   const QString base = service.Base();
   int templateNumber = -1;
   const bool listed = !pages.empty();
-  if (!BringDownPages(pages, base, account.UnixName, staged.Staged(), control, templateNumber,
+  if (!BringDownPages(pages, base, account.UnixName, folder->Staged(), control, templateNumber,
                       outcome.MissingPages)) {
     return Cancelled(outcome);
   }
@@ -201,7 +184,7 @@ LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& s
   outcome.TemplateGuessed = at == library.Numbers().end();
   const int index = outcome.TemplateGuessed ? 0 : int(at - library.Numbers().begin());
   const std::optional<int> number = library.NumberAt(index);
-  if (!number || !ReplaceTemplateAssets(folders.TemplateFolder(*number), staged.Staged().WorkFolder())) {
+  if (!number || !ReplaceTemplateAssets(folders.TemplateFolder(*number), folder->Staged().WorkFolder())) {
     return Failure(QStringLiteral("the template's files cannot be copied"), outcome);
   }
 
@@ -215,12 +198,13 @@ LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& s
   loggedIn.SelectedTemplateIndex = index;
   loggedIn.SitePages() = std::move(pages);
   loggedIn.OpenPageFileName.clear();
-  // The last moment at which a cancel leaves everything as it was.
   if (IsCancelled(control)) return Cancelled(outcome);
-  if (!StoreThenSwap(staged, site, loggedIn, store, outcome)) return outcome;
-  site = std::move(loggedIn);
+  staged.Folder = std::move(folder);
+  staged.Record = std::move(loggedIn);
   outcome.Outcome = LoginOutcome::Result::LoggedIn;
   return outcome;
 }
+
+}  // namespace
 
 }  // namespace moxa

@@ -3,6 +3,7 @@
 #include "online/ServiceEndpoints.h"
 #include "site/Folders.h"
 #include "site/Site.h"
+#include "site/StagedSite.h"
 
 #include <QString>
 #include <QStringList>
@@ -53,24 +54,28 @@ struct LoginControl {
 // only when the login succeeds. The template is the one the pages point at,
 // by folder number. A page that cannot be brought down is left out and
 // named; a site name in the reply that is not a plain site name fails the login.
-LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& service,
+[[nodiscard]] LoginOutcome LogIn(Site& site, const Folders& folders, const ServiceEndpoints& service,
                    const QString& email, const QString& password, SettingsStore* store,
                    const LoginControl& control = {});
+
+// The two halves of `LogIn`. The first is made of values only, so a worker
+// can run it: the site brought down beside the working folder, not yet in
+// place (a cancel up to its end leaves everything as it was). The second
+// stores it and swaps it in, on the thread that owns the store.
+struct BroughtDownSite {
+  LoginOutcome Outcome;
+  StagedSite Staged;  // whole when Outcome is LoggedIn
+};
+BroughtDownSite BringSiteDown(const Site& site, const Folders& folders, const ServiceEndpoints& service,
+                              const QString& email, const QString& password, const LoginControl& control = {});
+LoginOutcome PutLoginInPlace(BroughtDownSite& down, Site& site, SettingsStore* store);
 
 // The template folder number the page's asset addresses name; -1 when none.
 int TemplateNumberInPage(const QByteArray& page, const QString& serviceBase);
 // The page with every template asset address (numbers 0 to 150) removed.
 QByteArray WithoutTemplateAddresses(QByteArray page, const QString& serviceBase);
 
-// The messages of the login.
-QString LoginRefusedMessage();
-QString LoginFailedMessage();
-QString LoginNotSavedMessage();
-QString SkippedPagesMessage(const QStringList& pages);
-QString MissingPagesMessage(const QStringList& pages);
 // The busy overlay's caption while page `page` of `pages` comes down.
 QString PageProgressCaption(int page, int pages);
-QString PagesCutMessage();
-QString TemplateGuessedMessage();
 
 }  // namespace moxa

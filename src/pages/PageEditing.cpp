@@ -110,7 +110,8 @@ QString RefreshPreview(const Site& site, const Folders& folders) {
   return WriteTextFile(openPage, target) ? target : QString();
 }
 
-ExportResult ExportSite(const Site& site, const Folders& folders, const QString& folder) {
+ExportResult ExportSite(const Site& site, const Folders& folders, const QString& folder,
+                        const PageProgress& progress) {
   ExportResult result;
   const QString target = WithTrailingSlash(folder);
   auto fail = [&result](const QString& name) {
@@ -128,7 +129,9 @@ ExportResult ExportSite(const Site& site, const Folders& folders, const QString&
     result.Ok = false;
     return result;
   }
+  int done = 0;
   for (const TSitePage& page : site.SitePages()) {
+    if (progress) progress(done++, site.PageCount());
     copy(folders.PageFile(page.FileName), page.FileName + QStringLiteral(".html"));
   }
   // The pages show the site picture and the editor's pictures: without

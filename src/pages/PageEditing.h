@@ -46,7 +46,7 @@ struct ExportResult {
 // `folder`, replacing files of the same names. Refused (nothing written)
 // when `folder` is no folder or lies inside the working folder.
 [[nodiscard]] ExportResult ExportSite(const Site& site, const Folders& folders,
-                                      const QString& folder);
+                                      const QString& folder, const PageProgress& progress = {});
 
 // W + "moxa_img1.jpg", "moxa_img2.jpg", ... up to the first that is missing.
 QStringList EditorPictureNames(const Folders& folders);

@@ -37,7 +37,7 @@ class FtpUploader {
 
   // Stores `localFile` as `remoteName` in `folder` ("/a/b/" from the FTP
   // root, "" or "/" for the root). The folder must exist.
-  bool Upload(const QString& folder, const QString& localFile, const QString& remoteName,
+  [[nodiscard]] bool Upload(const QString& folder, const QString& localFile, const QString& remoteName,
               QString* error);
 
  private:

@@ -17,6 +17,6 @@ struct DownloadResult {
 // download never leaves a half-written file. Redirects are followed; an HTTP
 // status of 400 or more is a failure; connecting may take 10 s, the whole
 // transfer 60 s; replies over 16 MiB are refused.
-DownloadResult DownloadUrlToFile(const QString& url, const QString& path);
+[[nodiscard]] DownloadResult DownloadUrlToFile(const QString& url, const QString& path);
 
 }  // namespace moxa

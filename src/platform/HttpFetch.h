@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,8 +17,8 @@ namespace moxa {
 // A set `cancel` flag ends the request early, as a failure.
 QString FetchUrlText(const QByteArray& url, const std::atomic<bool>* cancel = nullptr);
 
-// The same request with the reply's bytes as they came; false on failure.
-bool FetchUrlBytes(const QByteArray& url, QByteArray* body, QString* error = nullptr,
-                   const std::atomic<bool>* cancel = nullptr);
+// The same request with the reply's bytes as they came. A failure is
+// ServiceUnreachable (the detail says why), or Cancelled.
+Result<QByteArray> FetchUrlBytes(const QByteArray& url, const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace moxa

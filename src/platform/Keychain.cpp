@@ -1,12 +1,8 @@
 #include "platform/Keychain.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QThread>
-#include <QTimer>
 #include <qt6keychain/keychain.h>
-
-#include <functional>
 
 namespace moxa {
 namespace {
@@ -19,90 +15,90 @@ Keychain::Result ResultOf(const QKeychain::Job& job) {
   }
 }
 
-// Starts `job` and waits for it. The job deletes itself when it ends, also
-// after the wait has given up on it; `onFinished` runs only within the wait,
-// `late` (when given) with an answer that comes after it. `answered` tells
-// an answer from a wait that gave up.
-template <typename Job, typename OnFinished>
-Keychain::Result RunJob(Job* job, const QString& key, OnFinished onFinished, int waitMs = Keychain::kWaitMs,
-                        bool* answered = nullptr, std::function<void(Job&)> late = {}) {
-  job->setAutoDelete(true);
-  job->setKey(key);
-  Keychain::Result result = Keychain::Result::Unavailable;
-  bool finished = false;
-  QEventLoop wait;
-  QObject::connect(job, &QKeychain::Job::finished, &wait, [&](QKeychain::Job*) {
-    finished = true;
-    result = ResultOf(*job);
-    if (result == Keychain::Result::Done) onFinished(*job);
-    wait.quit();
-  });
-  QTimer::singleShot(waitMs, &wait, &QEventLoop::quit);
-  job->start();
-  // The user's clicks wait: the keychain is asked in the middle of a save.
-  if (!finished) wait.exec(QEventLoop::ExcludeUserInputEvents);
-  if (!finished && late) {
-    QObject::connect(job, &QKeychain::Job::finished, QCoreApplication::instance(),
-                     [job, late](QKeychain::Job*) { late(*job); });
-  }
-  if (answered) *answered = finished;
-  return result;
-}
-
-// Runs `ask` on the application object's thread, where the keychain's jobs
-// live, and gives its answer. `fallback` when there is no application object.
-template <typename Answer, typename Ask>
-Answer OnApplicationThread(Ask ask, Answer fallback) {
+// Starts `makeJob()`'s job on the application object's thread, where the
+// keychain's jobs live, and hands the finished job to `finished` there. The
+// job deletes itself after. Without an application object nothing can
+// answer: `unanswered` runs at once.
+template <typename MakeJob, typename Finished>
+void StartOnApplicationThread(std::shared_ptr<std::atomic<int>> pending, MakeJob makeJob, Finished finished,
+                              std::function<void()> unanswered) {
   QCoreApplication* app = QCoreApplication::instance();
-  if (!app) return fallback;
-  if (QThread::currentThread() == app->thread()) return ask();
-  // At the end of a run the application thread waits for the workers and
-  // would never answer.
-  if (QCoreApplication::closingDown()) return fallback;
-  Answer answer = fallback;
-  QMetaObject::invokeMethod(app, [&] { answer = ask(); }, Qt::BlockingQueuedConnection);
-  return answer;
+  if (!app) {
+    unanswered();
+    return;
+  }
+  ++*pending;
+  const auto start = [pending, makeJob, finished] {
+    QKeychain::Job* job = makeJob();
+    job->setAutoDelete(true);
+    QObject::connect(job, &QKeychain::Job::finished, QCoreApplication::instance(),
+                     [pending, finished](QKeychain::Job* done) {
+                       --*pending;
+                       finished(*done);
+                     });
+    job->start();
+  };
+  if (QThread::currentThread() == app->thread()) {
+    start();
+  } else {
+    QMetaObject::invokeMethod(app, start, Qt::QueuedConnection);
+  }
 }
 
 }  // namespace
 
-Keychain::Secret Keychain::Read(const QString& key, int waitMs, LateSecret late) const {
-  return OnApplicationThread(
-      [this, &key, waitMs, &late] {
-        Secret secret;
-        bool answered = true;
-        std::function<void(QKeychain::ReadPasswordJob&)> later;
-        if (late) {
-          later = [late](QKeychain::ReadPasswordJob& job) {
-            const Result result = ResultOf(job);
-            late(Secret{result, result == Result::Done ? job.textData() : QString(), false});
-          };
-        }
-        secret.Outcome = RunJob(new QKeychain::ReadPasswordJob(service_), key,
-                                [&secret](const QKeychain::ReadPasswordJob& job) { secret.Text = job.textData(); },
-                                waitMs, &answered, later);
-        secret.NoAnswerYet = !answered;
-        return secret;
+Keychain::Keychain(QString service) : service_(std::move(service)) {}
+
+void Keychain::Read(const QString& key, SecretAnswer answer) const {
+  StartOnApplicationThread(
+      pending_,
+      [service = service_, key] {
+        auto* job = new QKeychain::ReadPasswordJob(service);
+        job->setKey(key);
+        return job;
       },
-      Secret{});
+      [answer](QKeychain::Job& job) {
+        const Result result = ResultOf(job);
+        const QString text =
+            result == Result::Done ? static_cast<QKeychain::ReadPasswordJob&>(job).textData() : QString();
+        if (answer) answer(Secret{result, text});
+      },
+      [answer] {
+        if (answer) answer(Secret{});
+      });
 }
 
-Keychain::Result Keychain::Write(const QString& key, const QString& text) const {
-  return OnApplicationThread(
-      [this, &key, &text] {
-        auto* job = new QKeychain::WritePasswordJob(service_);
+void Keychain::Write(const QString& key, const QString& text, Answer answer) const {
+  StartOnApplicationThread(
+      pending_,
+      [service = service_, key, text] {
+        auto* job = new QKeychain::WritePasswordJob(service);
+        job->setKey(key);
         job->setTextData(text);
-        return RunJob(job, key, [](const QKeychain::WritePasswordJob&) {});
+        return job;
       },
-      Result::Unavailable);
+      [answer](QKeychain::Job& job) {
+        if (answer) answer(ResultOf(job));
+      },
+      [answer] {
+        if (answer) answer(Result::Unavailable);
+      });
 }
 
-Keychain::Result Keychain::Remove(const QString& key) const {
-  return OnApplicationThread(
-      [this, &key] {
-        return RunJob(new QKeychain::DeletePasswordJob(service_), key, [](const QKeychain::DeletePasswordJob&) {});
+void Keychain::Remove(const QString& key, Answer answer) const {
+  StartOnApplicationThread(
+      pending_,
+      [service = service_, key] {
+        auto* job = new QKeychain::DeletePasswordJob(service);
+        job->setKey(key);
+        return job;
       },
-      Result::Unavailable);
+      [answer](QKeychain::Job& job) {
+        if (answer) answer(ResultOf(job));
+      },
+      [answer] {
+        if (answer) answer(Result::Unavailable);
+      });
 }
 
 }  // namespace moxa

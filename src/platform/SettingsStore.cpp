@@ -107,7 +107,7 @@ void SettingsStore::StampAfterEveryEarlierCommit(const QString& fileName) {
 }
 
 bool SettingsStore::Commit() {
-  if (values_ == committed_) return true;
+  if (values_ == committed_ && !secretsOwedToFile_) return true;
   // A store that could not be read is never overwritten: that would replace
   // the user's site with whatever this run holds.
   if (!readable_) {
@@ -128,6 +128,7 @@ bool SettingsStore::Commit() {
     return false;
   }
   committed_ = values_;
+  secretsOwedToFile_ = false;
   ForgetUnreadSecretsReplaced();
   StampAfterEveryEarlierCommit(fileName_);
   return true;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <vector>
 
 namespace moxa {
 
@@ -57,17 +58,23 @@ class SettingsStore {
   // holds move into the keychain now. While the keychain cannot be used they
   // are kept in the file, which only the user can read, and `noticeOnce` runs
   // the first time that happens for this file. `keychain` must outlive the store.
-  // Each keychain read waits at most `waitMs`.
-  void KeepSecretsIn(const Keychain& keychain, const QStringList& names, std::function<void()> noticeOnce,
-                     int waitMs = Keychain::kWaitMs);
-  // True when the named secret may well be in the keychain but could not be
-  // read from it (no keychain answered, or it refused): its value then reads
-  // as "" without being empty, and must not be sent or stored as empty.
-  // Cleared once a new value for it has been committed.
+  // Nothing waits for the keychain: the secrets read as unread until its
+  // answers come (see OnSecretsArrived). A commit hands a changed secret to
+  // the keychain and keeps it in the file until the keychain has taken it,
+  // so it is on disk at every moment; a later commit drops it from the file.
+  void KeepSecretsIn(const Keychain& keychain, const QStringList& names, std::function<void()> noticeOnce);
+  // True when the named secret may well be in the keychain but has not been
+  // read from it (no answer yet, or it refused): its value then reads as ""
+  // without being empty, and must not be sent or stored as empty. Cleared
+  // once a new value for it has been committed.
   bool SecretUnread(const QString& name) const { return unreadSecrets_.count(name) != 0; }
-  // Runs when an unread secret's value came from the keychain after all
-  // (its answer came after the wait), on the application thread.
+  // Runs when an unread secret's value came from the keychain, on the
+  // application thread.
   void OnSecretsArrived(std::function<void()> arrived) { secretsArrived_ = std::move(arrived); }
+  // Keychain reads or writes asked and not answered yet.
+  bool SecretsPending() const { return keychain_ && keychain_->Pending() > 0; }
+  // Runs `settled` once nothing is pending (at once when nothing is).
+  void WhenSecretsSettled(std::function<void()> settled);
 
   // The value naming this file's entries in the keychain.
   static constexpr char kKeychainIdName[] = "KeychainId";
@@ -79,8 +86,10 @@ class SettingsStore {
   void Load();
   void TakeInLaterWrites();
   void ForgetUnreadSecretsReplaced();
-  std::function<void(const Keychain::Secret&)> LateAnswerFor(const QString& name);
-  void TakeLateAnswer(const QString& name, const Keychain::Secret& secret);
+  Keychain::SecretAnswer AnswerFor(const QString& name);
+  void TakeAnswer(const QString& name, const Keychain::Secret& secret);
+  void TakeWriteAnswer(const QString& name, const QString& value, Keychain::Result result);
+  void TellIfSettled();
   QString KeychainKey(const QString& name);
   std::map<QString, QString> PlaceSecrets();
   static void StampAfterEveryEarlierCommit(const QString& fileName);
@@ -96,6 +105,12 @@ class SettingsStore {
   bool keychainUsable_ = false;
   std::set<QString> unreadSecrets_;
   std::function<void()> secretsArrived_;
+  std::vector<std::function<void()>> settled_;
+  // Secrets handed to the keychain and not yet taken by it: the file keeps them.
+  std::map<QString, QString> unconfirmed_;
+  // The keychain answered a write: the file's secrets are to change even
+  // without other changes.
+  bool secretsOwedToFile_ = false;
   // Late keychain answers reach the store only while it exists.
   std::shared_ptr<SettingsStore*> self_ = std::make_shared<SettingsStore*>(this);
 };

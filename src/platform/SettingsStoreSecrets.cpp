@@ -15,7 +15,7 @@ QString ValueIn(const std::map<QString, QString>& values, const QString& name) {
 }  // namespace
 
 void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& names,
-                                  std::function<void()> noticeOnce, int waitMs) {
+                                  std::function<void()> noticeOnce) {
   keychain_ = &keychain;
   secretNames_ = names;
   noticeOnce_ = std::move(noticeOnce);
@@ -23,7 +23,6 @@ void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& n
   keychainUsable_ = readable_;
   if (!readable_) return;
 
-  bool stillAsking = false;
   // Plain values in the file win: they are newer than the keychain's, having
   // been written while it could not be used. They move at the commit below.
   std::map<QString, QString> plain;
@@ -35,51 +34,61 @@ void SettingsStore::KeepSecretsIn(const Keychain& keychain, const QStringList& n
       continue;
     }
     if (!committed_.count(QString::fromLatin1(kKeychainIdName))) continue;
-    if (!keychainUsable_) {
-      unreadSecrets_.insert(name);
-      continue;
-    }
-    const Keychain::Secret secret = keychain.Read(KeychainKey(name), waitMs, LateAnswerFor(name));
-    if (secret.Outcome == Keychain::Result::Done) {
-      committed_[name] = values_[name] = secret.Text;
-    } else if (secret.Outcome == Keychain::Result::Unavailable) {
-      // Left unread, and so never overwritten: an empty value that did not
-      // change is not written anywhere. A keychain slow to answer (waiting
-      // for the user to unlock it) is asked for the rest too, without
-      // waiting: its answers come in later.
-      unreadSecrets_.insert(name);
-      if (secret.NoAnswerYet) {
-        waitMs = 0;
-        stillAsking = true;
-      } else {
-        keychainUsable_ = false;
-      }
-    }
+    // Unread until the keychain answers: an empty value that did not change
+    // is never written anywhere meanwhile.
+    unreadSecrets_.insert(name);
+    keychain.Read(KeychainKey(name), AnswerFor(name));
   }
-  // Until it answers the keychain is not written to: new values go to the file.
-  if (stillAsking) keychainUsable_ = false;
   if (plain.empty() || Commit()) return;
   // The file could not be written: the values stay where they were.
   for (const auto& [name, value] : plain) committed_[name] = values_[name] = value;
 }
 
-std::function<void(const Keychain::Secret&)> SettingsStore::LateAnswerFor(const QString& name) {
+Keychain::SecretAnswer SettingsStore::AnswerFor(const QString& name) {
   std::weak_ptr<SettingsStore*> store = self_;
   return [store, name](const Keychain::Secret& secret) {
-    if (const auto alive = store.lock()) (*alive)->TakeLateAnswer(name, secret);
+    if (const auto alive = store.lock()) (*alive)->TakeAnswer(name, secret);
   };
 }
 
-// The keychain answered after all: it can be used again (else the secrets it
-// gave would go to the file at the next commit). Only a secret still unread
-// and given no value meanwhile is taken.
-void SettingsStore::TakeLateAnswer(const QString& name, const Keychain::Secret& secret) {
-  if (secret.Outcome == Keychain::Result::Unavailable) return;
-  keychainUsable_ = true;
-  if (!unreadSecrets_.count(name) || !ValueIn(values_, name).isEmpty()) return;
-  unreadSecrets_.erase(name);
-  if (secret.Outcome == Keychain::Result::Done) committed_[name] = values_[name] = secret.Text;
-  if (secretsArrived_) secretsArrived_();
+// Only a secret still unread and given no value meanwhile is taken. A
+// keychain that cannot answer is not written to again this run (else the
+// secrets it gave would go nowhere): new values go to the file.
+void SettingsStore::TakeAnswer(const QString& name, const Keychain::Secret& secret) {
+  if (secret.Outcome == Keychain::Result::Unavailable) {
+    keychainUsable_ = false;
+  } else if (unreadSecrets_.count(name) && ValueIn(values_, name).isEmpty()) {
+    unreadSecrets_.erase(name);
+    if (secret.Outcome == Keychain::Result::Done) committed_[name] = values_[name] = secret.Text;
+    if (secretsArrived_) secretsArrived_();
+  }
+  TellIfSettled();
+}
+
+// The keychain took a secret (the file may drop it now) or would not (it
+// stays in the file for good). A value changed again meanwhile waits for
+// its own answer.
+void SettingsStore::TakeWriteAnswer(const QString& name, const QString& value, Keychain::Result result) {
+  const auto waiting = unconfirmed_.find(name);
+  if (waiting != unconfirmed_.end() && waiting->second == value) unconfirmed_.erase(waiting);
+  if (result == Keychain::Result::Unavailable) keychainUsable_ = false;
+  if (!value.isEmpty()) {
+    secretsOwedToFile_ = true;
+    (void)Commit();  // a file that cannot be written keeps the secret until a later commit
+  }
+  TellIfSettled();
+}
+
+void SettingsStore::WhenSecretsSettled(std::function<void()> settled) {
+  settled_.push_back(std::move(settled));
+  TellIfSettled();
+}
+
+void SettingsStore::TellIfSettled() {
+  if (SecretsPending() || settled_.empty()) return;
+  const std::vector<std::function<void()>> waiting = std::move(settled_);
+  settled_.clear();
+  for (const auto& settled : waiting) settled();
 }
 
 // A secret given a value of its own is no longer waiting to be read.
@@ -98,21 +107,36 @@ QString SettingsStore::KeychainKey(const QString& name) {
   return name + QLatin1Char('/') + id;
 }
 
-// Writes the changed secrets to the keychain and gives what the file is to
-// hold: every value but the secrets, unless the keychain cannot take them.
+// Hands the changed secrets to the keychain and gives what the file is to
+// hold: every value but the secrets the keychain holds. A secret stays in
+// the file while the keychain cannot be used, and until it has taken it.
 std::map<QString, QString> SettingsStore::PlaceSecrets() {
   std::map<QString, QString> inFile;
+  bool keptForGood = false;
   for (const QString& name : secretNames_) {
     const QString value = ValueIn(values_, name);
     if (keychainUsable_ && value != ValueIn(committed_, name)) {
-      const Keychain::Result result = value.isEmpty() ? keychain_->Remove(KeychainKey(name))
-                                                      : keychain_->Write(KeychainKey(name), value);
-      if (result == Keychain::Result::Unavailable) keychainUsable_ = false;
+      unconfirmed_[name] = value;
+      std::weak_ptr<SettingsStore*> store = self_;
+      const auto answer = [store, name, value](Keychain::Result result) {
+        if (const auto alive = store.lock()) (*alive)->TakeWriteAnswer(name, value, result);
+      };
+      if (value.isEmpty()) {
+        keychain_->Remove(KeychainKey(name), answer);
+      } else {
+        keychain_->Write(KeychainKey(name), value, answer);
+      }
     }
-    if (!keychainUsable_ && !value.isEmpty()) inFile[name] = value;
+    if (value.isEmpty()) continue;
+    if (!keychainUsable_) {
+      inFile[name] = value;
+      keptForGood = true;
+    } else if (unconfirmed_.count(name)) {
+      inFile[name] = value;
+    }
   }
   const QString noticeName = QString::fromLatin1(kKeychainNoticeName);
-  if (!inFile.empty() && ValueIn(values_, noticeName).isEmpty()) {
+  if (keptForGood && ValueIn(values_, noticeName).isEmpty()) {
     values_[noticeName] = QStringLiteral("true");
     if (noticeOnce_) noticeOnce_();
   }

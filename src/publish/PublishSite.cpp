@@ -3,6 +3,7 @@
 #include "online/Protocol.h"
 #include "online/SiteName.h"
 #include "platform/HttpFetch.h"
+#include "site/Plan.h"
 #include "site/SafeFile.h"
 #include "site/TextFiles.h"
 
@@ -74,24 +75,18 @@ QString SiteFtpFolder(const QString& unixName) {
   return QStringLiteral("/moxasites/") + unixName + u'/';
 }
 
-QString PublishFailedMessage() {
-  return QStringLiteral("There was a problem publishing your site. Please check your internet connection.");
-}
-
-QString DomainNotReadyMessage() {
-  return QStringLiteral("Your domain has just been registered.\r\nYou'll be able to upload your site in 24 hours.");
-}
-
-bool RegisterSiteName(Site& site, const ServiceEndpoints& service, const Folders& folders,
-                      Placeholder placeholder, QString* error) {
-  const QString name = FetchUrlText(NewUnixUrl(service, site.SiteAccount.UnixName));
+Outcome RegisterSiteName(Site& site, const ServiceEndpoints& service, const Folders& folders,
+                         Placeholder placeholder) {
+  const Result<QByteArray> answer = FetchUrlBytes(NewUnixUrl(service, site.SiteAccount.UnixName));
+  if (!answer) {
+    site.SiteAccount.UnixCreated = false;
+    return answer.outcome();
+  }
+  const QString name = QString::fromUtf8(answer.value()).remove(u'\r').remove(u'\n');
   if (!IsPlainSiteName(name)) {
     site.SiteAccount.UnixCreated = false;
-    if (error) {
-      *error = name.isEmpty() ? QStringLiteral("the service did not register the name")
-                              : QStringLiteral("the service's answer is not a site name");
-    }
-    return false;
+    return Outcome(ErrorCode::NameNotRegistered, name.isEmpty() ? QStringLiteral("the service gave no name")
+                                                                 : QStringLiteral("the service's answer is not a site name"));
   }
   site.SiteAccount.UnixName = name;
   site.SiteAccount.UnixCreated = true;
@@ -99,11 +94,11 @@ bool RegisterSiteName(Site& site, const ServiceEndpoints& service, const Folders
   // name asked for may be another site's.
   if (placeholder != Placeholder::None) {
     QString placeholderError;
-    if (!UploadPlaceholder(service, folders, name, placeholder, &placeholderError) && error) {
-      *error = placeholderError;
+    if (!UploadPlaceholder(service, folders, name, placeholder, &placeholderError)) {
+      return Outcome(ErrorCode::PlaceholderMissing, placeholderError);
     }
   }
-  return true;
+  return Outcome::Done();
 }
 
 PublishResult PublishSite(Site& site, const PublishSettings& settings) {
@@ -111,9 +106,12 @@ PublishResult PublishSite(Site& site, const PublishSettings& settings) {
   TAccount& account = site.SiteAccount;
   if (!account.UnixCreated) {
     result.AccountChanged = true;
-    result.Registered =
-        RegisterSiteName(site, settings.Service, settings.Paths, Placeholder::None, &result.Error);
-    if (!result.Registered) return result;
+    const Outcome registered = RegisterSiteName(site, settings.Service, settings.Paths, Placeholder::None);
+    result.Registered = registered.ok();
+    if (!registered) {
+      result.Error = registered.detail();
+      return result;
+    }
     if (settings.StoreRegistration && !settings.StoreRegistration(account)) {
       result.Error = QStringLiteral("the registered name could not be stored");
       return result;
@@ -125,14 +123,17 @@ PublishResult PublishSite(Site& site, const PublishSettings& settings) {
     return result;
   }
 
-  const QString& plan = account.HostingPackage;
-  const bool ownDomain = (plan == QLatin1String("plus")) ||
-                         (plan == QLatin1String("max") && !account.Domain.isEmpty());
+  // A plan the program does not know could send the pages anywhere.
+  if (!Plan::IsKnownName(account.HostingPackage)) {
+    result.Error = QStringLiteral("unknown hosting plan \"%1\"").arg(account.HostingPackage);
+    return result;
+  }
+  const Plan plan = Plan::Of(account);
   bool uploaded = false;
-  if (plan == QLatin1String("free") || (plan == QLatin1String("max") && account.Domain.isEmpty())) {
+  if (plan.OnServiceAddress()) {
     uploaded = Upload(site, settings, SharedLogin(settings.Service, kPublishFtpPassword),
                       SiteFtpFolder(account.UnixName), &result.Error);
-  } else if (ownDomain) {
+  } else {
     if (account.Domain.isEmpty() || account.FtpHost.isEmpty()) {
       QString record = FetchUrlText(GetFtpDetailsUrl(settings.Service, account.UnixName));
       if (record.isEmpty()) {
@@ -147,8 +148,6 @@ PublishResult PublishSite(Site& site, const PublishSettings& settings) {
     }
     uploaded = Upload(site, settings, OwnDomainLogin(account, settings.OwnDomainCaFile),
                       account.FtpPath, &result.Error);
-  } else {
-    result.Error = QStringLiteral("unknown hosting plan \"%1\"").arg(plan);
   }
   if (uploaded) result.Outcome = PublishOutcome::Published;
   return result;

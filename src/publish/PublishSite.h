@@ -1,6 +1,7 @@
 #pragma once
 
 #include "online/ServiceEndpoints.h"
+#include "platform/Outcome.h"
 #include "publish/SiteUpload.h"
 #include "site/Folders.h"
 #include "site/Site.h"
@@ -28,12 +29,13 @@ enum class Placeholder {
 
 // Registers the site's name (newunix). On success the name the service
 // gave is adopted, UnixCreated set and, when asked, the placeholder page is
-// uploaded as index.html into that name's folder. An answer that is not a
-// plain site name (a network's login page, say) is a failure. On failure
-// UnixCreated stays false. True when the service registered the name; the caller saves
-// the account either way.
-bool RegisterSiteName(Site& site, const ServiceEndpoints& service, const Folders& folders,
-                      Placeholder placeholder, QString* error = nullptr);
+// uploaded as index.html into that name's folder. No answer is
+// ServiceUnreachable; an answer that is not a plain site name (a network's
+// login page, say) is NameNotRegistered; UnixCreated then stays false. A
+// registered name whose placeholder did not go up is PlaceholderMissing.
+// The caller saves the account either way.
+Outcome RegisterSiteName(Site& site, const ServiceEndpoints& service, const Folders& folders,
+                         Placeholder placeholder);
 
 struct PublishSettings {
   ServiceEndpoints Service;
@@ -66,11 +68,7 @@ struct PublishResult {
 // list to the service, then the changed pages and their pictures to the
 // server the plan decides. The caller saves the account and page table
 // afterwards, whatever the outcome.
-PublishResult PublishSite(Site& site, const PublishSettings& settings);
+[[nodiscard]] PublishResult PublishSite(Site& site, const PublishSettings& settings);
 
-// The message of a publish that failed.
-QString PublishFailedMessage();
-// The two lines for an own domain that is not hosted yet.
-QString DomainNotReadyMessage();
 
 }  // namespace moxa

@@ -2154,14 +2154,14 @@ constexpr std::uint16_t kEmptySlot = 0xFFFF;
 static_assert(2 * kSlotCount >= 3 * kTable.size() && (kSlotCount & kSlotMask) == 0);
 
 constexpr std::array<std::uint16_t, kSlotCount> MakeSlots() {
-  std::array<std::uint16_t, kSlotCount> slots{};
-  slots.fill(kEmptySlot);
+  std::array<std::uint16_t, kSlotCount> made{};
+  made.fill(kEmptySlot);
   for (size_t i = 0; i < kTable.size(); ++i) {
     size_t slot = HashName(kTable[i].name) & kSlotMask;
-    while (slots[slot] != kEmptySlot) slot = (slot + 1) & kSlotMask;
-    slots[slot] = static_cast<std::uint16_t>(i);
+    while (made[slot] != kEmptySlot) slot = (slot + 1) & kSlotMask;
+    made[slot] = static_cast<std::uint16_t>(i);
   }
-  return slots;
+  return made;
 }
 constexpr std::array<std::uint16_t, kSlotCount> kSlots = MakeSlots();
 

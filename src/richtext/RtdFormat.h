@@ -29,7 +29,7 @@ std::optional<QByteArray> SaveRtdToBytes(const TRtDocument& document, const TRtS
 // the rest), so the loaded document's style numbers mean what they meant
 // when it was saved. On any error (truncated, corrupted, hostile, a newer
 // version): false, `document` empty and `style` untouched.
-bool LoadRtdFromBytes(const QByteArray& bytes, TRtDocument& document, TRtStyle& style);
-bool LoadRtd(const QString& fileName, TRtDocument& document, TRtStyle& style);
+[[nodiscard]] bool LoadRtdFromBytes(const QByteArray& bytes, TRtDocument& document, TRtStyle& style);
+[[nodiscard]] bool LoadRtd(const QString& fileName, TRtDocument& document, TRtStyle& style);
 
 }  // namespace moxa::rt

@@ -5,9 +5,15 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <vector>
 
 namespace moxa {
+
+// Told after each page of a long job on the site: `done` of `total`. Called
+// on the thread that runs the job.
+using PageProgress = std::function<void(int done, int total)>;
 
 // Everything about the one site that outlives a restart, apart from the page
 // files: the account, the template choice and the page table in page order.

@@ -106,10 +106,8 @@ bool SaveSite(const Site& site, SettingsStore& store) {
   return store.Commit();
 }
 
-void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce,
-                     int waitMs) {
-  store.KeepSecretsIn(keychain, {QStringLiteral("Password"), QStringLiteral("FtpPassword")}, std::move(noticeOnce),
-                      waitMs);
+void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce) {
+  store.KeepSecretsIn(keychain, {QStringLiteral("Password"), QStringLiteral("FtpPassword")}, std::move(noticeOnce));
 }
 
 bool PasswordsUnread(const SettingsStore& store, const TAccount& account) {

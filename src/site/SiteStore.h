@@ -50,11 +50,9 @@ struct SiteLoad {
 QString UnreadableSettingsMessage();
 
 // The account's password and the FTP password go to `keychain` from now on
-// (see SettingsStore::KeepSecretsIn). Call before `LoadSite`.
-// Each keychain read waits at most `waitMs`; what did not answer in time
-// reads as unread (see PasswordsUnread).
-void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce,
-                     int waitMs = Keychain::kWaitMs);
+// (see SettingsStore::KeepSecretsIn). Call before `LoadSite`. Until the
+// keychain answers they read as unread (see PasswordsUnread).
+void KeepPasswordsIn(const Keychain& keychain, SettingsStore& store, std::function<void()> noticeOnce);
 // True when a password of `account` that is needed (the FTP password only
 // with an FTP host) is empty only because it could not be read from the
 // keychain: sending it would wipe the real one.

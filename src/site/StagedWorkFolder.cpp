@@ -73,7 +73,7 @@ StagedWorkFolder::StagedWorkFolder(const Folders& folders)
 
 StagedWorkFolder::~StagedWorkFolder() {
   // A leftover is removed again by the next staging or at the next start.
-  if (!swapped_) (void)RemoveTree(StagingPath(folders_));
+  if (!swapped_ && !kept_) (void)RemoveTree(StagingPath(folders_));
 }
 
 bool StagedWorkFolder::Create() {

@@ -40,12 +40,16 @@ class StagedWorkFolder {
   void RestoreStoredId(SettingsStore& store) const;
   // The staged folder becomes the working folder; the old one is removed.
   [[nodiscard]] bool SwapIn();
+  // Leaves the staged folder where it is when this object goes: the store
+  // names it, and the next start swaps it in.
+  void KeepForNextStart() { kept_ = true; }
 
  private:
   Folders folders_;
   Folders staged_;
   QString previousId_;
   bool swapped_ = false;
+  bool kept_ = false;
 };
 
 // Finishes or undoes a change of the working folder that a kill cut short,

@@ -6,7 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "site/FolderOps.h"
 #include "site/SiteStore.h"
-#include "site/StagedWorkFolder.h"
+#include "site/StagedSite.h"
 #include "site/TextFiles.h"
 
 #include <QDir>
@@ -98,29 +98,25 @@ bool AddDefaultPage(Site& site, const Folders& folders, int templateNumber, cons
   return true;
 }
 
-bool CreateSite(Site& site, const Folders& folders, int templateNumber, SettingsStore* store) {
+StagedSite StageNewSite(const Site& site, const Folders& folders, int templateNumber) {
+  StagedSite staged;
+  staged.Failure = ErrorCode::SiteNotCreated;
   if (!QFileInfo(folders.TemplateFolder(templateNumber) + QStringLiteral("index.html")).isFile()) {
-    return false;
+    staged.Failure = ErrorCode::TemplateMissing;
+    return staged;
   }
-  StagedWorkFolder staging(folders);
-  if (!staging.Create()) return false;
-  Site created = site;
-  if (!BuildSiteFiles(created, staging.Staged(), templateNumber) || !staging.MarkComplete(store)) {
-    return false;
-  }
-  // Stored first, with the staged folder's id: a kill before the swap is
-  // finished by the next start.
-  if (store && !SaveSite(created, *store)) return false;
-  if (!staging.SwapIn()) {
-    // The store already describes the new site: put the old one back.
-    if (store) {
-      staging.RestoreStoredId(*store);
-      (void)SaveSite(site, *store);
-    }
-    return false;
-  }
-  site = std::move(created);
-  return true;
+  auto folder = std::make_shared<StagedWorkFolder>(folders);
+  if (!folder->Create()) return staged;
+  staged.Record = site;
+  if (!BuildSiteFiles(staged.Record, folder->Staged(), templateNumber)) return staged;
+  staged.Folder = std::move(folder);
+  staged.Failure = ErrorCode::None;
+  return staged;
+}
+
+Outcome CreateSite(Site& site, const Folders& folders, int templateNumber, SettingsStore* store) {
+  StagedSite staged = StageNewSite(site, folders, templateNumber);
+  return PutStagedSiteInPlace(staged, site, store, ErrorCode::SiteNotCreated);
 }
 
 }  // namespace moxa

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "site/Folders.h"
 #include "site/Site.h"
+#include "site/StagedSite.h"
 
 #include <QString>
 
@@ -17,8 +19,12 @@ class SettingsStore;
 // file (and, with a store, the account and page table) is written: nothing
 // of the old site is kept, and on any failure the old site is left exactly
 // as it was, `site` included. The account of `site` is the new site's.
-[[nodiscard]] bool CreateSite(Site& site, const Folders& folders, int templateNumber,
-                              SettingsStore* store);
+Outcome CreateSite(Site& site, const Folders& folders, int templateNumber, SettingsStore* store);
+
+// The first half of `CreateSite`, which only writes files and so can run on
+// a worker: the new site built beside the working folder. The second half
+// is `PutStagedSiteInPlace` with SiteNotCreated.
+StagedSite StageNewSite(const Site& site, const Folders& folders, int templateNumber);
 
 // The template's file a page of that name is made from: its own, or the
 // template's home page when it has none.

@@ -7,7 +7,7 @@
 #include "platform/SettingsStore.h"
 #include "site/FolderOps.h"
 #include "site/SiteStore.h"
-#include "site/StagedWorkFolder.h"
+#include "site/StagedSite.h"
 #include "site/TextFiles.h"
 #include "templates/KeptPictures.h"
 #include "templates/SiteCreation.h"
@@ -55,9 +55,11 @@ std::optional<QByteArray> RebuiltPage(const QString& templateFolder, TSitePage& 
 
 // Rewrites every page of the staged working folder in the new template.
 bool RebuildPages(Site& site, const Folders& folders, const Folders& staged,
-                  const QString& templateFolder) {
+                  const QString& templateFolder, const PageProgress& progress) {
   KeptPictures pictures(folders.WorkFolder(), staged.WorkFolder());
+  int done = 0;
   for (TSitePage& page : site.SitePages()) {
+    if (progress) progress(done++, site.PageCount());
     const QString path = staged.PageFile(page.FileName);
     if (!QFileInfo(path).isFile()) continue;  // a page whose file is gone stays gone
     bool ok = true;
@@ -84,40 +86,42 @@ QStringList PagesLosingText(const Site& site, const Folders& folders, int templa
   return labels;
 }
 
-bool ApplyTemplate(Site& site, const Folders& folders, int templateNumber, int templateIndex,
-                   SettingsStore& store) {
+StagedSite StageTemplateChange(const Site& site, const Folders& folders, int templateNumber,
+                               int templateIndex, const PageProgress& progress) {
+  StagedSite staged;
+  staged.Failure = ErrorCode::TemplateNotApplied;
   const QString templateFolder = folders.TemplateFolder(templateNumber);
-  if (site.PageCount() == 0) return false;
-  if (!QFileInfo(templateFolder + QStringLiteral("index.html")).isFile()) return false;
-
-  StagedWorkFolder staging(folders);
-  if (!staging.Create()) return false;
-  const Folders& staged = staging.Staged();
+  if (site.PageCount() == 0) return staged;
+  if (!QFileInfo(templateFolder + QStringLiteral("index.html")).isFile()) {
+    staged.Failure = ErrorCode::TemplateMissing;
+    return staged;
+  }
+  auto folder = std::make_shared<StagedWorkFolder>(folders);
+  if (!folder->Create()) return staged;
+  const Folders& inStaging = folder->Staged();
   // Everything of the site comes along (pictures, pages, the working copy);
   // the assets come fresh from the template.
-  if (!CopyFolder(folders.WorkFolder(), staged.WorkFolder()) ||
-      !ReplaceTemplateAssets(templateFolder, staged.WorkFolder()) ||
-      !ReplaceTemplateAssets(templateFolder, staged.PreviewFolder())) {
-    return false;
+  if (!CopyFolder(folders.WorkFolder(), inStaging.WorkFolder()) ||
+      !ReplaceTemplateAssets(templateFolder, inStaging.WorkFolder()) ||
+      !ReplaceTemplateAssets(templateFolder, inStaging.PreviewFolder())) {
+    return staged;
   }
-  Site changed = site;
-  changed.SelectedTemplateIndex = templateIndex;
-  if (!RebuildPages(changed, folders, staged, templateFolder) ||
-      !RebuildMenus(changed, staged, templateNumber) ||
-      !OpenPageInEditor(changed, staged, changed.HomePageFileName())) {
-    return false;
+  staged.Record = site;
+  staged.Record.SelectedTemplateIndex = templateIndex;
+  if (!RebuildPages(staged.Record, folders, inStaging, templateFolder, progress) ||
+      !RebuildMenus(staged.Record, inStaging, templateNumber) ||
+      !OpenPageInEditor(staged.Record, inStaging, staged.Record.HomePageFileName())) {
+    return staged;
   }
-  if (!staging.MarkComplete(&store)) return false;
-  // Stored first, with the staged folder's id: a kill before the swap is
-  // finished by the next start.
-  if (!SaveSite(changed, store)) return false;
-  if (!staging.SwapIn()) {
-    staging.RestoreStoredId(store);
-    (void)SaveSite(site, store);
-    return false;
-  }
-  site = std::move(changed);
-  return true;
+  staged.Folder = std::move(folder);
+  staged.Failure = ErrorCode::None;
+  return staged;
+}
+
+Outcome ApplyTemplate(Site& site, const Folders& folders, int templateNumber, int templateIndex,
+                      SettingsStore& store) {
+  StagedSite staged = StageTemplateChange(site, folders, templateNumber, templateIndex);
+  return PutStagedSiteInPlace(staged, site, &store, ErrorCode::TemplateNotApplied);
 }
 
 }  // namespace moxa

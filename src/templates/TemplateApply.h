@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "site/Folders.h"
 #include "site/Site.h"
+#include "site/StagedSite.h"
 
 #include <QStringList>
 
@@ -23,7 +25,13 @@ QStringList PagesLosingText(const Site& site, const Folders& folders, int templa
 // and the page table stored. All or nothing: built beside the working
 // folder and swapped in at the end; on failure the site, the store and
 // `site` are as they were.
-[[nodiscard]] bool ApplyTemplate(Site& site, const Folders& folders, int templateNumber,
-                                 int templateIndex, SettingsStore& store);
+Outcome ApplyTemplate(Site& site, const Folders& folders, int templateNumber, int templateIndex,
+                      SettingsStore& store);
+
+// The first half of `ApplyTemplate`, which only reads and writes files and
+// so can run on a worker: the site in the new look, built beside the working
+// folder. The second half is `PutStagedSiteInPlace` with TemplateNotApplied.
+StagedSite StageTemplateChange(const Site& site, const Folders& folders, int templateNumber,
+                               int templateIndex, const PageProgress& progress = {});
 
 }  // namespace moxa

@@ -152,8 +152,10 @@ TEST_F(EditorScreenTest, BothSaveButtonsAreFrozenWhileASaveIsConfirmed) {
   }
   QCoreApplication::sendEvent(gallerySave, &enter);
   EXPECT_EQ(gallerySave->currentPicture().cacheKey(), skin.hover.cacheKey());
+  QSignalSpy applied(window.get(), &MainWindow::templateChangeFinished);
   QTest::mouseClick(gallerySave, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(applies.count(), 1);
+  ASSERT_TRUE(applied.wait(10000));
   EXPECT_EQ(window->currentScreen(), Screen::Editor);  // the template was applied
   QCoreApplication::sendEvent(pageSave, &enter);
   EXPECT_EQ(pageSave->currentPicture().cacheKey(), skin.hover.cacheKey());

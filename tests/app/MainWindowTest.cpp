@@ -358,7 +358,11 @@ TEST_F(MainWindowTest, ExportCopiesTheSiteAndSaysDone) {
   QTemporaryDir target;
   chosenFolder = target.path();
   window->SelectTabAndScreen(4);
+  QSignalSpy exported(window.get(), &MainWindow::exportFinished);
   emit window->pageManagerScreen()->exportButton()->clicked();
+  // The copy runs on a worker behind the busy overlay.
+  EXPECT_EQ(window->dialogLayer()->busyCaption(), QStringLiteral("Exporting"));
+  ASSERT_TRUE(exported.wait(10000));
   EXPECT_EQ(informations, QStringList{QStringLiteral("Done Exporting.")});
   EXPECT_TRUE(QFile::exists(target.filePath(QStringLiteral("contact-us.html"))));
   EXPECT_TRUE(QDir(target.filePath(QStringLiteral("bin"))).exists());
@@ -396,6 +400,7 @@ TEST_F(MainWindowTest, WithoutAKeychainThePasswordsStayInTheFileAndTheUserIsTold
                         [this](const QString& text) { errors << text; }, {}, {}, {}, {}, {}});
     ASSERT_EQ(window->LoadStoredSite(), LoadSiteResult::Loaded);
     EXPECT_EQ(window->site().SiteAccount.Password, QStringLiteral("garden-Gate-7"));
+    ASSERT_TRUE(test::Eventually([this] { return !window->store().SecretsPending(); }, 20000));
     QCoreApplication::processEvents();
     EXPECT_EQ(informations, QStringList{KeychainMissingMessage()}) << "start " << start;
   }
@@ -550,7 +555,11 @@ TEST_F(MainWindowTest, ATemplateChangeThatWouldDropTextAsksFirst) {
   EXPECT_EQ(WorkFile(QStringLiteral("index.html")), index);
   EXPECT_EQ(window->site().SelectedTemplateIndex, 0);
   confirmAnswer = true;
+  QSignalSpy applied(window.get(), &MainWindow::templateChangeFinished);
   emit window->galleryScreen()->saveClicked();
+  EXPECT_EQ(window->dialogLayer()->busyCaption(), QStringLiteral("Applying"));
+  ASSERT_TRUE(applied.wait(10000));
+  EXPECT_EQ(applied.first().first().toBool(), true);
   EXPECT_EQ(window->site().SelectedTemplateIndex, 5);
   EXPECT_EQ(window->currentScreen(), Screen::Editor);
   EXPECT_TRUE(errors.isEmpty()) << errors.join(' ').toStdString();
@@ -574,7 +583,9 @@ TEST_F(MainWindowTest, StartUpOpensTheHomePageWhereverItStands) {
   EXPECT_EQ(window->site().OpenPageFileName, "index");
   window->SelectTabAndScreen(3);
   window->galleryScreen()->setSelectedIndex(1);
+  QSignalSpy applied(window.get(), &MainWindow::templateChangeFinished);
   emit window->galleryScreen()->saveClicked();
+  ASSERT_TRUE(applied.wait(10000));
   EXPECT_EQ(window->site().OpenPageFileName, "index");
 }
 

@@ -92,15 +92,13 @@ TEST_F(AccountRequestsTest, TheAddressChangesAndSwitchesOffAndOn) {
   ASSERT_TRUE(ChangeSiteAddress(account, QStringLiteral("panel-new"), service_->Endpoints()));
   EXPECT_EQ(account.UnixName, QStringLiteral("panel-new"));
   const QByteArray front = "http://" + service_->Endpoints().SiteAddress(account.UnixName).toUtf8() + "/";
-  QByteArray body;
-  QString error;
   ASSERT_TRUE(SetSiteAddressLive(account, false, service_->Endpoints()));
   EXPECT_FALSE(account.MoxaSiteStatus);
-  EXPECT_FALSE(FetchUrlBytes(front, &body, &error));
+  QString error = FetchUrlBytes(front).outcome().detail();
   EXPECT_TRUE(error.contains(QStringLiteral("403"))) << error.toStdString();
   ASSERT_TRUE(SetSiteAddressLive(account, true, service_->Endpoints()));
   EXPECT_TRUE(account.MoxaSiteStatus);
-  FetchUrlBytes(front, &body, &error);
+  error = FetchUrlBytes(front).outcome().detail();
   EXPECT_TRUE(error.contains(QStringLiteral("404"))) << error.toStdString();  // live, nothing published yet
 }
 

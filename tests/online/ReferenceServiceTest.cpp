@@ -20,10 +20,9 @@ class ReferenceServiceTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(service_->Running()) << service_->StartOutput().toStdString(); }
   const ServiceEndpoints s() const { return service_->Endpoints(); }
   QByteArray Page(const QString& host, const QByteArray& path, bool* found = nullptr) const {
-    QByteArray body;
-    const bool ok = FetchUrlBytes("http://" + host.toUtf8() + path, &body);
-    if (found) *found = ok;
-    return body;
+    const Result<QByteArray> body = FetchUrlBytes("http://" + host.toUtf8() + path);
+    if (found) *found = body.ok();
+    return body.ok() ? body.value() : QByteArray();
   }
   static test::ReferenceService* service_;
 };

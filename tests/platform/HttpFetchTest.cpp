@@ -24,9 +24,9 @@ TEST_F(HttpFetchTest, TheLinesOfAReplyAreJoinedAndNothingElseChanges) {
   ASSERT_TRUE(css.contains('\n'));
   const QString text = FetchUrlText(Url("/wbx/templates/1/bin/style.css"));
   EXPECT_EQ(text, QString::fromUtf8(QByteArray(css).replace("\r", "").replace("\n", "")));
-  QByteArray bytes;
-  ASSERT_TRUE(FetchUrlBytes(Url("/wbx/templates/1/bin/style.css"), &bytes));
-  EXPECT_EQ(bytes, css);
+  const Result<QByteArray> bytes = FetchUrlBytes(Url("/wbx/templates/1/bin/style.css"));
+  ASSERT_TRUE(bytes.ok());
+  EXPECT_EQ(bytes.value(), css);
 }
 
 TEST_F(HttpFetchTest, FailuresGiveEmptyTextAndAReason) {
@@ -34,11 +34,10 @@ TEST_F(HttpFetchTest, FailuresGiveEmptyTextAndAReason) {
   for (const QByteArray& url : {Url("/wbx/no-such-endpoint.php"), Url("/nosuch/page.html"), dead,
                                 QByteArray("http://no-such-host.invalid/")}) {
     EXPECT_TRUE(FetchUrlText(url).isEmpty()) << url.toStdString();
-    QByteArray body = "stale";
-    QString error;
-    EXPECT_FALSE(FetchUrlBytes(url, &body, &error)) << url.toStdString();
-    EXPECT_TRUE(body.isEmpty());
-    EXPECT_FALSE(error.isEmpty());
+    const Result<QByteArray> body = FetchUrlBytes(url);
+    ASSERT_FALSE(body.ok()) << url.toStdString();
+    EXPECT_EQ(body.outcome().code(), ErrorCode::ServiceUnreachable);
+    EXPECT_FALSE(body.outcome().detail().isEmpty());
   }
 }
 

@@ -6,13 +6,17 @@
 #include "support/gui/Eventually.h"
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QUuid>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
+#include <optional>
 #include <thread>
 
 namespace moxa {
@@ -23,38 +27,62 @@ Keychain FreshKeychain() {
   return Keychain(QStringLiteral("moxa-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
 }
 
+// The keychain's answers, waited for with the application's events running.
+Keychain::Secret ReadNow(const Keychain& keychain, const QString& key) {
+  auto answer = std::make_shared<std::optional<Keychain::Secret>>();
+  keychain.Read(key, [answer](const Keychain::Secret& secret) { *answer = secret; });
+  EXPECT_TRUE(test::Eventually([answer] { return answer->has_value(); }, 20000));
+  return answer->value_or(Keychain::Secret{});
+}
+template <typename Ask>
+Keychain::Result AnswerOf(Ask ask) {
+  auto answer = std::make_shared<std::optional<Keychain::Result>>();
+  ask([answer](Keychain::Result result) { *answer = result; });
+  EXPECT_TRUE(test::Eventually([answer] { return answer->has_value(); }, 20000));
+  return answer->value_or(Keychain::Result::Unavailable);
+}
+Keychain::Result WriteNow(const Keychain& keychain, const QString& key, const QString& text) {
+  return AnswerOf([&](Keychain::Answer answer) { keychain.Write(key, text, answer); });
+}
+Keychain::Result RemoveNow(const Keychain& keychain, const QString& key) {
+  return AnswerOf([&](Keychain::Answer answer) { keychain.Remove(key, answer); });
+}
+
 TEST(KeychainTest, WrittenSecretsReadBackAndRemovedOnesAreGone) {
   const Keychain keychain = FreshKeychain();
   const QString key = QStringLiteral("Password/1");
-  EXPECT_EQ(keychain.Read(key).Outcome, Keychain::Result::NotFound);
+  EXPECT_EQ(ReadNow(keychain, key).Outcome, Keychain::Result::NotFound);
 
   for (const QString& text : {QStringLiteral("first"), QStringLiteral("Über ✓ 😀 \"quoted\" $x")}) {
-    ASSERT_EQ(keychain.Write(key, text), Keychain::Result::Done);
-    const Keychain::Secret secret = keychain.Read(key);
+    ASSERT_EQ(WriteNow(keychain, key, text), Keychain::Result::Done);
+    const Keychain::Secret secret = ReadNow(keychain, key);
     EXPECT_EQ(secret.Outcome, Keychain::Result::Done);
     EXPECT_EQ(secret.Text, text);
   }
-  EXPECT_EQ(keychain.Read(QStringLiteral("Password/2")).Outcome, Keychain::Result::NotFound);
+  EXPECT_EQ(ReadNow(keychain, QStringLiteral("Password/2")).Outcome, Keychain::Result::NotFound);
 
-  EXPECT_EQ(keychain.Remove(key), Keychain::Result::Done);
-  EXPECT_EQ(keychain.Read(key).Outcome, Keychain::Result::NotFound);
-  EXPECT_NE(keychain.Remove(key), Keychain::Result::Unavailable);
+  EXPECT_EQ(RemoveNow(keychain, key), Keychain::Result::Done);
+  EXPECT_EQ(ReadNow(keychain, key).Outcome, Keychain::Result::NotFound);
+  EXPECT_NE(RemoveNow(keychain, key), Keychain::Result::Unavailable);
+  EXPECT_EQ(keychain.Pending(), 0);
 }
 
-TEST(KeychainTest, AWorkerThreadIsAnsweredThroughTheApplicationThread) {
+// Asked from a worker, the keychain answers on the application thread; the
+// worker never waits for it.
+TEST(KeychainTest, AWorkerThreadIsAnsweredOnTheApplicationThread) {
   const Keychain keychain = FreshKeychain();
-  Keychain::Result written = Keychain::Result::Unavailable;
-  Keychain::Secret read;
-  std::atomic<bool> done = false;
+  std::atomic<bool> asked = false;
+  auto answeredOn = std::make_shared<std::optional<QThread*>>();
   std::thread worker([&] {
-    written = keychain.Write(QStringLiteral("k"), QStringLiteral("from a worker"));
-    read = keychain.Read(QStringLiteral("k"));
-    done = true;
+    keychain.Write(QStringLiteral("k"), QStringLiteral("from a worker"),
+                   [answeredOn](Keychain::Result) { *answeredOn = QThread::currentThread(); });
+    asked = true;
   });
-  // The application thread goes on with its events meanwhile, as the window's does.
-  EXPECT_TRUE(test::Eventually([&done] { return done.load(); }, 20000));
   worker.join();
-  EXPECT_EQ(written, Keychain::Result::Done);
+  EXPECT_TRUE(asked);
+  ASSERT_TRUE(test::Eventually([answeredOn] { return answeredOn->has_value(); }, 20000));
+  EXPECT_EQ(answeredOn->value(), QCoreApplication::instance()->thread());
+  const Keychain::Secret read = ReadNow(keychain, QStringLiteral("k"));
   EXPECT_EQ(read.Outcome, Keychain::Result::Done);
   EXPECT_EQ(read.Text, QStringLiteral("from a worker"));
 }
@@ -64,11 +92,24 @@ class PasswordsInKeychainTest : public ::testing::Test {
   QString Path() const { return dir_.filePath(QStringLiteral("site.conf")); }
   QByteArray FileText() const { return test::ReadBytes(Path()); }
 
-  // A store as the program opens it at start: passwords through the keychain.
+  // A store as the program opens it at start, passwords through the
+  // keychain, once the keychain has answered.
   std::unique_ptr<SettingsStore> Open() {
     auto store = std::make_unique<SettingsStore>(Path());
     KeepPasswordsIn(keychain_, *store, [this] { ++notices_; });
+    Settle(*store);
     return store;
+  }
+  // Whatever the store asked of the keychain, answered.
+  static void Settle(SettingsStore& store) {
+    EXPECT_TRUE(test::Eventually([&store] { return !store.SecretsPending(); }, 20000));
+  }
+  // Saved as the window saves, and the keychain's answers in.
+  template <typename Save>
+  void SaveNow(Save save) {
+    auto store = Open();
+    ASSERT_TRUE(save(*store));
+    Settle(*store);
   }
 
   static Site SiteWithPasswords() {
@@ -94,7 +135,7 @@ class PasswordsInKeychainTest : public ::testing::Test {
 };
 
 TEST_F(PasswordsInKeychainTest, SavedPasswordsStayOutOfTheFileAndLoadBack) {
-  ASSERT_TRUE(SaveSite(SiteWithPasswords(), *Open()));
+  SaveNow([](SettingsStore& store) { return SaveSite(SiteWithPasswords(), store); });
   ExpectNoPasswordInFile();
   EXPECT_EQ(test::FileMode(Path()), 0600);
 
@@ -108,8 +149,12 @@ TEST_F(PasswordsInKeychainTest, SavedPasswordsStayOutOfTheFileAndLoadBack) {
   auto store = Open();
   loaded.SiteAccount.Password = QStringLiteral("n3w-Password");
   ASSERT_TRUE(SaveAccount(loaded, *store));
+  // Until the keychain has taken it the file keeps it: it is never nowhere.
+  if (store->SecretsPending()) EXPECT_TRUE(FileText().contains("n3w-Password"));
+  Settle(*store);
   store->WriteSetting(QStringLiteral("FirstName"), QStringLiteral("Ann"));
   ASSERT_TRUE(store->Commit());
+  Settle(*store);
   Site again;
   ASSERT_EQ(LoadSite(*Open(), again).Result, LoadSiteResult::Loaded);
   EXPECT_EQ(again.SiteAccount.Password, QStringLiteral("n3w-Password"));
@@ -139,7 +184,7 @@ TEST_F(PasswordsInKeychainTest, PlainPasswordsInTheFileMoveIntoTheKeychainAtTheN
 }
 
 TEST_F(PasswordsInKeychainTest, AnotherFileNeverReadsTheseEntries) {
-  ASSERT_TRUE(SaveSite(SiteWithPasswords(), *Open()));
+  SaveNow([](SettingsStore& store) { return SaveSite(SiteWithPasswords(), store); });
 
   // A new site in another file, with the same keychain service.
   const QString otherPath = dir_.filePath(QStringLiteral("other.conf"));
@@ -148,8 +193,10 @@ TEST_F(PasswordsInKeychainTest, AnotherFileNeverReadsTheseEntries) {
   Site fresh;
   fresh.SiteAccount.UnixName = QStringLiteral("bakery");
   ASSERT_TRUE(SaveSite(fresh, other));
+  Settle(other);
   SettingsStore reopened(otherPath);
   KeepPasswordsIn(keychain_, reopened, {});
+  Settle(reopened);
   Site loaded;
   ASSERT_EQ(LoadSite(reopened, loaded).Result, LoadSiteResult::Loaded);
   EXPECT_TRUE(loaded.SiteAccount.Password.isEmpty());
@@ -157,10 +204,10 @@ TEST_F(PasswordsInKeychainTest, AnotherFileNeverReadsTheseEntries) {
 }
 
 TEST_F(PasswordsInKeychainTest, AClearedPasswordIsRemovedFromTheKeychain) {
-  ASSERT_TRUE(SaveSite(SiteWithPasswords(), *Open()));
+  SaveNow([](SettingsStore& store) { return SaveSite(SiteWithPasswords(), store); });
   Site site = SiteWithPasswords();
   site.SiteAccount.FtpPassword.clear();
-  ASSERT_TRUE(SaveAccount(site, *Open()));
+  SaveNow([&site](SettingsStore& store) { return SaveAccount(site, store); });
 
   Site loaded;
   ASSERT_EQ(LoadSite(*Open(), loaded).Result, LoadSiteResult::Loaded);
@@ -176,7 +223,7 @@ TEST_F(PasswordsInKeychainTest, AFileThatCannotBeWrittenKeepsItsPlainPasswordsIn
   const QByteArray before = FileText();
   Site loaded;
   {
-    // A full disk: the file without the passwords cannot be written now.
+    // A full disk: the file cannot be written now.
     const test::FileSizeLimit full(16);
     ASSERT_TRUE(full.ok());
     auto store = Open();
@@ -193,15 +240,15 @@ TEST_F(PasswordsInKeychainTest, AFileThatCannotBeWrittenKeepsItsPlainPasswordsIn
   EXPECT_EQ(next.SiteAccount.Password, QStringLiteral("s3cret-Password"));
 }
 
-// The start does not wait for a keychain slow to answer (here: not at all):
-// the passwords read as unread, never as empty, and come in when it answers.
-TEST_F(PasswordsInKeychainTest, PasswordsThatAnswerAfterTheWaitComeInLater) {
-  ASSERT_TRUE(SaveSite(SiteWithPasswords(), *Open()));
+// The start never waits for the keychain: until it answers the passwords
+// read as unread, never as empty, and they come in when it does.
+TEST_F(PasswordsInKeychainTest, PasswordsComeInWhenTheKeychainAnswers) {
+  SaveNow([](SettingsStore& store) { return SaveSite(SiteWithPasswords(), store); });
 
   auto store = std::make_unique<SettingsStore>(Path());
   int arrivals = 0;
   store->OnSecretsArrived([&arrivals] { ++arrivals; });
-  KeepPasswordsIn(keychain_, *store, {}, 0);
+  KeepPasswordsIn(keychain_, *store, {});
   EXPECT_TRUE(store->SecretUnread(QStringLiteral("Password")));
   EXPECT_EQ(store->ReadSetting(QStringLiteral("Password")), QString());
   Site early;
@@ -224,6 +271,7 @@ TEST_F(PasswordsInKeychainTest, PasswordsThatAnswerAfterTheWaitComeInLater) {
   Site later;
   ASSERT_EQ(LoadSite(*store, later).Result, LoadSiteResult::Loaded);
   ASSERT_TRUE(SaveAccount(later, *store));
+  Settle(*store);
   store.reset();
   ExpectNoPasswordInFile();
   Site loaded;

@@ -1,5 +1,6 @@
 #include "platform/IniText.h"
 #include "platform/Keychain.h"
+#include "support/gui/Eventually.h"
 #include "platform/SettingsStore.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
@@ -7,6 +8,8 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -171,8 +174,10 @@ TEST_F(SettingsStoreTest, ACommitWritesOnlyItsOwnChangesOverWhatTheFileHoldsNow)
 // itself is tested on a private bus (keychain_tests).
 TEST_F(SettingsStoreTest, WithoutAKeychainPasswordsStayInTheFileAndTheUserIsToldOnce) {
   const Keychain keychain(QStringLiteral("moxa-test"));
-  EXPECT_EQ(keychain.Write(QStringLiteral("k"), QStringLiteral("v")), Keychain::Result::Unavailable);
-  EXPECT_EQ(keychain.Read(QStringLiteral("k")).Outcome, Keychain::Result::Unavailable);
+  std::optional<Keychain::Result> written;
+  keychain.Write(QStringLiteral("k"), QStringLiteral("v"), [&written](Keychain::Result result) { written = result; });
+  ASSERT_TRUE(test::Eventually([&written] { return written.has_value(); }, 20000));
+  EXPECT_EQ(written, Keychain::Result::Unavailable);
 
   const QStringList secrets = {QStringLiteral("Password"), QStringLiteral("FtpPassword")};
   int notices = 0;
@@ -184,8 +189,12 @@ TEST_F(SettingsStoreTest, WithoutAKeychainPasswordsStayInTheFileAndTheUserIsTold
     EXPECT_EQ(notices, 0) << "nothing secret was kept yet";
     store.WriteSetting(QStringLiteral("Password"), QStringLiteral("pw-1"));
     ASSERT_TRUE(store.Commit());
+    // Kept in the file from the start: the keychain has not taken it (yet).
+    EXPECT_TRUE(test::ReadBytes(Path()).contains("pw-1"));
+    ASSERT_TRUE(test::Eventually([&store] { return !store.SecretsPending(); }, 20000));
     store.WriteSetting(QStringLiteral("FtpPassword"), QStringLiteral("ftp-1"));
     ASSERT_TRUE(store.Commit());
+    ASSERT_TRUE(test::Eventually([&store] { return !store.SecretsPending(); }, 20000));
   }
   EXPECT_EQ(notices, 1);
   EXPECT_EQ(test::FileMode(Path()), 0600);
@@ -194,8 +203,10 @@ TEST_F(SettingsStoreTest, WithoutAKeychainPasswordsStayInTheFileAndTheUserIsTold
   next.KeepSecretsIn(keychain, secrets, [&notices] { ++notices; });
   EXPECT_EQ(next.ReadSetting(QStringLiteral("Password")), "pw-1");
   EXPECT_EQ(next.ReadSetting(QStringLiteral("FtpPassword")), "ftp-1");
+  ASSERT_TRUE(test::Eventually([&next] { return !next.SecretsPending(); }, 20000));
   next.WriteSetting(QStringLiteral("Password"), QStringLiteral("pw-2"));
   ASSERT_TRUE(next.Commit());
+  ASSERT_TRUE(test::Eventually([&next] { return !next.SecretsPending(); }, 20000));
   EXPECT_EQ(notices, 1) << "told once for this file, not at every start";
   EXPECT_EQ(SettingsStore(Path()).ReadSetting(QStringLiteral("Password")), "pw-2");
 }

@@ -35,9 +35,8 @@ class PublishSiteTest : public ::testing::Test {
     return {service_->Endpoints(), folders_, kTemplate, service_->FtpCertificate(), {}, {}};
   }
   QByteArray Visit(const QString& host, const char* query = "") const {
-    QByteArray body;
-    FetchUrlBytes("http://" + host.toUtf8() + "/" + query, &body);
-    return body;
+    const Result<QByteArray> body = FetchUrlBytes("http://" + host.toUtf8() + "/" + query);
+    return body.ok() ? body.value() : QByteArray();
   }
   QString ServerFolder() const {
     return service_->StateFolder() + QStringLiteral("/ftp/moxasites/") + site_.SiteAccount.UnixName;
@@ -48,10 +47,10 @@ class PublishSiteTest : public ::testing::Test {
     site_.SiteAccount.UnixName = name;
     site_.SiteAccount.HostingPackage = QStringLiteral("plus");
     ASSERT_TRUE(RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::None));
-    QByteArray domain;
-    ASSERT_TRUE(FetchUrlBytes(ChangeHostingUrl(service_->Endpoints(), site_.SiteAccount.UnixName,
-                                               QStringLiteral("free")), &domain));
-    site_.SiteAccount.Domain = QString::fromUtf8(domain);
+    const Result<QByteArray> domain = FetchUrlBytes(
+        ChangeHostingUrl(service_->Endpoints(), site_.SiteAccount.UnixName, QStringLiteral("free")));
+    ASSERT_TRUE(domain.ok());
+    site_.SiteAccount.Domain = QString::fromUtf8(domain.value());
   }
   bool AllChanged(bool changed) const {
     for (const TSitePage& page : site_.SitePages()) {
@@ -88,8 +87,7 @@ TEST_F(PublishSiteTest, AFreeSiteIsRegisteredUploadedAndServed) {
   EXPECT_FALSE(about.contains("\"bin/"));
   EXPECT_TRUE(Visit(address).contains("<p>Only $5 {$x} \\o/</p>"));
 
-  QByteArray css;
-  EXPECT_TRUE(FetchUrlBytes(service_->Endpoints().Base().toUtf8() + "/wbx/templates/2/bin/style.css", &css));
+  EXPECT_TRUE(FetchUrlBytes(service_->Endpoints().Base().toUtf8() + "/wbx/templates/2/bin/style.css").ok());
 
   // Published again with nothing changed: no file is written again.
   const QDateTime before = QFileInfo(ServerFolder() + QStringLiteral("/index.html.php")).lastModified();
@@ -148,12 +146,40 @@ TEST_F(PublishSiteTest, ThePlaceholderGoesIntoTheFolderOfTheNameTheServiceGave) 
   ASSERT_TRUE(firstHome.contains("moxadiv2"));
 
   site_.SiteAccount.UnixName = QStringLiteral("twin");
-  QString error;
-  ASSERT_TRUE(RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::AfterSiteCreation, &error));
-  EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+  const Outcome registered = RegisterSiteName(site_, service_->Endpoints(), folders_, Placeholder::AfterSiteCreation);
+  ASSERT_TRUE(registered.ok()) << registered.detail().toStdString();
   EXPECT_EQ(site_.SiteAccount.UnixName, QStringLiteral("twin2"));
   EXPECT_TRUE(Visit(service_->Endpoints().SiteAddress(QStringLiteral("twin2"))).contains("<title>Coming soon</title>"));
   EXPECT_EQ(Visit(service_->Endpoints().SiteAddress(QStringLiteral("twin"))), firstHome);
+}
+
+// A registration says how far it got: not at all (no service), or the name
+// registered without its placeholder (no FTP), which the caller must not
+// take for a site that is live.
+TEST_F(PublishSiteTest, ARegistrationSaysWhetherTheNameAndThePlaceholderGotThere) {
+  const QString dead = QStringLiteral("127.0.0.1:%1").arg(test::FreePort());
+  const struct {
+    const char* name;
+    bool webUp;
+    bool ftpUp;
+    ErrorCode code;
+    bool created;
+  } cases[] = {
+      {"service down", false, true, ErrorCode::ServiceUnreachable, false},
+      {"upload down", true, false, ErrorCode::PlaceholderMissing, true},
+      {"both up", true, true, ErrorCode::None, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ServiceEndpoints service = service_->Endpoints();
+    if (!c.webUp) service.WebHost = dead;
+    if (!c.ftpUp) service.FtpHost = dead;
+    Site site;
+    site.SiteAccount.UnixName = QStringLiteral("placeholder-%1").arg(int(c.code));
+    const Outcome outcome = RegisterSiteName(site, service, folders_, Placeholder::AfterSiteCreation);
+    EXPECT_EQ(outcome.code(), c.code) << outcome.detail().toStdString();
+    EXPECT_EQ(site.SiteAccount.UnixCreated, c.created);
+  }
 }
 
 TEST_F(PublishSiteTest, TheRegistrationIsStoredBeforeTheUploadsSoTheNextPublishDoesNotRegisterAgain) {

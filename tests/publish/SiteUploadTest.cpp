@@ -16,9 +16,8 @@ namespace moxa {
 namespace {
 
 QByteArray Get(const QByteArray& url) {
-  QByteArray body;
-  FetchUrlBytes(url, &body);
-  return body;
+  const Result<QByteArray> body = FetchUrlBytes(url);
+  return body.ok() ? body.value() : QByteArray();
 }
 
 TSitePage Page(const char* file, bool changed) {

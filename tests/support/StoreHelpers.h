@@ -5,6 +5,7 @@
 #include "site/Folders.h"
 #include "site/SiteStore.h"
 #include "support/TestSupport.h"
+#include "support/gui/Eventually.h"
 
 namespace moxa::test {
 
@@ -23,11 +24,13 @@ inline LoadSiteResult LoadSiteNow(Site& site) {
   return LoadSite(store, site).Result;
 }
 
-// The site as the program loads it at start, the passwords from the keychain.
+// The site as the program loads it at start, once the keychain has given
+// the passwords.
 inline LoadSiteResult LoadSiteWithPasswordsNow(Site& site) {
   const Keychain keychain(QString::fromLatin1(kApplicationName));
   SettingsStore store;
   KeepPasswordsIn(keychain, store, {});
+  EXPECT_TRUE(Eventually([&store] { return !store.SecretsPending(); }, 20000));
   return LoadSite(store, site).Result;
 }
 // The user's settings file as it lies on disk.

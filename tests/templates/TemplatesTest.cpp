@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 
 #include <functional>
 #include <map>
@@ -367,6 +368,64 @@ TEST_F(TemplatesTest, AFailedNewSiteLeavesTheOldSiteWhole) {
   Site loaded;
   ASSERT_EQ(test::LoadSiteNow(loaded), LoadSiteResult::Loaded);
   EXPECT_EQ(loaded.SiteAccount.UnixName, "newsite");
+}
+
+// A file that not even root may remove while the object lives; ok() is
+// false where the file system or the user's rights do not allow it.
+class ImmutableFile {
+ public:
+  explicit ImmutableFile(const QString& path) : path_(path) {
+    test::WriteBytes(path, "stuck");
+    ok_ = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+  }
+  ~ImmutableFile() { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path_}); }
+  ImmutableFile(const ImmutableFile&) = delete;
+  ImmutableFile& operator=(const ImmutableFile&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  QString path_;
+  bool ok_ = false;
+};
+
+// The swap fails after the new site was stored, and the old site cannot be
+// stored back either: the store keeps naming the staged folder, which stays
+// where it is, so the next start finishes the change and the pages match
+// the stored table. Said as its own failure, never as "nothing changed".
+TEST_F(TemplatesTest, AFailedSwapWhoseUndoCannotBeStoredIsFinishedAtTheNextStart) {
+  InstallTemplate(1, true);
+  InstallTemplate(2, true, "second style");
+  site.SiteAccount.UnixName = QStringLiteral("oldsite");
+  site.SiteAccount.FirstName = QString(3000, u'n');  // the old record is the longer one
+  ASSERT_TRUE(CreateSite(site, sandbox.folders(), 1, store.get()));
+  Site fresh;
+  fresh.SiteAccount.UnixName = QStringLiteral("newsite");
+  StagedSite staged = StageNewSite(fresh, sandbox.folders(), 2);
+  ASSERT_TRUE(staged.ok());
+  QString work = sandbox.folders().WorkFolder();
+  work.chop(1);
+  {
+    // A leftover of an earlier swap that cannot be cleared away stops this one.
+    const ImmutableFile stuck(work + QStringLiteral(".old/stuck"));
+    if (!stuck.ok()) GTEST_SKIP() << "files cannot be made immutable here";
+    // The new record still fits on the disk; the old one no longer does.
+    const test::FileSizeLimit full(rlim_t(QFileInfo(store->FileName()).size() - 1000));
+    const Outcome outcome = PutStagedSiteInPlace(staged, site, store.get(), ErrorCode::SiteNotCreated);
+    EXPECT_EQ(outcome.code(), ErrorCode::ChangeUnfinished);
+  }
+  staged = StagedSite();
+  EXPECT_EQ(site.SiteAccount.UnixName, "oldsite");
+  EXPECT_TRUE(QFileInfo(work + QStringLiteral(".new")).isDir());
+
+  const SettingsStore next;
+  RecoverUnfinishedChanges(sandbox.folders(), next);
+  Site loaded;
+  ASSERT_EQ(LoadSite(next, loaded).Result, LoadSiteResult::Loaded);
+  EXPECT_EQ(loaded.SiteAccount.UnixName, "newsite");
+  EXPECT_EQ(Work(QStringLiteral("bin/css/style.css")), "second style");
+  for (const TSitePage& page : loaded.SitePages()) {
+    EXPECT_TRUE(sandbox.WorkFileExists(page.FileName + QStringLiteral(".html"))) << page.FileName.toStdString();
+  }
 }
 
 TEST_F(TemplatesTest, ABinFolderThatIsALinkIsReplacedAndItsTargetKept) {

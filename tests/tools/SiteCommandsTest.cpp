@@ -1,6 +1,8 @@
 // The user's site from a shell: made, published to the reference hosting
 // service and shown, each as a real moxa-tool process in this test's home.
 #include "platform/HttpFetch.h"
+#include "platform/SettingsStore.h"
+#include "site/SiteStore.h"
 #include "site/Folders.h"
 #include "site/KillPoint.h"
 #include "support/ReferenceService.h"
@@ -78,6 +80,26 @@ TEST(SiteCommandsTest, NewSitePublishAndShowWorkOnTheUsersOwnSite) {
   EXPECT_TRUE(broken.err.contains(QStringLiteral(
       "There was a problem publishing your site. Please check your internet connection. (")))
       << broken.err.toStdString();
+}
+
+// The tool opens the user's site as the program does and says the same about
+// stored pages it has to leave out.
+TEST(SiteCommandsTest, StoredPagesThatCannotBeOpenedAreNamed) {
+  ASSERT_EQ(RunTool({QStringLiteral("new-site"), QStringLiteral("Named Pages"), QStringLiteral("--template"),
+                     QStringLiteral("1")}).exitCode, 0);
+  {
+    SettingsStore store;
+    Site site;
+    ASSERT_EQ(LoadSite(store, site).Result, LoadSiteResult::Loaded);
+    site.Page(2).FileName = QStringLiteral("../outside");
+    ASSERT_TRUE(SavePageTable(site, store));
+  }
+  const ToolRun shown = RunTool({QStringLiteral("site")});
+  ASSERT_EQ(shown.exitCode, 0);
+  EXPECT_TRUE(shown.err.contains(QStringLiteral(
+      "These pages could not be opened because their file names cannot be used, and were left out: ../outside")))
+      << shown.err.toStdString();
+  EXPECT_FALSE(shown.out.contains(QStringLiteral("outside")));
 }
 
 TEST(SiteCommandsTest, LoginBringsTheSiteDownWithThePasswordFromStandardInput) {

@@ -6,17 +6,16 @@
 #include "online/Login.h"
 #include "online/ServiceEndpoints.h"
 #include "online/SiteName.h"
-#include "platform/Keychain.h"
-#include "platform/SettingsStore.h"
-#include "publish/PublishSite.h"
+#include "session/PublishedAddress.h"
+#include "session/SiteSession.h"
+#include "session/UserMessages.h"
 #include "site/Folders.h"
-#include "site/Recovery.h"
 #include "site/SiteLock.h"
 #include "site/SiteStore.h"
-#include "templates/SiteCreation.h"
-#include "templates/TemplateLibrary.h"
 
+#include <QEventLoop>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -39,18 +38,39 @@ bool TakeUserSite(SiteLock& lock) {
   return false;
 }
 
-// The user's site, with the passwords from the keychain; false (said why)
-// when the store cannot be read.
-bool LoadUserSite(SettingsStore& store, Site& site) {
-  // What a kill cut short (here or in the program) is finished first, as the program does.
-  RecoverUnfinishedChanges(Folders::ForApplication(), store);
-  static const Keychain keychain(QString::fromLatin1(kApplicationName));
-  KeepPasswordsIn(keychain, store, [] { PrintError(KeychainMissingMessage()); });
-  if (LoadSite(store, site).Result == LoadSiteResult::Unreadable) {
-    PrintError(UnreadableSettingsMessage());
-    return false;
-  }
-  return true;
+// A command has nothing else to do: it waits for the keychain's answers
+// (its passwords, or one it stored, which the settings file keeps until the
+// keychain has it), at most as long as the desktop gives the user to unlock it.
+void WaitForKeychain(SiteSession& session) {
+  SettingsStore& store = session.store();
+  if (!store.SecretsPending()) return;
+  QEventLoop wait;
+  store.WhenSecretsSettled([&wait] { wait.quit(); });
+  QTimer::singleShot(30000, &wait, &QEventLoop::quit);
+  wait.exec();
+}
+
+// The user's site as the program opens it: what a kill cut short finished
+// first, the passwords from the keychain, pages left out told. Null (said
+// why) when the store cannot be read.
+std::unique_ptr<SiteSession> OpenUserSite(const QStringList& args) {
+  const Folders folders = Folders::ForApplication();
+  auto session = std::make_unique<SiteSession>(folders, TemplateLibrary::Scan(folders), ServiceFromArgs(args));
+  const SiteSession::LoadReport report = session->Load([] { PrintError(KeychainMissingMessage()); });
+  for (const QString& error : report.Errors) PrintError(error);
+  if (report.Result == LoadSiteResult::Unreadable) return nullptr;
+  WaitForKeychain(*session);
+  session->TakeArrivedPasswords(session->site().SiteAccount.UnixName);
+  return session;
+}
+
+// Prints the outcome's message after the keychain has taken what the
+// command stored; the exit code of the command.
+int Finish(SiteSession& session, const Outcome& outcome) {
+  WaitForKeychain(session);
+  if (outcome) return 0;
+  PrintError(UserMessageLine(outcome));
+  return 1;
 }
 
 int RunNewSite(const QStringList& args) {
@@ -65,30 +85,21 @@ int RunNewSite(const QStringList& args) {
     PrintError(message);
     return 1;
   }
-  const Folders folders = Folders::ForApplication();
-  SiteLock lock(folders);
+  SiteLock lock(Folders::ForApplication());
   if (!TakeUserSite(lock)) return 1;
-  const TemplateLibrary library = TemplateLibrary::Scan(folders);
-  const std::vector<int>& numbers = library.Numbers();
+  const std::unique_ptr<SiteSession> session = OpenUserSite(args);
+  if (!session) return 1;
+  const std::vector<int>& numbers = session->library().Numbers();
   const auto at = std::find(numbers.begin(), numbers.end(), number);
   if (at == numbers.end()) {
     PrintError(QStringLiteral("moxa-tool: there is no template %1").arg(number));
     return 1;
   }
-  SettingsStore store;
-  Site current;
-  if (!LoadUserSite(store, current)) return 1;
-  Site site;
-  site.SiteAccount = NewSiteAccount(current.SiteAccount, SanitizeSiteName(name));
-  site.SelectedTemplateIndex = qint32(at - numbers.begin());
-  if (!CreateSite(site, folders, number, &store)) {
-    PrintError(QStringLiteral("Your site could not be created."));
-    return 1;
-  }
+  if (const int failed = Finish(*session, session->CreateNewSite(name, int(at - numbers.begin())))) return failed;
   Print(QStringLiteral("Created %1 from template %2 in %3\n")
-            .arg(site.SiteAccount.UnixName)
+            .arg(session->site().SiteAccount.UnixName)
             .arg(number)
-            .arg(folders.WorkFolder())
+            .arg(session->folders().WorkFolder())
             .toUtf8());
   return 0;
 }
@@ -96,40 +107,18 @@ int RunNewSite(const QStringList& args) {
 int RunPublish(const QStringList& args) {
   SiteLock lock(Folders::ForApplication());
   if (!TakeUserSite(lock)) return 1;
-  SettingsStore store;
-  Site site;
-  if (!LoadUserSite(store, site)) return 1;
-  if (site.SiteAccount.UnixName.isEmpty()) {
-    PrintError(QStringLiteral("moxa-tool: there is no site to publish"));
-    return 1;
+  const std::unique_ptr<SiteSession> session = OpenUserSite(args);
+  if (!session) return 1;
+  const auto progress = [](int done, int total) {
+    if (done < total) Print(QStringLiteral("Publishing page %1 of %2\n").arg(done + 1).arg(total).toUtf8());
+  };
+  if (const int failed = Finish(*session, session->Publish(progress, OptionValue(args, QStringLiteral("--ca-file"))))) {
+    return failed;
   }
-  const Folders folders = Folders::ForApplication();
-  PublishSettings settings{ServiceFromArgs(args), folders,
-                           TemplateLibrary::Scan(folders).NumberAt(site.SelectedTemplateIndex).value_or(0),
-                           OptionValue(args, QStringLiteral("--ca-file")),
-                           [](int done, int total) {
-                             if (done < total) Print(QStringLiteral("Publishing page %1 of %2\n").arg(done + 1).arg(total).toUtf8());
-                           },
-                           // `site` is the one being published: its account holds the new name.
-                           [&site, &store](const TAccount&) { return SaveAccount(site, store); }};
-  const PublishResult result = PublishSite(site, settings);
-  if (!SaveSite(site, store)) PrintError(QStringLiteral("moxa-tool: the site's details could not be saved"));
-  switch (result.Outcome) {
-    case PublishOutcome::Published:
-      Print(QStringLiteral("Your site has been published: http://%1\n")
-                .arg(site.SiteAccount.HostingPackage == QLatin1String("free") || site.SiteAccount.Domain.isEmpty()
-                         ? settings.Service.SiteAddress(site.SiteAccount.UnixName)
-                         : QStringLiteral("www.") + site.SiteAccount.Domain)
-                .toUtf8());
-      return 0;
-    case PublishOutcome::DomainNotReady:
-      PrintError(DomainNotReadyMessage().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
-      return 1;
-    case PublishOutcome::Failed:
-      PrintError(PublishFailedMessage() + QStringLiteral(" (") + result.Error + u')');
-      return 1;
-  }
-  return 1;
+  Print(QStringLiteral("Your site has been published: http://%1\n")
+            .arg(AddressOfPublishedSite(session->site().SiteAccount, session->service()).Shown)
+            .toUtf8());
+  return 0;
 }
 
 int RunLogin(const QStringList& args) {
@@ -146,39 +135,26 @@ int RunLogin(const QStringList& args) {
     PrintError(QStringLiteral("You must enter a password."));
     return 1;
   }
-  SettingsStore store;
-  Site site;
-  if (!LoadUserSite(store, site)) return 1;
-  const LoginOutcome outcome =
-      LogIn(site, Folders::ForApplication(), ServiceFromArgs(args), email, password, &store);
-  switch (outcome.Outcome) {
-    case LoginOutcome::Result::Refused:
-      PrintError(LoginRefusedMessage());
-      return 1;
-    case LoginOutcome::Result::Failed:
-    case LoginOutcome::Result::Cancelled:
-      PrintError((outcome.NotSaved ? LoginNotSavedMessage() : LoginFailedMessage()) + QStringLiteral(" (") +
-                 outcome.Error + u')');
-      return 1;
-    case LoginOutcome::Result::LoggedIn:
-      break;
-  }
-  if (!outcome.SkippedPages.isEmpty()) PrintError(SkippedPagesMessage(outcome.SkippedPages));
-  if (!outcome.MissingPages.isEmpty()) PrintError(MissingPagesMessage(outcome.MissingPages));
-  if (outcome.PagesCut) PrintError(PagesCutMessage());
-  if (outcome.TemplateGuessed) PrintError(TemplateGuessedMessage());
-  Print(QStringLiteral("Logged in to %1: %2 pages\n").arg(site.SiteAccount.UnixName).arg(site.PageCount()).toUtf8());
+  const std::unique_ptr<SiteSession> session = OpenUserSite(args);
+  if (!session) return 1;
+  const LoginOutcome outcome = session->LogIn(email, password);
+  if (const int failed = Finish(*session, LoginFailure(outcome))) return failed;
+  for (const QString& notice : LoginNotices(outcome)) PrintError(notice);
+  Print(QStringLiteral("Logged in to %1: %2 pages\n")
+            .arg(session->site().SiteAccount.UnixName)
+            .arg(session->site().PageCount())
+            .toUtf8());
   return 0;
 }
 
 QByteArray Flag(bool on) { return on ? "yes" : "no"; }
 
-int RunShowSite(const QStringList&) {
+int RunShowSite(const QStringList& args) {
   SiteLock lock(Folders::ForApplication());
   if (!TakeUserSite(lock)) return 1;
-  SettingsStore store;
-  Site site;
-  if (!LoadUserSite(store, site)) return 1;
+  const std::unique_ptr<SiteSession> session = OpenUserSite(args);
+  if (!session) return 1;
+  const Site& site = session->site();
   const TAccount& a = site.SiteAccount;
   QByteArray out;
   const auto line = [&out](const char* name, const QString& value) {

@@ -8,15 +8,36 @@
 #include "online/SiteName.h"
 #include "publish/PublishSite.h"
 #include "site/SiteStore.h"
+#include "session/UserMessages.h"
 
 namespace moxa {
 
-namespace {
-
-struct SaveRun {
+// What the worker of a save hands back.
+struct AccountSaveRun {
   bool saved = false;
   TAccount account;
+  bool placeholderMissing = false;  // the name registered without its "coming soon" page
 };
+
+namespace {
+
+// The account sent to the service, its name registered first where it is
+// not yet: an account saved under a name the service never registered would
+// belong to no site. Runs on a worker.
+AccountSaveRun SaveOnline(Site copy, const QString& oldName, const ServiceEndpoints& service, const Folders& folders) {
+  AccountSaveRun run;
+  if (!copy.SiteAccount.UnixCreated) {
+    const Outcome registered = RegisterSiteName(copy, service, folders, Placeholder::AfterAccountSave);
+    run.placeholderMissing = registered.code() == ErrorCode::PlaceholderMissing;
+    if (!registered && !run.placeholderMissing) {
+      run.account = copy.SiteAccount;
+      return run;
+    }
+  }
+  run.saved = SaveAccountOnline(copy.SiteAccount, oldName, service);
+  run.account = copy.SiteAccount;
+  return run;
+}
 
 }  // namespace
 
@@ -73,38 +94,32 @@ void AccountController::Save() {
   copy.SiteAccount = account;
   const ServiceEndpoints service = hooks_.job.service();
   const Folders folders = folders_;
-  RunOnWorker<SaveRun>(
-      this,
-      [copy, oldName, service, folders]() mutable {
-        if (!copy.SiteAccount.UnixCreated) {
-          RegisterSiteName(copy, service, folders, Placeholder::AfterAccountSave);
-        }
-        SaveRun run;
-        run.saved = SaveAccountOnline(copy.SiteAccount, oldName, service);
-        run.account = copy.SiteAccount;
-        return run;
-      },
-      [this](const SaveRun& run) {
-        layer_.HideBusyOverlay();
-        running_ = false;
-        site_.SiteAccount.UnixName = run.account.UnixName;
-        site_.SiteAccount.UnixCreated = run.account.UnixCreated;
-        if (!run.saved) {
-          hooks_.job.error(AccountSaveFailedMessage());
-          emit saveFinished(false);
-          return;
-        }
-        screen_.SetSiteName(site_.SiteAccount.UnixName);
-        SettingsStore* store = hooks_.job.store();
-        if (!store || !SaveAccount(site_, *store)) {
-          hooks_.job.error(QStringLiteral("Your site's details could not be saved."));
-        } else {
-          ShowPasswordState();
-          hooks_.job.information(AccountSavedMessage());
-        }
-        if (hooks_.accountSaved) hooks_.accountSaved();
-        emit saveFinished(true);
-      });
+  RunOnWorker<AccountSaveRun>(
+      this, [copy, oldName, service, folders] { return SaveOnline(copy, oldName, service, folders); },
+      [this](const AccountSaveRun& run) { FinishSave(run); });
+}
+
+void AccountController::FinishSave(const AccountSaveRun& run) {
+  layer_.HideBusyOverlay();
+  running_ = false;
+  site_.SiteAccount.UnixName = run.account.UnixName;
+  site_.SiteAccount.UnixCreated = run.account.UnixCreated;
+  if (!run.saved) {
+    hooks_.job.error(AccountSaveFailedMessage());
+    emit saveFinished(false);
+    return;
+  }
+  screen_.SetSiteName(site_.SiteAccount.UnixName);
+  SettingsStore* store = hooks_.job.store();
+  if (!store || !SaveAccount(site_, *store)) {
+    hooks_.job.error(UserMessage(ErrorCode::SettingsNotSaved));
+  } else {
+    ShowPasswordState();
+    hooks_.job.information(AccountSavedMessage());
+    if (run.placeholderMissing) hooks_.job.information(UserMessage(ErrorCode::PlaceholderMissing));
+  }
+  if (hooks_.accountSaved) hooks_.accountSaved();
+  emit saveFinished(true);
 }
 
 }  // namespace moxa

@@ -18,6 +18,8 @@ class SettingsStore;
 // The account screen at work: opening and resetting it, and its save, which
 // registers the site's name when the service does not know it yet, sends a
 // changed address and then every field, on a worker under the busy overlay.
+struct AccountSaveRun;
+
 class AccountController : public QObject {
   Q_OBJECT
 
@@ -43,6 +45,7 @@ class AccountController : public QObject {
 
  private:
   void ShowPasswordState();
+  void FinishSave(const AccountSaveRun& run);
 
   Site& site_;
   Folders folders_;

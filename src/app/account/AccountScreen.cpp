@@ -146,7 +146,7 @@ AccountScreen::AccountScreen(const Pictures& pictures, QWidget* parent) : QWidge
   connect(ftpPort_, &QSpinBox::editingFinished, this, [this] {
     if (ftpPort_->hasFocus()) emit saveRequested();
   });
-  ShowRows(QStringLiteral("free"));
+  ShowRows(Plan::Of(TAccount()));
   UpdateStrength();
 }
 
@@ -176,16 +176,14 @@ bool AccountScreen::RowShown(const QWidget* field) const {
   return false;
 }
 
-void AccountScreen::ShowRows(const QString& plan) {
-  const bool free = plan == QLatin1String("free");
-  const bool max = plan == QLatin1String("max");
+void AccountScreen::ShowRows(const Plan& plan) {
   int top = kTop;
   int lastBottom = kTop;
   for (const Row& row : rows_) {
     const bool ftp = row.field == ftpHost_ || row.field == ftpUser_ || row.field == ftpPassword_ ||
                      row.field == ftpPort_ || row.field == ftpPath_;
     const bool siteRow = row.field == siteUrl_->parentWidget();
-    const bool shown = ftp ? max : siteRow ? free : true;
+    const bool shown = ftp ? plan.ShowsFtpFields() : siteRow ? plan.ShowsServiceAddressField() : true;
     for (QWidget* piece : {static_cast<QWidget*>(row.label), row.field, row.help}) {
       if (piece) piece->setVisible(shown);
     }
@@ -211,7 +209,7 @@ void AccountScreen::Open(const TAccount& account, const QString& serviceDomain) 
   confirmLabel_->setStyleSheet(kNormalLabel);
   domain_->setText(u'.' + serviceDomain);
   Fill(account);
-  ShowRows(account.HostingPackage);
+  ShowRows(Plan::Of(account));
 }
 
 void AccountScreen::Fill(const TAccount& account) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "site/Plan.h"
+
 #include "app/shell/Pictures.h"
 #include "site/Account.h"
 
@@ -75,7 +77,7 @@ class AccountScreen : public QWidget {
   };
   Row& AddRow(const QString& label, QWidget* field, QWidget* help);
   QLineEdit* AddTextRow(const QString& label, const QString& objectName, const QString& help);
-  void ShowRows(const QString& plan);
+  void ShowRows(const Plan& plan);
   void UpdateStrength();
 
   QScrollArea* scroll_;

@@ -6,6 +6,7 @@
 #include "online/AccountRequests.h"
 #include "online/SiteName.h"
 #include "site/SiteStore.h"
+#include "session/UserMessages.h"
 
 namespace moxa {
 
@@ -81,7 +82,7 @@ void AddressController::OnStatus() {
 void AddressController::SaveAccount() {
   SettingsStore* store = hooks_.job.store();
   if (!store || !moxa::SaveAccount(site_, *store)) {
-    hooks_.job.error(QStringLiteral("Your site's details could not be saved."));
+    hooks_.job.error(UserMessage(ErrorCode::SettingsNotSaved));
   }
   if (hooks_.accountChanged) hooks_.accountChanged();
 }

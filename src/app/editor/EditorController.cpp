@@ -7,6 +7,7 @@
 #include "app/editor/SaveButtonFreeze.h"
 #include "app/gallery/PreviewPanel.h"
 #include "pages/PageEditing.h"
+#include "session/UserMessages.h"
 
 #include <QLabel>
 #include <QShortcut>
@@ -163,7 +164,7 @@ bool EditorController::SavePageNow() {
   // The user asked for a save: it happens even within the confirmation
   // period of an earlier one.
   if (session_.Save(true) == EditorSession::SaveResult::Failed) {
-    showError_(QStringLiteral("Your page could not be saved."));
+    showError_(UserMessage(ErrorCode::PageNotSaved));
     return false;
   }
   screen_.ShowSaving(true);
@@ -197,7 +198,7 @@ void EditorController::Save() {
     case EditorSession::SaveResult::Ignored: break;
     case EditorSession::SaveResult::Failed:
       screen_.ShowSaving(false);
-      showError_(QStringLiteral("Your page could not be saved."));
+      showError_(UserMessage(ErrorCode::PageNotSaved));
       break;
   }
 }

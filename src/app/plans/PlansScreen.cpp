@@ -100,13 +100,13 @@ PlansScreen::PlansScreen(const Pictures& pictures, QWidget* parent) : QWidget(pa
     connect(button, &SkinnedButton::clicked, this, [this, column] { OnButton(column); });
   }
   body_->resize(ColumnLeft(3), kColumnsTop + 250 + 30);
-  Layout(QStringLiteral("free"), QString());
+  Layout(Plan::Of(TAccount()), QString());
 }
 
-void PlansScreen::Layout(const QString& plan, const QString& serviceDomain) {
+void PlansScreen::Layout(const Plan& plan, const QString& serviceDomain) {
   freeAddress_->setText(QStringLiteral("YourSite.") + serviceDomain);
   freeAddress_->adjustSize();
-  const int own = plan == QLatin1String("max") ? 2 : plan == QLatin1String("plus") ? 1 : 0;
+  const int own = plan.Column();
   for (int column = 0; column < 3; ++column) {
     QString caption;
     if (column == own) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "site/Plan.h"
+
 #include "app/shell/Pictures.h"
 
 #include <QLabel>
@@ -21,9 +23,9 @@ class PlansScreen : public QWidget {
  public:
   PlansScreen(const Pictures& pictures, QWidget* parent = nullptr);
 
-  // Lays the buttons out for `plan` ("free", "plus" or "max") and fills the
+  // Lays the buttons out for `plan` and fills the
   // free plan's address with the service domain.
-  void Layout(const QString& plan, const QString& serviceDomain);
+  void Layout(const Plan& plan, const QString& serviceDomain);
 
   // The button under plan column 0 (Free), 1 (Plus) or 2 (Max).
   SkinnedButton* button(int column) const { return buttons_[size_t(column)]; }

@@ -6,6 +6,7 @@
 #include "app/shell/Worker.h"
 #include "hosting/DomainCheck.h"
 #include "site/SiteStore.h"
+#include "session/UserMessages.h"
 
 #include <QTimer>
 
@@ -30,7 +31,7 @@ UpgradeController::UpgradeController(Site& site, const Pictures& pictures, Plans
   connect(dialog_, &UpgradeDialog::laterRequested, this, &UpgradeController::LaterOrBack);
 }
 
-void UpgradeController::LayOut() { screen_.Layout(site_.SiteAccount.HostingPackage, hooks_.job.service().Domain); }
+void UpgradeController::LayOut() { screen_.Layout(Plan::Of(site_.SiteAccount), hooks_.job.service().Domain); }
 
 void UpgradeController::Open(const QString& plan) {
   plan_ = plan;
@@ -119,7 +120,7 @@ void UpgradeController::ChangePlan() {
         site_.SiteAccount.HostingPackage = result.second.HostingPackage;
         site_.SiteAccount.Domain = result.second.Domain;
         SettingsStore* store = hooks_.job.store();
-        if (!store || !SaveAccount(site_, *store)) hooks_.job.error(QStringLiteral("Your site's details could not be saved."));
+        if (!store || !SaveAccount(site_, *store)) hooks_.job.error(UserMessage(ErrorCode::SettingsNotSaved));
         LayOut();
         layer_.CloseDialogLayer();
         if (hooks_.closed) hooks_.closed();

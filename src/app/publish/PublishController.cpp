@@ -5,7 +5,7 @@
 #include "app/publish/SiteLivePanel.h"
 #include "app/shell/Animations.h"
 #include "app/shell/Worker.h"
-#include "site/SiteStore.h"
+#include "session/UserMessages.h"
 
 #include <QTimer>
 
@@ -13,17 +13,12 @@
 
 namespace moxa {
 
-PublishController::PublishController(Site& site, std::function<SettingsStore*()> store,
-                                     const Folders& folders,
-                                     const Pictures& pictures, DialogLayer& layer, QWidget* window,
-                                     std::function<int()> templateNumber, Hooks hooks,
-                                     QObject* parent)
+PublishController::PublishController(SiteSession& session, const Pictures& pictures, DialogLayer& layer,
+                                     QWidget* window, Hooks hooks, QObject* parent)
     : QObject(parent),
-      site_(site),
-      store_(std::move(store)),
-      folders_(folders),
+      session_(session),
+      site_(session.site()),
       layer_(layer),
-      templateNumber_(std::move(templateNumber)),
       hooks_(std::move(hooks)),
       published_(new PublishedPanel(pictures, window)),
       siteLive_(new SiteLivePanel(pictures, window)) {
@@ -66,15 +61,16 @@ void PublishController::Publish() {
 
 void PublishController::StartPublish() {
   publishing_ = true;
-  PublishSettings settings{service_, folders_, templateNumber_ ? templateNumber_() : 0, caFile_, {},
-                           // Called on the worker: the store belongs to this thread, which
-                           // waits under the overlay for the job anyway.
-                           [this](const TAccount& account) {
-                             bool stored = false;
-                             QMetaObject::invokeMethod(
-                                 this, [&] { stored = StoreRegistration(account); }, Qt::BlockingQueuedConnection);
-                             return stored;
-                           }};
+  const PublishSettings settings = session_.PublishSettingsFor(
+      // Called on the worker: the store belongs to this thread, which waits
+      // under the overlay for the job anyway.
+      [this](const TAccount& account) {
+        bool stored = false;
+        QMetaObject::invokeMethod(
+            this, [&] { stored = StoreRegistration(account); }, Qt::BlockingQueuedConnection);
+        return stored;
+      },
+      {}, caFile_);
   const Site copy = site_;
   RunOnWorker<PublishRun>(
       this,
@@ -88,27 +84,25 @@ void PublishController::StartPublish() {
 
 void PublishController::FinishPublish(const PublishRun& run) {
   // The overlay kept the window away from the site: the copy is the site.
-  site_.SiteAccount = run.site.SiteAccount;
-  site_.SitePages() = run.site.SitePages();
-  SaveSite();
+  const Outcome outcome = session_.FinishPublish(run.site, run.result);
   if (hooks_.afterPublish) hooks_.afterPublish();
-  QTimer::singleShot(completionMs_, this, [this, run] {
+  QTimer::singleShot(completionMs_, this, [this, run, outcome] {
     layer_.HideBusyOverlay();
     publishing_ = false;
-    switch (run.result.Outcome) {
-      case PublishOutcome::Published:
-        QTimer::singleShot(noticeMs_, this, &PublishController::ShowPublishedPanel);
-        break;
-      case PublishOutcome::DomainNotReady:
-        if (hooks_.information) hooks_.information(DomainNotReadyMessage());
-        break;
-      case PublishOutcome::Failed:
-        if (hooks_.error) hooks_.error(PublishFailedMessage());
-        break;
+    if (run.result.Outcome == PublishOutcome::Published) {
+      QTimer::singleShot(noticeMs_, this, &PublishController::ShowPublishedPanel);
     }
+    Tell(outcome);
     if (run.result.Registered) ShowSiteLivePanelSoon();
     emit publishFinished(run.result.Outcome);
   });
+}
+
+// A domain still being set up is news, not a fault.
+void PublishController::Tell(const Outcome& outcome) {
+  if (outcome) return;
+  const auto say = outcome.code() == ErrorCode::DomainNotReady ? hooks_.information : hooks_.error;
+  if (say) say(UserMessage(outcome));
 }
 
 void PublishController::RegisterSoon(int delayMs) {
@@ -120,14 +114,16 @@ void PublishController::StartRegistration() {
   registering_ = true;
   Site copy;
   copy.SiteAccount = site_.SiteAccount;
-  const ServiceEndpoints service = service_;
-  const Folders folders = folders_;
+  const ServiceEndpoints service = session_.service();
+  const Folders folders = session_.folders();
   using Registration = std::pair<bool, TAccount>;
   RunOnWorker<Registration>(
       this,
       [copy, service, folders]() mutable {
-        const bool registered = RegisterSiteName(copy, service, folders, Placeholder::AfterSiteCreation);
-        return std::make_pair(registered, copy.SiteAccount);
+        // Live only with its placeholder up: a name without one shows nothing
+        // until the first publish, which fills it.
+        const bool live = RegisterSiteName(copy, service, folders, Placeholder::AfterSiteCreation).ok();
+        return std::make_pair(live, copy.SiteAccount);
       },
       [this](const Registration& done) { FinishRegistration(done.first, done.second); });
 }
@@ -137,10 +133,7 @@ void PublishController::FinishRegistration(bool registered, const TAccount& acco
   // Only what the registration decides: the user may have worked meanwhile.
   site_.SiteAccount.UnixName = account.UnixName;
   site_.SiteAccount.UnixCreated = account.UnixCreated;
-  SettingsStore* store = store_();
-  if ((!store || !SaveAccount(site_, *store)) && hooks_.error) {
-    hooks_.error(QStringLiteral("Your site's details could not be saved."));
-  }
+  Tell(session_.SaveAccount());
   if (registered) ShowSiteLivePanelSoon();
   emit registrationFinished(registered);
   if (publishWaiting_) {
@@ -152,12 +145,11 @@ void PublishController::FinishRegistration(bool registered, const TAccount& acco
 bool PublishController::StoreRegistration(const TAccount& account) {
   site_.SiteAccount.UnixName = account.UnixName;
   site_.SiteAccount.UnixCreated = account.UnixCreated;
-  SettingsStore* store = store_();
-  return store && SaveAccount(site_, *store);
+  return session_.SaveAccount().ok();
 }
 
 void PublishController::ShowPublishedPanel() {
-  const int height = published_->SetAccount(site_.SiteAccount, service_);
+  const int height = published_->SetAccount(site_.SiteAccount, service());
   if (published_->isVisible()) return;
   SlideNoticeIn(published_, hooks_.frame(), height);
 }
@@ -167,15 +159,8 @@ void PublishController::ShowSiteLivePanelSoon() {
 }
 
 void PublishController::ShowSiteLivePanel() {
-  siteLive_->SetAccount(site_.SiteAccount, service_);
+  siteLive_->SetAccount(site_.SiteAccount, service());
   if (!siteLive_->isVisible()) SlideNoticeIn(siteLive_, hooks_.frame(), SiteLivePanel::kHeight);
-}
-
-void PublishController::SaveSite() {
-  SettingsStore* store = store_();
-  if ((!store || !moxa::SaveSite(site_, *store)) && hooks_.error) {
-    hooks_.error(QStringLiteral("Your site's details could not be saved."));
-  }
 }
 
 }  // namespace moxa

@@ -3,7 +3,7 @@
 #include "app/shell/Pictures.h"
 #include "online/ServiceEndpoints.h"
 #include "publish/PublishSite.h"
-#include "site/Folders.h"
+#include "session/SiteSession.h"
 #include "site/Site.h"
 
 #include <QObject>
@@ -35,12 +35,10 @@ class PublishController : public QObject {
     std::function<void()> openPlans;
   };
 
-  PublishController(Site& site, std::function<SettingsStore*()> store, const Folders& folders,
-                    const Pictures& pictures, DialogLayer& layer, QWidget* window,
-                    std::function<int()> templateNumber, Hooks hooks, QObject* parent = nullptr);
+  PublishController(SiteSession& session, const Pictures& pictures, DialogLayer& layer, QWidget* window,
+                    Hooks hooks, QObject* parent = nullptr);
 
-  void setService(const ServiceEndpoints& service) { service_ = service; }
-  const ServiceEndpoints& service() const { return service_; }
+  const ServiceEndpoints& service() const { return session_.service(); }
   void setOwnDomainCaFile(const QString& file) { caFile_ = file; }
   // The pauses before the overlay goes and before the notices come (tests: 0).
   void setPauses(int completionMs, int noticeMs, int siteLiveMs);
@@ -75,15 +73,12 @@ class PublishController : public QObject {
   bool StoreRegistration(const TAccount& account);
   void ShowPublishedPanel();
   void ShowSiteLivePanelSoon();
-  void SaveSite();
+  void Tell(const Outcome& outcome);
 
+  SiteSession& session_;
   Site& site_;
-  std::function<SettingsStore*()> store_;  // the window may open a new one
-  Folders folders_;
   DialogLayer& layer_;
-  std::function<int()> templateNumber_;
   Hooks hooks_;
-  ServiceEndpoints service_ = ServiceEndpoints::FromBuild();
   QString caFile_;
   int completionMs_ = 1000;
   int noticeMs_ = 1000;

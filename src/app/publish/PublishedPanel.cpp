@@ -1,5 +1,7 @@
 #include "app/publish/PublishedPanel.h"
 
+#include "site/Plan.h"
+
 #include "app/shell/SkinnedButton.h"
 #include "online/ServiceEndpoints.h"
 
@@ -16,14 +18,6 @@ QLabel* Text(const QString& text, QWidget* parent, int x, int y) {
 }
 
 }  // namespace
-
-PublishedAddress AddressOfPublishedSite(const TAccount& account, const ServiceEndpoints& service) {
-  const bool ownDomain = account.HostingPackage == QLatin1String("plus") ||
-                         (account.HostingPackage == QLatin1String("max") && !account.Domain.isEmpty());
-  if (ownDomain) return {account.Domain, QStringLiteral("http://www.") + account.Domain};
-  const QString site = service.SiteAddress(account.UnixName);
-  return {site, QStringLiteral("http://") + site};
-}
 
 PublishedPanel::PublishedPanel(const Pictures& pictures, QWidget* parent)
     : NoticePanel(pictures, QStringLiteral("Your site has been published!"), parent) {
@@ -61,7 +55,7 @@ PublishedPanel::PublishedPanel(const Pictures& pictures, QWidget* parent)
 int PublishedPanel::SetAccount(const TAccount& account, const ServiceEndpoints& service) {
   address_ = AddressOfPublishedSite(account, service);
   SetLinkText(link_, address_.Shown);
-  return account.HostingPackage == QLatin1String("free") ? kFreeHeight : kPaidHeight;
+  return Plan::Of(account).IsFree() ? kFreeHeight : kPaidHeight;
 }
 
 }  // namespace moxa

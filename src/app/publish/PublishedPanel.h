@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/PublishedAddress.h"
+
 #include "app/publish/NoticePanel.h"
 #include "site/Account.h"
 
@@ -10,13 +12,6 @@ namespace moxa {
 class SkinnedButton;
 struct ServiceEndpoints;
 
-// The address a published site is seen at, as the panel shows it (without a
-// scheme) and as the browser opens it.
-struct PublishedAddress {
-  QString Shown;
-  QString Url;
-};
-PublishedAddress AddressOfPublishedSite(const TAccount& account, const ServiceEndpoints& service);
 
 // "Your site has been published!": the site's address, a View button that
 // opens it, and on the free plan the offer of a domain of its own.

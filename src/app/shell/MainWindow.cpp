@@ -18,17 +18,15 @@
 #include "app/publish/PublishController.h"
 #include "app/publish/PublishedPanel.h"
 #include "app/publish/SiteLivePanel.h"
+#include "app/shell/SiteJob.h"
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/WindowChrome.h"
 #include "app/shell/WindowPlacement.h"
 #include "app/start/LoginController.h"
-#include "app/start/SiteCreationJob.h"
 #include "app/start/StartScreen.h"
-#include "online/SiteName.h"
-#include "pages/PageEditing.h"
 #include "platform/SettingsStore.h"
-#include "site/Recovery.h"
-#include "templates/TemplateApply.h"
+#include "session/UserMessages.h"
+#include "site/Plan.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,6 +36,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
@@ -82,6 +81,8 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       folders_(folders),
       pictures_(folders.DataFolder(), qApp ? qApp->devicePixelRatio() : 1.0),
+      siteSession_(std::make_unique<SiteSession>(
+          folders, TemplateLibrary::ScanWithScreenshots(folders, galleryScreenshots_), ServiceEndpoints::FromBuild())),
       prompts_(UserPrompts::Standard(this)) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Moxa Website Builder"));
@@ -91,8 +92,6 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
   QPalette background = palette();
   background.setColor(QPalette::Window, Qt::white);
   setPalette(background);
-  // Opened afresh by the start-up load; until then the screens have one to hand.
-  store_ = std::make_unique<SettingsStore>();
 
   chrome_ = new WindowChrome(this, pictures_);
   connect(chrome_->minimiseButton(), &SkinnedButton::clicked, this, &QWidget::showMinimized);
@@ -112,29 +111,28 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateScreens() {
-  session_ = new EditorSession(site_, folders_, [this] { return store_.get(); }, this);
+  session_ = new EditorSession(site(), folders_, [this] { return &store(); }, this);
   start_ = new StartScreen(pictures_, this);
   startClose_ = new SkinnedButton(pictures_.Skin(4), QStringLiteral("Close"), this);
   startClose_->setObjectName(QStringLiteral("startCloseButton"));
   startClose_->hide();
   gallery_ = new GalleryScreen(folders_, pictures_, this);
-  std::vector<QImage> screenshots;
-  library_ = TemplateLibrary::ScanWithScreenshots(folders_, screenshots);
-  gallery_->BuildGallery(library_, std::move(screenshots));
+  gallery_->BuildGallery(templateLibrary(), std::move(galleryScreenshots_));
+  galleryScreenshots_.clear();
   editor_ = new EditorScreen(pictures_, this);
-  pageManager_ = new PageManagerScreen(site_, pictures_, this);
+  pageManager_ = new PageManagerScreen(site(), pictures_, this);
   account_ = new AccountScreen(pictures_, this);
   publish_ = new PlansScreen(pictures_, this);
   layer_ = new DialogLayer(pictures_, this);
   layer_->setBlocked([this] { return session_->SaveBusy(); });
-  creation_ = new SiteCreationJob(this);
-  editorController_ = new EditorController(site_, folders_, pictures_, *session_, *editor_, *layer_,
+  siteJob_ = new SiteJob(this);
+  editorController_ = new EditorController(site(), folders_, pictures_, *session_, *editor_, *layer_,
                                            [this](const QString& text) { prompts_.error(text); },
                                            this);
   editorController_->regionEditor()->setConfirm(
       [this](const QString& text) { return prompts_.confirm(text); });
   pageActions_ = new PageActions(
-      {site_, [this] { return PageContext{folders_, TemplateNumber(), store_.get()}; },
+      {site(), [this] { return PageContext{folders_, siteSession_->TemplateNumber(), &store()}; },
        *session_, *editorController_,
        *editor_, *pageManager_, *layer_, pictures_,
        [this](const QString& text) { prompts_.information(text); },
@@ -162,7 +160,6 @@ void MainWindow::CreateScreens() {
   connect(gallery_, &GalleryScreen::saveClicked, this, &MainWindow::OnApplyTemplate);
   connect(gallery_, &GalleryScreen::backToSiteClicked, this, &MainWindow::OnBackToSite);
   FreezeDuringSaveConfirmation(*gallery_->saveButton(), *session_);
-  connect(creation_, &SiteCreationJob::finished, this, &MainWindow::FinishSiteCreation);
   connect(pageManager_->exportButton(), &SkinnedButton::clicked, this, &MainWindow::OnExport);
   connect(pageManager_->rows(), &PageRows::editClicked, this, &MainWindow::OnEditPage);
 }
@@ -171,7 +168,7 @@ void MainWindow::CreatePublishing() {
   PublishController::Hooks hooks;
   hooks.savePage = [this] {
     if (session_->SaveBeforePublish()) return true;
-    prompts_.error(QStringLiteral("Your page could not be saved."));
+    prompts_.error(UserMessage(ErrorCode::PageNotSaved));
     return false;
   };
   hooks.frame = [this] { return layout_.frame; };
@@ -181,23 +178,22 @@ void MainWindow::CreatePublishing() {
     if (prompts_.openUrl) prompts_.openUrl(url);
   };
   hooks.openPlans = [this] { SelectTabAndScreen(5); };
-  publishing_ = new PublishController(site_, [this] { return store_.get(); }, folders_, pictures_, *layer_, this,
-                                      [this] { return TemplateNumber(); }, std::move(hooks), this);
+  publishing_ = new PublishController(*siteSession_, pictures_, *layer_, this, std::move(hooks), this);
   connect(editor_->publishButton(), &SkinnedButton::clicked, publishing_,
           &PublishController::SaveAndPublish);
 
   AddressController::Hooks address;
   address.job = ServiceJobs();
   address.accountChanged = [this] {
-    account_->SetSiteName(site_.SiteAccount.UnixName);
-    account_->SetLive(site_.SiteAccount.MoxaSiteStatus);
+    account_->SetSiteName(site().SiteAccount.UnixName);
+    account_->SetLive(site().SiteAccount.MoxaSiteStatus);
   };
-  address_ = new AddressController(site_, *publishing_->siteLivePanel(), *layer_, std::move(address), this);
+  address_ = new AddressController(site(), *publishing_->siteLivePanel(), *layer_, std::move(address), this);
 }
 
 ServiceJobHooks MainWindow::ServiceJobs() {
   return {[this]() -> const ServiceEndpoints& { return publishing_->service(); },
-          [this] { return store_.get(); },
+          [this] { return &store(); },
           [this](const QString& text) { prompts_.information(text); },
           [this](const QString& text) { prompts_.error(text); }};
 }
@@ -205,12 +201,11 @@ ServiceJobHooks MainWindow::ServiceJobs() {
 void MainWindow::CreateAccount() {
   const auto noticesFollow = [this] {
     SiteLivePanel* live = publishing_->siteLivePanel();
-    if (site_.SiteAccount.HostingPackage == QLatin1String("free") && !live->editing()) {
-      live->SetAccount(site_.SiteAccount, publishing_->service());
+    if (!Plan::Of(site().SiteAccount).IsFree()) return;
+    if (!live->editing()) {
+      live->SetAccount(site().SiteAccount, publishing_->service());
     }
-    if (site_.SiteAccount.HostingPackage == QLatin1String("free")) {
-      publishing_->publishedPanel()->SetAccount(site_.SiteAccount, publishing_->service());
-    }
+    publishing_->publishedPanel()->SetAccount(site().SiteAccount, publishing_->service());
   };
   AccountController::Hooks hooks;
   hooks.job = ServiceJobs();
@@ -218,12 +213,12 @@ void MainWindow::CreateAccount() {
   hooks.liveChosen = [this](bool live) {
     if (!publishing_->siteLivePanel()->editing()) publishing_->siteLivePanel()->SetLive(live);
   };
-  accountController_ = new AccountController(site_, folders_, *account_, *layer_, std::move(hooks), this);
+  accountController_ = new AccountController(site(), folders_, *account_, *layer_, std::move(hooks), this);
   connect(account_, &AccountScreen::publishRequested, this, [this] { SelectTabAndScreen(5); });
 
   UpgradeController::Hooks upgrade;
   upgrade.job = ServiceJobs();
-  upgrade_ = new UpgradeController(site_, pictures_, *publish_, *layer_, std::move(upgrade), this);
+  upgrade_ = new UpgradeController(site(), pictures_, *publish_, *layer_, std::move(upgrade), this);
   connect(publish_, &PlansScreen::publishRequested, publishing_, &PublishController::Publish);
 }
 
@@ -232,23 +227,20 @@ void MainWindow::CreateLogin() {
   hooks.askPassword = [this] { return prompts_.askPassword ? prompts_.askPassword() : QString(); };
   hooks.information = [this](const QString& text) { prompts_.information(text); };
   hooks.error = [this](const QString& text) { prompts_.error(text); };
-  hooks.store = [this] { return store_.get(); };
   hooks.loggedIn = [this] { OnLoggedIn(); };
-  login_ = new LoginController(site_, folders_, *layer_, std::move(hooks), this);
+  login_ = new LoginController(*siteSession_, *layer_, std::move(hooks), this);
   connect(start_, &StartScreen::loginRequested, login_, &LoginController::LogIn);
   connect(start_, &StartScreen::passwordMailRequested, login_, &LoginController::SendPassword);
 }
 
 void MainWindow::OnLoggedIn() {
-  storeUnreadable_ = false;
-  gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
-  if (site_.PageCount() > 0) editorController_->OpenPage(site_.HomePageFileName());
+  gallery_->setSelectedIndex(site().SelectedTemplateIndex);
+  if (site().PageCount() > 0) editorController_->OpenPage(site().HomePageFileName());
   EnterSiteLayout();
 }
 
 void MainWindow::setServiceEndpoints(const ServiceEndpoints& service) {
-  publishing_->setService(service);
-  login_->setService(service);
+  siteSession_->setService(service);
 }
 
 void MainWindow::CreateTabs() {
@@ -268,56 +260,32 @@ void MainWindow::ShowTabs(bool visible) {
   for (SkinnedButton* tab : tabs_) tab->setVisible(visible);
 }
 
-// 0 (no template) when the stored choice names no template of the library:
-// operations then refuse instead of working from a wrong one.
-int MainWindow::TemplateNumber() const {
-  return library_.NumberAt(site_.SelectedTemplateIndex).value_or(0);
-}
 
 bool MainWindow::HasSite() const {
-  return storeUnreadable_ || !site_.SiteAccount.UnixName.isEmpty() || site_.PageCount() > 0;
+  return siteSession_->HasSite();
 }
 
 LoadSiteResult MainWindow::LoadStoredSite() {
-  store_ = std::make_unique<SettingsStore>();
-  // A change that the end of a run cut short is finished or undone first,
-  // so the pages match the stored table.
-  RecoverUnfinishedChanges(folders_, *store_);
   // Said after whatever save found the keychain missing has finished. The
-  // window waits only briefly for a keychain that does not answer: the
-  // passwords then read as unread, never as empty (see PasswordsUnread).
-  KeepPasswordsIn(
-      keychain_, *store_,
-      [this] { QTimer::singleShot(0, this, [this] { prompts_.information(KeychainMissingMessage()); }); },
-      kStartKeychainWaitMs);
-  const SiteLoad load = LoadSite(*store_, site_);
-  storeUnreadable_ = load.Result == LoadSiteResult::Unreadable;
-  store_->OnSecretsArrived([this, loaded = site_.SiteAccount.UnixName] { TakeArrivedPasswords(loaded); });
-  gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
-  if (load.Result == LoadSiteResult::Loaded) {
-    if (site_.PageCount() > 0) editorController_->OpenPage(site_.HomePageFileName());
+  // window never waits for the keychain: until it answers the passwords
+  // read as unread, never as empty (see PasswordsUnread).
+  const SiteSession::LoadReport report = siteSession_->Load(
+      [this] { QTimer::singleShot(0, this, [this] { prompts_.information(KeychainMissingMessage()); }); });
+  // Passwords the keychain gives after the start went on without them.
+  store().OnSecretsArrived([this, loaded = site().SiteAccount.UnixName] {
+    if (siteSession_->TakeArrivedPasswords(loaded)) accountController_->PasswordsArrived();
+  });
+  gallery_->setSelectedIndex(site().SelectedTemplateIndex);
+  if (report.Result == LoadSiteResult::Loaded) {
+    if (site().PageCount() > 0) editorController_->OpenPage(site().HomePageFileName());
     EnterSiteLayout();
   }
   RunLayoutPass();
   chrome_->ShowStep(2);
-  if (storeUnreadable_) prompts_.error(UnreadableSettingsMessage());
-  if (!load.SkippedPages.isEmpty()) {
-    prompts_.error(QStringLiteral("These pages could not be opened because their file names "
-                                  "cannot be used, and were left out: %1")
-                       .arg(load.SkippedPages.join(QStringLiteral(", "))));
-  }
-  return load.Result;
+  for (const QString& error : report.Errors) prompts_.error(error);
+  return report.Result;
 }
 
-// Passwords the keychain gave after the start went on without them, for
-// the site loaded then and only where nothing took their place meanwhile.
-void MainWindow::TakeArrivedPasswords(const QString& loadedSite) {
-  TAccount& account = site_.SiteAccount;
-  if (account.UnixName != loadedSite) return;
-  if (account.Password.isEmpty()) account.Password = store_->ReadSetting(QStringLiteral("Password"));
-  if (account.FtpPassword.isEmpty()) account.FtpPassword = store_->ReadSetting(QStringLiteral("FtpPassword"));
-  accountController_->PasswordsArrived();
-}
 
 void MainWindow::EnterSiteLayout() {
   start_->hide();
@@ -416,11 +384,11 @@ void MainWindow::OnStartClose() {
 }
 
 void MainWindow::OnNewSiteAccepted(const QString& typed) {
-  newSiteAccount_ = NewSiteAccount(site_.SiteAccount, SanitizeSiteName(typed));
+  newSiteName_ = typed;
   startClose_->hide();
   chrome_->ShowStep(2);
   gallery_->setMode(GalleryMode::NewSite);
-  gallery_->setBackToSiteOffered(HasSite() && !storeUnreadable_);
+  gallery_->setBackToSiteOffered(HasSite() && !siteSession_->StoreUnreadable());
   ExpandContentFrame();
   ShowScreen(Screen::Gallery);
   gallery_->setFocus();
@@ -450,25 +418,22 @@ void MainWindow::ExpandContentFrame() {
 void MainWindow::StartSiteCreation() {
   layer_->ShowBusyOverlay(QStringLiteral("Loading"));
   gallery_->setBackToSiteOffered(false);
-  // The worker builds the new site on a copy; this one stays as it is until
-  // the new one is complete.
-  Site fresh;
-  fresh.SiteAccount = newSiteAccount_;
-  fresh.SelectedTemplateIndex = gallery_->selectedIndex();
-  creation_->Start(fresh, folders_, library_.NumberAt(fresh.SelectedTemplateIndex).value_or(0),
-                   store_.get(), creationMinimum_);
+  // The worker builds the new site beside the old one from values; the old
+  // site stays as it is until the new one is complete and stored.
+  const Site record = siteSession_->NewSiteRecord(newSiteName_, gallery_->selectedIndex());
+  siteJob_->Start<StagedSite>(siteSession_->NewSiteWork(record),
+                              [this](StagedSite& staged) { FinishSiteCreation(staged); }, creationMinimum_);
 }
 
-void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
+void MainWindow::FinishSiteCreation(StagedSite& staged) {
+  const Outcome outcome = siteSession_->FinishNewSite(staged);
   layer_->HideBusyOverlay();
-  if (!ok) {
-    prompts_.error(QStringLiteral("Your site could not be created."));
-    gallery_->setBackToSiteOffered(HasSite() && !storeUnreadable_);
+  if (!outcome) {
+    prompts_.error(UserMessage(outcome));
+    gallery_->setBackToSiteOffered(HasSite() && !siteSession_->StoreUnreadable());
     emit siteCreationFinished(false);
     return;
   }
-  site_ = created;
-  storeUnreadable_ = false;
   publishing_->RegisterSoon();
   chrome_->ShowBanner(false);
   ShowTabs(true);
@@ -479,21 +444,38 @@ void MainWindow::FinishSiteCreation(bool ok, const Site& created) {
   emit siteCreationFinished(true);
 }
 
+// A job's page count, shown on the busy overlay from whichever thread runs it.
+PageProgress MainWindow::BusyProgress(const QString& doing) {
+  const QPointer<DialogLayer> layer(layer_);
+  return [layer, doing](int done, int total) {
+    QMetaObject::invokeMethod(layer, [layer, doing, done, total] {
+      if (layer && layer->busy()) layer->SetBusyCaption(QStringLiteral("%1 page %2 of %3").arg(doing).arg(done + 1).arg(total));
+    }, Qt::QueuedConnection);
+  };
+}
+
 void MainWindow::OnApplyTemplate() {
-  if (session_->SaveBusy()) return;
+  if (session_->SaveBusy() || siteJob_->running()) return;
   const int index = gallery_->selectedIndex();
-  const int number = library_.NumberAt(index).value_or(0);
-  const QStringList losing = PagesLosingText(site_, folders_, number);
+  const QStringList losing = siteSession_->PagesLosingText(index);
   if (!losing.isEmpty() &&
       !prompts_.confirm(QStringLiteral("This template has no place for some of the text of these "
                                        "pages, which would be lost: %1. Continue?")
                             .arg(losing.join(QStringLiteral(", "))))) {
     return;
   }
-  if (!ApplyTemplate(site_, folders_, number, index, *store_)) {
-    prompts_.error(QStringLiteral("The template could not be applied to your site. "
-                                  "Your site has not been changed."));
-    gallery_->setSelectedIndex(site_.SelectedTemplateIndex);
+  layer_->ShowBusyOverlay(QStringLiteral("Applying"));
+  siteJob_->Start<StagedSite>(siteSession_->TemplateChangeWork(index, BusyProgress(QStringLiteral("Applying"))),
+                              [this](StagedSite& staged) { FinishTemplateChange(staged); });
+}
+
+void MainWindow::FinishTemplateChange(StagedSite& staged) {
+  const Outcome outcome = siteSession_->FinishTemplateChange(staged);
+  layer_->HideBusyOverlay();
+  if (!outcome) {
+    prompts_.error(UserMessage(outcome));
+    gallery_->setSelectedIndex(site().SelectedTemplateIndex);
+    emit templateChangeFinished(false);
     return;
   }
   ShowTabs(true);
@@ -501,25 +483,33 @@ void MainWindow::OnApplyTemplate() {
   activeTab_ = 0;
   editorController_->ShowOpenedPage();
   ShowScreen(Screen::Editor);
+  emit templateChangeFinished(true);
 }
 
 void MainWindow::OnExport() {
+  if (siteJob_->running()) return;
   const QString folder = prompts_.chooseFolder();
   if (folder.isEmpty()) return;
-  const ExportResult result = ExportSite(site_, folders_, folder);
-  if (result.Ok) {
+  layer_->ShowBusyOverlay(QStringLiteral("Exporting"));
+  siteJob_->Start<Outcome>(siteSession_->ExportWork(folder, BusyProgress(QStringLiteral("Exporting"))),
+                           [this](Outcome& outcome) { FinishExport(outcome); });
+}
+
+void MainWindow::FinishExport(const Outcome& outcome) {
+  layer_->HideBusyOverlay();
+  if (outcome) {
     prompts_.information(QStringLiteral("Done Exporting."));
   } else {
-    prompts_.error(QStringLiteral("Some files could not be exported: %1")
-                       .arg(result.FailedFiles.isEmpty() ? folder : result.FailedFiles.join(", ")));
+    prompts_.error(UserMessage(outcome));
   }
   pageManager_->exportButton()->showNormalPicture();
+  emit exportFinished(outcome.ok());
 }
 
 // Edit on a Page Manager row: the page in the editor, no tab selected.
 void MainWindow::OnEditPage(int row) {
-  if (row < 0 || row >= site_.PageCount()) return;
-  const QString fileName = site_.Page(row).FileName;
+  if (row < 0 || row >= site().PageCount()) return;
+  const QString fileName = site().Page(row).FileName;
   pageManager_->FreePageRows();
   if (activeTab_ >= 1) tab(activeTab_)->showNormalPicture();
   activeTab_ = 0;
@@ -598,7 +588,7 @@ void MainWindow::resizeEvent(QResizeEvent*) { RunLayoutPass(); }
 
 void MainWindow::RestorePlacement() {
   const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
-  const std::optional<WindowPlacement> stored = ReadWindowPlacement(*store_);
+  const std::optional<WindowPlacement> stored = ReadWindowPlacement(store());
   if (!stored) {
     move(area.center() - rect().center());
     return;
@@ -624,7 +614,7 @@ bool MainWindow::MayEndSession(bool allowsInteraction) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A site being created must finish writing before the program ends.
-  if (creation_->running()) {
+  if (siteJob_->running()) {
     event->ignore();
     return;
   }
@@ -639,8 +629,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   // Where the window is comes back at the next start; nothing else is saved.
-  WriteWindowPlacement({maximised_ ? restoreBounds_ : geometry(), maximised_}, *store_);
-  (void)store_->Commit();  // a store that cannot be written keeps the last placement
+  WriteWindowPlacement({maximised_ ? restoreBounds_ : geometry(), maximised_}, store());
+  (void)store().Commit();  // a store that cannot be written keeps the last placement
   closeAnswered_ = false;  // a window shown again asks again
   event->accept();
 }

@@ -4,17 +4,20 @@
 #include "app/shell/Pictures.h"
 #include "app/shell/ServiceJobHooks.h"
 #include "app/shell/ShellLayout.h"
-#include "platform/Keychain.h"
+#include "session/SiteSession.h"
 #include "site/Folders.h"
 #include "site/Site.h"
 #include "site/SiteStore.h"
+#include "site/StagedSite.h"
 #include "templates/TemplateLibrary.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace moxa {
 
@@ -33,7 +36,7 @@ class AccountScreen;
 class PlansScreen;
 class UpgradeController;
 struct ServiceEndpoints;
-class SiteCreationJob;
+class SiteJob;
 class SkinnedButton;
 class StartScreen;
 class WindowChrome;
@@ -55,16 +58,13 @@ struct UserPrompts {
   static UserPrompts Standard(QWidget* parent);
 };
 
-// The one window of the program. It owns the site, creates the screens and
-// wires them together; what each screen does lives in its own class and
-// the work on files in the logic libraries.
+// The one window of the program. It owns the user's site session, creates
+// the screens and wires them together; what each screen does lives in its
+// own class, and every workflow on the site in the session.
 class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // The longest the start waits for the keychain before showing the window.
-  static constexpr int kStartKeychainWaitMs = 3000;
-
   explicit MainWindow(const Folders& folders, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -72,9 +72,10 @@ class MainWindow : public QWidget {
   // A store that cannot be read is reported and never taken for "no site".
   LoadSiteResult LoadStoredSite();
 
-  Site& site() { return site_; }
-  SettingsStore& store() { return *store_; }
-  const TemplateLibrary& templateLibrary() const { return library_; }
+  SiteSession& siteSession() { return *siteSession_; }
+  Site& site() { return siteSession_->site(); }
+  SettingsStore& store() { return siteSession_->store(); }
+  const TemplateLibrary& templateLibrary() const { return siteSession_->library(); }
   const Folders& folders() const { return folders_; }
   const Pictures& pictures() const { return pictures_; }
   Screen currentScreen() const { return screen_; }
@@ -120,13 +121,14 @@ class MainWindow : public QWidget {
 
  signals:
   void siteCreationFinished(bool ok);
+  void templateChangeFinished(bool ok);
+  void exportFinished(bool ok);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void TakeArrivedPasswords(const QString& loadedSite);
   void CreateScreens();
   void CreateTabs();
   void CreatePublishing();
@@ -143,26 +145,25 @@ class MainWindow : public QWidget {
   void OnNewSiteAccepted(const QString& typed);
   void ExpandContentFrame();
   void StartSiteCreation();
-  void FinishSiteCreation(bool ok, const Site& created);
+  void FinishSiteCreation(StagedSite& staged);
   void OnApplyTemplate();
+  void FinishTemplateChange(StagedSite& staged);
   void OnExport();
+  void FinishExport(const Outcome& outcome);
+  PageProgress BusyProgress(const QString& doing);
   void OnEditPage(int row);
   void ApplyWindowShape();
-  int TemplateNumber() const;
   bool HasSite() const;
   void OnBackToSite();
 
   Folders folders_;
   Pictures pictures_;
-  Site site_;
-  // Opened at the start-up load; the only store of the running program.
-  Keychain keychain_{QString::fromLatin1(kApplicationName)};
-  std::unique_ptr<SettingsStore> store_;
-  bool storeUnreadable_ = false;
-  TemplateLibrary library_;
-  // The account a new site will have, kept apart until the site is made:
+  // Pictures of the templates, for the gallery, found by the session's scan.
+  std::vector<QImage> galleryScreenshots_;
+  std::unique_ptr<SiteSession> siteSession_;
+  // The name typed for a new site, kept apart until the site is made:
   // going back to the current site must find its account untouched.
-  TAccount newSiteAccount_;
+  QString newSiteName_;
   UserPrompts prompts_;
   Screen screen_ = Screen::Start;
   int activeTab_ = 0;
@@ -191,7 +192,7 @@ class MainWindow : public QWidget {
   EditorSession* session_ = nullptr;
   EditorController* editorController_ = nullptr;
   PageActions* pageActions_ = nullptr;
-  SiteCreationJob* creation_ = nullptr;
+  SiteJob* siteJob_ = nullptr;
   std::array<SkinnedButton*, 5> tabs_{};
 };
 

@@ -3,26 +3,15 @@
 #include "app/dialogs/DialogLayer.h"
 #include "app/shell/Worker.h"
 #include "platform/HttpFetch.h"
+#include "session/UserMessages.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 
 namespace moxa {
-namespace {
 
-// Without a store the login would leave the settings describing the old site.
-LoginOutcome NotSavedOutcome() {
-  LoginOutcome outcome;
-  outcome.Error = QStringLiteral("no settings store");
-  outcome.NotSaved = true;
-  return outcome;
-}
-
-}  // namespace
-
-LoginController::LoginController(Site& site, const Folders& folders, DialogLayer& layer, Hooks hooks,
-                                 QObject* parent)
-    : QObject(parent), site_(site), folders_(folders), layer_(layer), hooks_(std::move(hooks)) {}
+LoginController::LoginController(SiteSession& session, DialogLayer& layer, Hooks hooks, QObject* parent)
+    : QObject(parent), session_(session), layer_(layer), hooks_(std::move(hooks)) {}
 
 void LoginController::LogIn(const QString& email) {
   if (running_) return;
@@ -34,9 +23,6 @@ void LoginController::LogIn(const QString& email) {
   running_ = true;
   cancel_ = std::make_shared<std::atomic<bool>>(false);
   layer_.ShowBusyOverlay(QStringLiteral("Logging In"), [this] { CancelLogin(); });
-  const Site copy = site_;
-  const Folders folders = folders_;
-  const ServiceEndpoints service = service_;
   const std::shared_ptr<std::atomic<bool>> cancel = cancel_;
   const QPointer<LoginController> self(this);
   const auto progress = [self](int page, int pages) {
@@ -45,19 +31,14 @@ void LoginController::LogIn(const QString& email) {
       if (self) self->ShowProgress(page, pages);
     }, Qt::QueuedConnection);
   };
-  // The window's store: the busy overlay keeps everything else away from it
-  // while the worker stores the new site, before its folder is swapped in.
-  SettingsStore* store = hooks_.store ? hooks_.store() : nullptr;
-  RunOnWorker<LoginRun>(
-      this,
-      [copy, folders, service, email, password, store, cancel, progress] {
-        LoginRun run{{}, copy};
-        run.outcome = store ? moxa::LogIn(run.site, folders, service, email, password, store,
-                                          {cancel.get(), progress})
-                            : NotSavedOutcome();
-        return run;
-      },
-      [this](const LoginRun& run) { FinishLogin(run); });
+  // The worker brings the site down beside the working folder from values;
+  // this thread stores it and swaps it in.
+  RunOnWorker<BroughtDownSite>(
+      this, session_.LoginWork(email, password, {cancel.get(), progress}, cancel),
+      [this](const BroughtDownSite& down) {
+        BroughtDownSite placed = down;
+        FinishLogin(placed);
+      });
 }
 
 void LoginController::CancelLogin() {
@@ -72,29 +53,27 @@ void LoginController::ShowProgress(int page, int pages) {
   emit loginProgress(page, pages);
 }
 
-void LoginController::FinishLogin(const LoginRun& run) {
+void LoginController::FinishLogin(BroughtDownSite& down) {
   layer_.HideBusyOverlay();
   running_ = false;
+  // A cancel up to this moment leaves everything as it was.
+  const bool cancelled = cancel_ && cancel_->load();
   cancel_.reset();
-  const LoginOutcome& outcome = run.outcome;
-  switch (outcome.Outcome) {
-    case LoginOutcome::Result::Cancelled:
-      break;  // the user's choice: nothing changed, nothing to say
-    case LoginOutcome::Result::Refused:
-      hooks_.information(LoginRefusedMessage());
-      break;
-    case LoginOutcome::Result::Failed:
-      hooks_.error(outcome.NotSaved ? LoginNotSavedMessage() : LoginFailedMessage());
-      break;
-    case LoginOutcome::Result::LoggedIn: {
-      site_ = run.site;  // already stored by the login
-      if (!outcome.SkippedPages.isEmpty()) hooks_.information(SkippedPagesMessage(outcome.SkippedPages));
-      if (!outcome.MissingPages.isEmpty()) hooks_.information(MissingPagesMessage(outcome.MissingPages));
-      if (outcome.PagesCut) hooks_.information(PagesCutMessage());
-      if (outcome.TemplateGuessed) hooks_.information(TemplateGuessedMessage());
-      if (hooks_.loggedIn) hooks_.loggedIn();
-      break;
+  LoginOutcome outcome = down.Outcome;
+  if (cancelled) {
+    outcome.Outcome = LoginOutcome::Result::Cancelled;
+  } else {
+    outcome = session_.FinishLogin(down);
+  }
+  if (const Outcome failure = LoginFailure(outcome); !failure) {
+    // A refusal is the user's to mend; a failure is the program's or the network's.
+    if (failure.code() == ErrorCode::LoginRefused) hooks_.information(UserMessage(failure));
+    if (failure.code() != ErrorCode::LoginRefused && failure.code() != ErrorCode::Cancelled) {
+      hooks_.error(UserMessage(failure));
     }
+  } else {
+    for (const QString& notice : LoginNotices(outcome)) hooks_.information(notice);
+    if (hooks_.loggedIn) hooks_.loggedIn();
   }
   emit loginFinished(outcome.Outcome);
 }
@@ -104,7 +83,7 @@ void LoginController::SendPassword(const QString& email) {
   running_ = true;
   mailedTo_ = email;
   layer_.ShowBusyOverlay(QStringLiteral("Sending"));
-  const QByteArray url = EmailPasswordUrl(service_, email);
+  const QByteArray url = EmailPasswordUrl(session_.service(), email);
   RunOnWorker<bool>(
       this, [url] { return FetchUrlText(url) == QLatin1String("done"); },
       [this](const bool& sent) { FinishPasswordMail(sent); });

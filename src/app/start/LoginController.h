@@ -1,9 +1,7 @@
 #pragma once
 
 #include "online/Login.h"
-#include "online/ServiceEndpoints.h"
-#include "site/Folders.h"
-#include "site/Site.h"
+#include "session/SiteSession.h"
 
 #include <QObject>
 
@@ -14,7 +12,6 @@
 namespace moxa {
 
 class DialogLayer;
-class SettingsStore;
 
 // The start screen's ways to a hosted site: the login, which brings the
 // site down to this machine, and the password mail. Both run on a worker
@@ -29,14 +26,10 @@ class LoginController : public QObject {
     std::function<QString()> askPassword;  // the masked prompt; "" when cancelled
     std::function<void(const QString&)> information;
     std::function<void(const QString&)> error;
-    std::function<SettingsStore*()> store;
     std::function<void()> loggedIn;  // the site's screens, after the site is saved
   };
 
-  LoginController(Site& site, const Folders& folders, DialogLayer& layer, Hooks hooks,
-                  QObject* parent = nullptr);
-
-  void setService(const ServiceEndpoints& service) { service_ = service; }
+  LoginController(SiteSession& session, DialogLayer& layer, Hooks hooks, QObject* parent = nullptr);
 
   // The login path after the start screen's own check of the e-mail field.
   void LogIn(const QString& email);
@@ -53,19 +46,13 @@ class LoginController : public QObject {
   void passwordMailFinished(bool sent);
 
  private:
-  struct LoginRun {
-    LoginOutcome outcome;
-    Site site;
-  };
-  void FinishLogin(const LoginRun& run);
+  void FinishLogin(BroughtDownSite& down);
   void ShowProgress(int page, int pages);
   void FinishPasswordMail(bool sent);
 
-  Site& site_;
-  Folders folders_;
+  SiteSession& session_;
   DialogLayer& layer_;
   Hooks hooks_;
-  ServiceEndpoints service_ = ServiceEndpoints::FromBuild();
   bool running_ = false;
   std::shared_ptr<std::atomic<bool>> cancel_;  // shared with the login's worker
   QString mailedTo_;
