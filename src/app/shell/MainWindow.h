@@ -141,7 +141,6 @@ class MainWindow : public QWidget {
   void OnNewSiteTab();
   void OnStartClose();
   void OnNewSiteAccepted(const QString& typed);
-  void ExpandContentFrame();
   void StartSiteCreation();
   void FinishSiteCreation(bool ok, const Site& created);
   void OnApplyTemplate();
