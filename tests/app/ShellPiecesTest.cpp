@@ -18,9 +18,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
 
 namespace moxa {
 namespace {
@@ -413,16 +417,44 @@ TEST(AnimationsTest, TheOpeningFrameHoldsTheWindowsInputUntilItsEnd) {
 namespace moxa {
 namespace {
 
-TEST(WorkerTest, WaitingForAWorkerKeepsTheWindowsEventsFlowing) {
-  bool timerFired = false;
-  QTimer::singleShot(0, [&timerFired] { timerFired = true; });
+// The job runs elsewhere and its result comes back on the caller's thread,
+// while the caller's event loop goes on; an owner gone first hears nothing.
+TEST(WorkerTest, AJobsResultComesBackOnTheOwnersThreadUnlessTheOwnerIsGone) {
   const QThread* caller = QThread::currentThread();
-  const bool elsewhere = WaitForWorker<bool>([caller] {
-    QThread::msleep(100);
-    return QThread::currentThread() != caller;
-  });
-  EXPECT_TRUE(elsewhere);
-  EXPECT_TRUE(timerFired) << "the wait ran the window's timers, so it repainted too";
+  for (const bool ownerStays : {true, false}) {
+    SCOPED_TRACE(ownerStays);
+    auto owner = std::make_unique<QObject>();
+    std::atomic<bool> release{false};
+    bool ranElsewhere = false;
+    const QThread* doneOn = nullptr;
+    int results = 0;
+    RunOnWorker<bool>(
+        owner.get(),
+        [caller, &release] {
+          while (!release.load()) QThread::yieldCurrentThread();
+          return QThread::currentThread() != caller;
+        },
+        [&](const bool& elsewhere) {
+          ranElsewhere = elsewhere;
+          doneOn = QThread::currentThread();
+          ++results;
+        });
+    bool timerFired = false;
+    QTimer::singleShot(0, [&timerFired] { timerFired = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timerFired; }, 5000)) << "the caller's loop runs meanwhile";
+    EXPECT_EQ(results, 0);
+    if (!ownerStays) owner.reset();
+    release.store(true);
+    if (ownerStays) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return results == 1; }, 5000));
+      EXPECT_TRUE(ranElsewhere);
+      EXPECT_EQ(doneOn, caller);
+    } else {
+      QThreadPool::globalInstance()->waitForDone(5000);
+      QCoreApplication::processEvents();
+      EXPECT_EQ(results, 0);
+    }
+  }
 }
 
 TEST(WindowPlacementTest, ABoundsIsFittedOntoTheScreenAndNeverBelowTheMinimum) {
