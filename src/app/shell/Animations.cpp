@@ -42,6 +42,8 @@ QVariantAnimation* StartSlide(QWidget* panel, const QRect& frame, int from, int 
   slide->setDuration(kSlideMilliseconds);
   slide->setStartValue(from);
   slide->setEndValue(to);
+  // Over, though only deleted later: no longer the panel's running slide.
+  QObject::connect(slide, &QAbstractAnimation::finished, slide, [slide] { slide->setObjectName(QString()); });
   QObject::connect(slide, &QVariantAnimation::valueChanged, panel,
                    [panel, frame](const QVariant& height) { PlaceOnFrameBottom(panel, frame, height.toInt()); });
   return slide;
