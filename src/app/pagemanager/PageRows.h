@@ -98,7 +98,7 @@ class PageRows : public QObject {
 
  private:
   void LoadRowPictures();
-  // Makes the rows near the part of the canvas the list's view shows.
+  // Makes the rows in and near the stretch of the canvas the list's view shows.
   void MakeRowsInView();
   void MakeRow(int i);
   // Puts row i's buttons where page order wants them in the Tab order.
