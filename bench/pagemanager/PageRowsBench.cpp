@@ -9,6 +9,8 @@
 #include "site/Site.h"
 
 #include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -59,8 +61,30 @@ void BM_BuildPaintAndFreePageRows(benchmark::State& state) {
   state.counters["rows"] = s.site.PageCount();
 }
 
+// Rows far from the view get their controls as the list comes to them: the
+// whole list scrolled through a page at a time, the rows painted at each
+// step; "steps" tells how many scrolls the time is spread over.
+void BM_ScrollThroughPageRows(benchmark::State& state) {
+  Screen s;
+  QScrollBar* bar = s.screen.pageList()->verticalScrollBar();
+  int steps = 0;
+  for (auto _ : state) {
+    s.screen.BuildPageRows();
+    steps = 0;
+    for (int value = 0; value <= bar->maximum(); value += bar->pageStep()) {
+      bar->setValue(value);
+      s.screen.repaint();
+      ++steps;
+    }
+    s.screen.FreePageRows();
+    bar->setValue(0);
+  }
+  state.counters["steps"] = steps;
+}
+
 BENCHMARK(BM_BuildAndFreePageRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildPaintAndFreePageRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollThroughPageRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

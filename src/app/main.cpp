@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <unistd.h>
 
@@ -41,8 +42,12 @@ int main(int argc, char** argv) {
   window.LoadStoredSite();
   window.RestorePlacement();
   auto* splash = new moxa::Splash(window.pictures().Get(QStringLiteral("splash.png")));
+  // The window comes up under the splash once it has faded in (or was
+  // clicked away before).
+  QObject::connect(splash, &moxa::Splash::fadeEnded, &window, [&window, splash = QPointer<moxa::Splash>(splash)] {
+    window.show();
+    if (splash) splash->raise();
+  });
   splash->ShowAndFadeIn();
-  window.show();
-  splash->raise();
   return QApplication::exec();
 }

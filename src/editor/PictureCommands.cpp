@@ -121,12 +121,16 @@ QString CopyIntoWorkingFolder(const QString& source, const QString& workFolder) 
   return CopyWhole(source, target) ? target : QString();
 }
 
-QString DownloadIntoWorkingFolder(const QString& url, const QString& workFolder) {
+QString DownloadIntoWorkingFolder(const QString& url, const QString& workFolder,
+                                  const std::atomic<bool>* cancel) {
   const QString folder = WithSlash(workFolder);
-  const QString incoming = folder + QStringLiteral(".incoming-picture");
-  const DownloadResult result = DownloadUrlToFile(url, incoming);
+  const QString incoming =
+      folder + QStringLiteral(".incoming-picture-%1").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+  const DownloadResult result = DownloadUrlToFile(url, incoming, cancel);
   if (!result.ok) return {};
-  if (!LoadPicture(incoming)) {  // an error page served as 200 is no picture
+  // Given up while the last bytes came, nobody takes the picture any more;
+  // and an error page served as 200 is no picture.
+  if ((cancel && cancel->load()) || !LoadPicture(incoming)) {
     QFile::remove(incoming);
     return {};
   }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -37,8 +39,11 @@ QString CopyIntoWorkingFolder(const QString& source, const QString& workFolder);
 
 // Downloads a picture into the working folder under FileNameFromUrl (made
 // free as above). Empty on failure or when the reply is no readable
-// picture, with nothing left in the folder.
-QString DownloadIntoWorkingFolder(const QString& url, const QString& workFolder);
+// picture, with nothing left in the folder. A set `cancel` flag ends the
+// download within about a second, as a failure; downloads given up and
+// begun again may overlap, so each has an incoming file of its own.
+QString DownloadIntoWorkingFolder(const QString& url, const QString& workFolder,
+                                  const std::atomic<bool>* cancel = nullptr);
 
 // Keeps a copy of an inserted picture in the per-user keep folder (created
 // when missing). A different file of the same name gets a free name. The

@@ -14,13 +14,13 @@ DownloadResult Failure(const QString& error) { return DownloadResult{false, erro
 
 }  // namespace
 
-DownloadResult DownloadUrlToFile(const QString& url, const QString& path) {
+DownloadResult DownloadUrlToFile(const QString& url, const QString& path, const std::atomic<bool>* cancel) {
   const QFileInfo info(path);
   QTemporaryFile temp(info.absoluteDir().filePath(QStringLiteral(".download-XXXXXX")));
   if (!temp.open()) return Failure(QStringLiteral("The file could not be written."));
   const CurlGetResult got = CurlGet(url.toUtf8(), [&temp](const char* data, qsizetype size) {
     return temp.write(data, size) == size;
-  });
+  }, cancel);
   if (!got.ok) return Failure(got.error);  // the temporary file removes itself
   if (!temp.flush()) return Failure(QStringLiteral("The file could not be written."));
   QFile::remove(path);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace moxa {
 
 // The outcome of one download: on failure `error` says why and nothing was
@@ -16,7 +18,9 @@ struct DownloadResult {
 // target and is renamed into place only when complete, so a failed or cut-off
 // download never leaves a half-written file. Redirects are followed; an HTTP
 // status of 400 or more is a failure; connecting may take 10 s, the whole
-// transfer 60 s; replies over 16 MiB are refused.
-[[nodiscard]] DownloadResult DownloadUrlToFile(const QString& url, const QString& path);
+// transfer 60 s; replies over 16 MiB are refused. A set `cancel` flag ends
+// the transfer within about a second, as a failure.
+[[nodiscard]] DownloadResult DownloadUrlToFile(const QString& url, const QString& path,
+                                               const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace moxa

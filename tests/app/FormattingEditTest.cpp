@@ -2,6 +2,7 @@
 // made bold and linked to the contact page, a picture put in from a file,
 // OK and Save, and the page file holds all three.
 #include "RegionEditFixture.h"
+#include "app/dialogs/DialogLayer.h"
 #include "app/editor/EditorSession.h"
 #include "app/editor/FormatToolbar.h"
 #include "app/editor/ImageDialog.h"
@@ -10,6 +11,7 @@
 #include "app/editor/PictureEditController.h"
 #include "app/editor/RichTextEdit.h"
 #include "app/shell/SkinnedButton.h"
+#include "support/SilentServer.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -97,6 +99,41 @@ TEST_F(FormattingEditTest, ABoldLinkedWordAndAPictureReachThePageFile) {
   ASSERT_TRUE(img.hasMatch()) << page.toStdString();
   EXPECT_FALSE(QImage(window->folders().WorkFolder() + img.captured(1)).isNull());
   EXPECT_TRUE(QFile::exists(window->folders().WorkFolder() + QStringLiteral("my_photo.jpg")));
+}
+
+// A picture from a server that never answers, given up from the overlay
+// over the region editor: control comes back at once, the region's text is
+// as it was, and once the image dialog is closed the editor takes typing.
+TEST_F(FormattingEditTest, APictureDownloadGivenUpGivesTheRegionEditorBack) {
+  ASSERT_NO_FATAL_FAILURE(ShowNewSite());
+  ASSERT_NO_FATAL_FAILURE(OpenRegion(2));
+  test::SilentServer silent;
+  ASSERT_TRUE(silent.Listening());
+  const QString before = Cycle()->editor().TextDocument()->toHtml();
+  auto* layer = window->findChild<DialogLayer*>(QStringLiteral("imageDialogLayer"));
+  ASSERT_NE(layer, nullptr);
+
+  emit Cycle()->toolbar()->pictureRequested();
+  ASSERT_TRUE(Cycle()->pictures()->isOpen());
+  ImageDialog* image = Cycle()->pictures()->dialog();
+  image->webRadio()->setChecked(true);
+  image->webField()->setText(QStringLiteral("127.0.0.1:%1/photo.jpg").arg(silent.Port()));
+  QTest::keyClick(image, Qt::Key_Return);
+  ASSERT_TRUE(layer->busy());
+  ASSERT_TRUE(silent.WaitForCaller(10));
+  QTest::mouseClick(layer->busyCancelButton(), Qt::LeftButton);
+  EXPECT_FALSE(layer->busy());
+  EXPECT_FALSE(Cycle()->pictures()->downloading());
+  ASSERT_TRUE(Cycle()->pictures()->isOpen());
+  EXPECT_EQ(Cycle()->editor().TextDocument()->toHtml(), before);
+
+  QTest::keyClick(image, Qt::Key_Escape);
+  ASSERT_FALSE(Cycle()->pictures()->isOpen());
+  EXPECT_TRUE(Cycle()->editorWidget()->isEnabled());
+  QTest::keyClick(Cycle()->editorWidget(), Qt::Key_Home, Qt::ControlModifier);
+  QTest::keyClicks(Cycle()->editorWidget(), QStringLiteral("Fresh "));
+  EXPECT_TRUE(Cycle()->editor().TextDocument()->toPlainText().startsWith(QStringLiteral("Fresh ")));
+  EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
 }  // namespace

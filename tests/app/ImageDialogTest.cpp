@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,12 @@
 #include <QTest>
 #include <QScrollBar>
 #include <QThread>
+#include <QThreadPool>
+#include <QTimer>
+#include <QPushButton>
+#include <QSignalSpy>
 
+#include "app/dialogs/DialogLayer.h"
 #include "app/editor/ImageDialog.h"
 #include "app/editor/RichTextEdit.h"
 #include "app/editor/PictureEditController.h"
@@ -20,7 +26,9 @@
 #include "richtext/LinkTableExport.h"
 #include "richtext/RtStyle.h"
 #include "support/LocalHttpServer.h"
+#include "support/SilentServer.h"
 #include "support/TestSupport.h"
+#include "support/gui/Eventually.h"
 
 namespace moxa {
 namespace {
@@ -54,6 +62,7 @@ class ImageDialogTest : public ::testing::Test {
     ASSERT_TRUE(controller->isOpen());
   }
   ImageDialog* Dialog() const { return controller->dialog(); }
+  DialogLayer* Layer() const { return window.findChild<DialogLayer*>(QStringLiteral("imageDialogLayer")); }
 
   // Serves `folder` on a free local port; gives the port.
   int Serve(const QString& folder) {
@@ -168,8 +177,12 @@ TEST_F(ImageDialogTest, APictureFromTheWebIsDownloadedAndInserted) {
   EXPECT_TRUE(Dialog()->webRadio()->isChecked());
   const QString address = QStringLiteral("127.0.0.1:%1/logo.jpg").arg(port);
   Dialog()->webField()->setText(address);
+  QSignalSpy finished(controller.get(), &PictureEditController::downloadFinished);
   EXPECT_TRUE(controller->AcceptImageDialog()) << messages.join(' ').toStdString();
   EXPECT_EQ(Dialog()->webField()->text(), "http://" + address);
+  ASSERT_TRUE(finished.wait(20000));
+  EXPECT_TRUE(finished.first().first().toBool()) << messages.join(' ').toStdString();
+  EXPECT_FALSE(controller->isOpen());
   EXPECT_EQ(ReadFile(folders.WorkFolder() + "logo.jpg"), ReadFile(served.filePath("logo.jpg")));
   EXPECT_TRUE(Export().contains("<img border=0 src=\"moxa_img"));
   EXPECT_EQ(controller->images().Images.at(0).RadioButton, 1);
@@ -180,11 +193,107 @@ TEST_F(ImageDialogTest, AFailedDownloadKeepsTheDialogAndTheWorkingFolder) {
   const QStringList before = WorkFiles();
   Dialog()->webRadio()->setChecked(true);
   Dialog()->webField()->setText(QStringLiteral("http://127.0.0.1:%1/missing.jpg").arg(port));
-  EXPECT_FALSE(controller->AcceptImageDialog());
+  QSignalSpy finished(controller.get(), &PictureEditController::downloadFinished);
+  controller->AcceptImageDialog();
+  ASSERT_TRUE(finished.wait(20000));
+  EXPECT_FALSE(finished.first().first().toBool());
   EXPECT_EQ(messages, QStringList{"The picture could not be added."});
   EXPECT_TRUE(controller->isOpen());
   EXPECT_EQ(WorkFiles(), before);
   EXPECT_FALSE(Export().contains("<img"));
+}
+
+// A server that never answers: the overlay's Cancel (or Escape) gives the
+// download up at once, with the dialog back as the user left it, nothing
+// in the editor, and the transfer itself stopped (long before its own time
+// limit of a minute) with nothing left in the working folder.
+TEST_F(ImageDialogTest, ADownloadGivenUpLeavesTheEditorAndTheFolderAsTheyWere) {
+  for (const bool escape : {false, true}) {
+    SCOPED_TRACE(escape ? "Escape" : "Cancel");
+    test::SilentServer silent;
+    ASSERT_TRUE(silent.Listening());
+    controller->OpenImageDialog();
+    const QStringList before = WorkFiles();
+    Dialog()->webRadio()->setChecked(true);
+    const QString address = QStringLiteral("http://127.0.0.1:%1/logo.jpg").arg(silent.Port());
+    Dialog()->webField()->setText(address);
+    QSignalSpy finished(controller.get(), &PictureEditController::downloadFinished);
+    QTest::keyClick(Dialog(), Qt::Key_Return);
+    ASSERT_TRUE(Layer()->busy());
+    QPushButton* cancel = Layer()->busyCancelButton();
+    ASSERT_TRUE(cancel->isVisible());
+    ASSERT_TRUE(silent.WaitForCaller(10));
+    ASSERT_TRUE(controller->downloading());
+
+    // The user's click or key reaches the overlay while the download waits.
+    if (escape) {
+      QTest::keyClick(cancel, Qt::Key_Escape);
+    } else {
+      QTest::mouseClick(cancel, Qt::LeftButton);
+    }
+    EXPECT_FALSE(controller->downloading());
+    EXPECT_FALSE(Layer()->busy());
+    EXPECT_TRUE(controller->isOpen()) << "the dialog is back";
+    EXPECT_EQ(Dialog()->webField()->text(), address);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
+    EXPECT_EQ(controller->images().Count(), 0);
+    EXPECT_FALSE(Export().contains("<img"));
+
+    EXPECT_TRUE(test::Eventually([] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, 10000))
+        << "the transfer goes on";
+    EXPECT_EQ(WorkFiles(), before);
+    EXPECT_TRUE(finished.isEmpty());
+  }
+}
+
+// A slow server: the window goes on while it takes its time, and the
+// picture goes in when it arrives. Answered only after Cancel, its picture
+// is nobody's and leaves nothing behind.
+TEST_F(ImageDialogTest, ASlowDownloadGoesInWhenItArrivesUnlessGivenUp) {
+  WriteJpeg(served.filePath("slow.jpg"));
+  const QByteArray jpeg = ReadFile(served.filePath("slow.jpg"));
+  const std::string reply = "HTTP/1.0 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: " +
+                            std::to_string(jpeg.size()) + "\r\n\r\n" + jpeg.toStdString();
+  for (const bool givenUp : {true, false}) {
+    SCOPED_TRACE(givenUp ? "given up" : "waited for");
+    test::SilentServer slow;
+    ASSERT_TRUE(slow.Listening());
+    controller->OpenImageDialog();
+    const QStringList before = WorkFiles();
+    Dialog()->webRadio()->setChecked(true);
+    Dialog()->webField()->setText(QStringLiteral("127.0.0.1:%1/slow.jpg").arg(slow.Port()));
+    QSignalSpy finished(controller.get(), &PictureEditController::downloadFinished);
+    QTest::keyClick(Dialog(), Qt::Key_Return);
+    ASSERT_TRUE(Layer()->busy());
+    ASSERT_TRUE(slow.WaitForCaller(10));
+
+    // Meanwhile the window's own events run and nothing is in the editor yet.
+    bool ticked = false;
+    QTimer::singleShot(1, [&ticked] { ticked = true; });
+    EXPECT_TRUE(test::Eventually([&] { return ticked; }));
+    EXPECT_TRUE(Layer()->busy());
+    EXPECT_FALSE(Export().contains("<img"));
+
+    if (givenUp) QTest::mouseClick(Layer()->busyCancelButton(), Qt::LeftButton);
+    ASSERT_TRUE(slow.AnswerCallers(reply));
+    if (givenUp) {
+      EXPECT_TRUE(test::Eventually([&] {
+        return QThreadPool::globalInstance()->activeThreadCount() == 0 && WorkFiles() == before;
+      }, 10000)) << WorkFiles().join(' ').toStdString();
+      EXPECT_TRUE(finished.isEmpty());
+      EXPECT_TRUE(controller->isOpen());
+      EXPECT_EQ(controller->images().Count(), 0);
+      EXPECT_FALSE(Export().contains("<img"));
+      continue;
+    }
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_TRUE(finished.first().first().toBool()) << messages.join(' ').toStdString();
+    EXPECT_FALSE(Layer()->isVisible());
+    EXPECT_FALSE(controller->isOpen());
+    EXPECT_EQ(ReadFile(folders.WorkFolder() + "slow.jpg"), jpeg);
+    EXPECT_TRUE(Export().contains("<img border=0 src=\"moxa_img"));
+    EXPECT_EQ(controller->images().Count(), 1);
+  }
 }
 
 TEST_F(ImageDialogTest, AFileThatIsNoPictureIsRefused) {

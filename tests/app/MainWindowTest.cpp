@@ -15,6 +15,7 @@
 #include "app/start/StartScreen.h"
 #include "pages/PageOperations.h"
 #include "support/StoreHelpers.h"
+#include "support/gui/Eventually.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -108,6 +110,24 @@ TEST_F(MainWindowTest, NewSiteNamesAreCheckedOnTheStartScreen) {
   EXPECT_TRUE(window->site().SiteAccount.UnixName.isEmpty());
   EXPECT_TRUE(window->galleryScreen()->nextButton()->isVisible());
   EXPECT_FALSE(window->galleryScreen()->saveButton()->isVisible());
+}
+
+// The frame opens towards the gallery before it shows: a second Return in
+// that time is not a second new site, and the frame ends where the gallery's
+// layout puts it.
+TEST_F(MainWindowTest, ANameAcceptedTwiceWhileTheFrameOpensCountsOnce) {
+  window->LoadStoredSite();
+  window->show();
+  QSignalSpy accepted(window->startScreen(), &StartScreen::newSiteAccepted);
+  QLineEdit* name = window->startScreen()->nameField();
+  name->setText(QStringLiteral("Joe's Bakery"));
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_EQ(window->currentScreen(), Screen::Start) << "the frame is still opening";
+  EXPECT_FALSE(window->startScreen()->isVisible());
+  QTest::keyClick(name, Qt::Key_Return);
+  ASSERT_TRUE(test::Eventually([&] { return window->currentScreen() == Screen::Gallery; }));
+  EXPECT_EQ(accepted.count(), 1);
+  EXPECT_EQ(window->chrome()->contentFrame()->geometry(), window->geometryOfLayout().frame);
 }
 
 TEST_F(MainWindowTest, SiteCreationEndsInTheEditorWithTheHomePageOpen) {

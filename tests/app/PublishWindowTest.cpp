@@ -69,7 +69,7 @@ TEST_F(PublishWindowTest, ANewSiteIsRegisteredThenPublishedAndOpensInTheBrowser)
   EXPECT_TRUE(home.contains(QStringLiteral("moxadiv2"))) << home.left(200).toStdString();
 
   emit panel->closeRequested();
-  EXPECT_FALSE(panel->isVisible());
+  EXPECT_TRUE(test::Eventually([&] { return panel->isHidden(); }));
 
   // In a browser: the page's own text shows and every picture has loaded.
   QWebEngineView browser;

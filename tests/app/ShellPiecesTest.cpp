@@ -10,14 +10,21 @@
 #include "support/Sandbox.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractAnimation>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
 
 namespace moxa {
 namespace {
@@ -143,16 +150,48 @@ TEST(SplashTest, FadeInTakesEightyFiveStepsEndingAtFullOpacity) {
   for (size_t i = 1; i < steps.size(); ++i) EXPECT_GT(steps[i], steps[i - 1]);
 }
 
-TEST(SplashTest, ShowsFadesAndClosesOnAKey) {
+// The fade runs on the application's event loop: the call returns at once,
+// the steps follow, and a key closes the splash once it is up.
+TEST(SplashTest, FadesInOnTheEventLoopAndClosesOnAKey) {
   QPixmap picture(40, 30);
   picture.fill(Qt::transparent);
   auto* splash = new Splash(picture);
   QPointer<Splash> alive(splash);
-  EXPECT_EQ(splash->ShowAndFadeIn(), 85);
+  QSignalSpy ended(splash, &Splash::fadeEnded);
+  splash->ShowAndFadeIn();
+  EXPECT_EQ(splash->fadeUpdates(), 1) << "the call does not wait for the fade";
+  EXPECT_EQ(splash->opacityStep(), 8);
+  ASSERT_TRUE(ended.wait(5000));
+  EXPECT_EQ(splash->fadeUpdates(), 85);
   EXPECT_EQ(splash->opacityStep(), 255);
   QTest::keyClick(splash, Qt::Key_Escape);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(alive.isNull());
+  EXPECT_EQ(ended.count(), 1);
+}
+
+// A click or a key during the fade closes the splash there: the fade stops
+// with it, and whoever waits for its end (the window) hears of it once.
+TEST(SplashTest, InputDuringTheFadeEndsItOnce) {
+  for (const bool click : {false, true}) {
+    SCOPED_TRACE(click ? "click" : "key");
+    QPixmap picture(40, 30);
+    picture.fill(Qt::transparent);
+    auto* splash = new Splash(picture);
+    QPointer<Splash> alive(splash);
+    QSignalSpy ended(splash, &Splash::fadeEnded);
+    splash->ShowAndFadeIn();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return splash->fadeUpdates() >= 3; }, 5000));
+    if (click) {
+      QTest::mouseClick(splash, Qt::LeftButton);
+    } else {
+      QTest::keyClick(splash, Qt::Key_Space);
+    }
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_LT(splash->opacityStep(), 255);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+  }
 }
 
 TEST(DialogLayerTest, SnapshotIsHalfBrightness) {
@@ -295,6 +334,12 @@ TEST_F(EditorSessionTest, DiscardPutsThePageFileBackIntoTheWorkingCopy) {
 namespace moxa {
 namespace {
 
+// Waits for the animation's end; false when it never came.
+bool Finishes(QAbstractAnimation* animation) {
+  QSignalSpy finished(animation, &QAbstractAnimation::finished);
+  return finished.wait(5000);
+}
+
 TEST(AnimationsTest, NoticeRisesFromTheFrameBottomAndGoesAgain) {
   QWidget window;
   window.resize(800, 600);
@@ -302,12 +347,68 @@ TEST(AnimationsTest, NoticeRisesFromTheFrameBottomAndGoesAgain) {
   QWidget panel(&window);
   panel.resize(260, 10);
   const QRect frame(20, 100, 700, 400);
-  SlideNoticeIn(&panel, frame);
+  QAbstractAnimation* in = SlideNoticeIn(&panel, frame);
+  EXPECT_TRUE(panel.isVisible()) << "shown at once, at its first height";
+  EXPECT_LT(panel.height(), 112);
+  ASSERT_TRUE(Finishes(in));
   EXPECT_EQ(panel.geometry(), QRect(20, 500 - 112, 260, 112));
   EXPECT_TRUE(panel.isVisible());
-  SlideNoticeOut(&panel, frame);
+  QAbstractAnimation* out = SlideNoticeOut(&panel, frame);
+  EXPECT_TRUE(SlidingOut(&panel));
+  EXPECT_TRUE(panel.isVisible());
+  ASSERT_TRUE(Finishes(out));
   EXPECT_FALSE(panel.isVisible());
+  EXPECT_FALSE(SlidingOut(&panel));
   EXPECT_EQ(panel.geometry().bottom(), 499);
+}
+
+// A panel called back while it slides out comes up again and stays: the
+// outgoing slide no longer hides it when its time is over.
+TEST(AnimationsTest, ANoticeCalledBackOnItsWayOutStaysUp) {
+  QWidget window;
+  window.resize(800, 600);
+  window.show();
+  QWidget panel(&window);
+  panel.resize(260, 10);
+  const QRect frame(20, 100, 700, 400);
+  ASSERT_TRUE(Finishes(SlideNoticeIn(&panel, frame, 140)));
+  QPointer<QAbstractAnimation> out = SlideNoticeOut(&panel, frame);
+  QAbstractAnimation* in = SlideNoticeIn(&panel, frame, 140);
+  EXPECT_FALSE(SlidingOut(&panel));
+  ASSERT_TRUE(Finishes(in));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return out.isNull(); }, 5000)) << "the outgoing slide is gone";
+  EXPECT_TRUE(panel.isVisible());
+  EXPECT_EQ(panel.geometry(), QRect(20, 500 - 140, 260, 140));
+}
+
+// The frame opening from the start screen's size: the start panel goes at
+// once, the window takes no click or key until the frame stands at its new
+// place, then what follows runs once and the window answers again.
+TEST(AnimationsTest, TheOpeningFrameHoldsTheWindowsInputUntilItsEnd) {
+  QWidget window;
+  window.resize(ShellMetrics::kMinimumWidth, ShellMetrics::kMinimumHeight);
+  QLabel frame(&window);
+  frame.setGeometry(107, 253, 941, 340);
+  QWidget start(&window);
+  QLineEdit field(&window);
+  field.setGeometry(0, 0, 100, 20);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  field.setFocus();
+  int followed = 0;
+  QAbstractAnimation* opening = OpenContentFrame(&window, &frame, &start, [&followed] { ++followed; });
+  EXPECT_TRUE(start.isHidden());
+  QTest::keyClicks(&field, QStringLiteral("ab"));
+  QTest::mouseDClick(&field, Qt::LeftButton);
+  EXPECT_EQ(field.text(), QString()) << "typed while the frame opened";
+  EXPECT_EQ(followed, 0);
+  ASSERT_TRUE(Finishes(opening));
+  EXPECT_EQ(followed, 1);
+  // Six steps of a sixth of the room to the window's edges: the frame's top
+  // comes up to the body's top.
+  EXPECT_EQ(frame.geometry(), QRect(35, ShellMetrics::kBodyTop, 1091, 466));
+  QTest::keyClicks(&field, QStringLiteral("ab"));
+  EXPECT_EQ(field.text(), QStringLiteral("ab"));
 }
 
 }  // namespace
@@ -316,16 +417,44 @@ TEST(AnimationsTest, NoticeRisesFromTheFrameBottomAndGoesAgain) {
 namespace moxa {
 namespace {
 
-TEST(WorkerTest, WaitingForAWorkerKeepsTheWindowsEventsFlowing) {
-  bool timerFired = false;
-  QTimer::singleShot(0, [&timerFired] { timerFired = true; });
+// The job runs elsewhere and its result comes back on the caller's thread,
+// while the caller's event loop goes on; an owner gone first hears nothing.
+TEST(WorkerTest, AJobsResultComesBackOnTheOwnersThreadUnlessTheOwnerIsGone) {
   const QThread* caller = QThread::currentThread();
-  const bool elsewhere = WaitForWorker<bool>([caller] {
-    QThread::msleep(100);
-    return QThread::currentThread() != caller;
-  });
-  EXPECT_TRUE(elsewhere);
-  EXPECT_TRUE(timerFired) << "the wait ran the window's timers, so it repainted too";
+  for (const bool ownerStays : {true, false}) {
+    SCOPED_TRACE(ownerStays);
+    auto owner = std::make_unique<QObject>();
+    std::atomic<bool> release{false};
+    bool ranElsewhere = false;
+    const QThread* doneOn = nullptr;
+    int results = 0;
+    RunOnWorker<bool>(
+        owner.get(),
+        [caller, &release] {
+          while (!release.load()) QThread::yieldCurrentThread();
+          return QThread::currentThread() != caller;
+        },
+        [&](const bool& elsewhere) {
+          ranElsewhere = elsewhere;
+          doneOn = QThread::currentThread();
+          ++results;
+        });
+    bool timerFired = false;
+    QTimer::singleShot(0, [&timerFired] { timerFired = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timerFired; }, 5000)) << "the caller's loop runs meanwhile";
+    EXPECT_EQ(results, 0);
+    if (!ownerStays) owner.reset();
+    release.store(true);
+    if (ownerStays) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return results == 1; }, 5000));
+      EXPECT_TRUE(ranElsewhere);
+      EXPECT_EQ(doneOn, caller);
+    } else {
+      QThreadPool::globalInstance()->waitForDone(5000);
+      QCoreApplication::processEvents();
+      EXPECT_EQ(results, 0);
+    }
+  }
 }
 
 TEST(WindowPlacementTest, ABoundsIsFittedOntoTheScreenAndNeverBelowTheMinimum) {

@@ -369,5 +369,61 @@ TEST_F(PageRowsTest, LongSitesScrollAndDragInTheScrolledList) {
   EXPECT_EQ(bar->value(), bar->maximum());
 }
 
+// A long site: the rows far below the view have their controls by the time
+// the list is scrolled to them, and the keyboard's Tab goes from row to row
+// in page order, on past the rows made so far, whichever were made first.
+TEST_F(PageRowsTest, FarRowsAreThereWhenScrolledToAndTabFollowsPageOrder) {
+  CreateSite();
+  const PageContext context{window->folders(), 1, &window->store()};
+  for (int i = 0; i < 56; ++i) {
+    ASSERT_TRUE(AddPage(window->site(), context, QStringLiteral("extra-%1").arg(i),
+                        QStringLiteral("Extra %1").arg(i))
+                    .ok());
+  }
+  ShowPageManager();
+  const int last = 59;
+  QScrollArea* list = window->pageManagerScreen()->pageList();
+  QScrollBar* bar = list->verticalScrollBar();
+  // Down to the middle, then the end, then back to the top: rows made in
+  // three batches, out of page order.
+  for (const int value : {bar->maximum() / 2, bar->maximum(), 0}) {
+    bar->setValue(value);
+    const int firstInView = value / 71;
+    for (const int row : {firstInView, firstInView + 1}) {
+      SCOPED_TRACE(row);
+      const QString name = QStringLiteral("_pml2_%1").arg(row);
+      EXPECT_EQ(Text(name), window->site().Page(row).FileName + ".html");
+      EXPECT_TRUE(Control(name)->isVisible());
+      EXPECT_EQ(InList(QStringLiteral("_edit_%1").arg(row)).topLeft(), QPoint(550, 71 * row + 13));
+    }
+  }
+  EXPECT_EQ(Text(QStringLiteral("_pml_%1").arg(last)), "Extra 55");
+
+  // Tab from the first row's Edit button walks the buttons row by row, the
+  // list scrolling along, to the last row.
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  Button(QStringLiteral("_edit_0"))->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), Button(QStringLiteral("_edit_0")));
+  QStringList expected, walked;
+  for (int row = 0; row <= last; ++row) {
+    const bool shown = window->site().Page(row).ShowInMenu;
+    const QString tick = QStringLiteral("_tick_a%1").arg(row) + (shown ? "" : "_2");
+    const QString after = QStringLiteral("_rename_%1").arg(row);
+    if (row == 0) {
+      expected << after;  // the home row's delete takes no focus
+      continue;
+    }
+    expected << tick << QStringLiteral("_edit_%1").arg(row) << after
+             << QStringLiteral("_delete_%1").arg(row);
+  }
+  for (int step = 0; step < expected.size(); ++step) {
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    walked << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+  }
+  EXPECT_EQ(walked, expected);
+  EXPECT_EQ(bar->value(), bar->maximum()) << "the list followed the keyboard";
+}
+
 }  // namespace
 }  // namespace moxa::test

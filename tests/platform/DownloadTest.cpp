@@ -9,8 +9,11 @@
 #include "platform/HttpDownload.h"
 #include "support/LocalHttpServer.h"
 #include "support/ReferenceService.h"
+#include "support/SilentServer.h"
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 namespace moxa {
 namespace {
@@ -89,6 +92,28 @@ TEST(DownloadWithoutServer, ClosedPortFailsAndLeavesNoFile) {
   const DownloadResult result = DownloadUrlToFile(
       QStringLiteral("http://127.0.0.1:%1/a.png").arg(port), target.filePath("a.png"));
   EXPECT_FALSE(result.ok);
+  EXPECT_TRUE(QDir(target.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                  .isEmpty());
+}
+
+// A server that never answers would hold a download for its minute; a set
+// cancel flag ends it, as a failure with no file.
+TEST(DownloadWithoutServer, ACancelledDownloadFromASilentServerEndsAtOnce) {
+  QTemporaryDir target;
+  test::SilentServer silent;
+  ASSERT_TRUE(silent.Listening());
+  std::atomic<bool> cancel{false};
+  DownloadResult result;
+  std::thread download([&] {
+    result = DownloadUrlToFile(QStringLiteral("http://127.0.0.1:%1/a.png").arg(silent.Port()),
+                               target.filePath("a.png"), &cancel);
+  });
+  ASSERT_TRUE(silent.WaitForCaller(10));
+  cancel.store(true);
+  download.join();
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.error, QStringLiteral("cancelled")) << "not ended by the flag";
   EXPECT_TRUE(QDir(target.path())
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
                   .isEmpty());

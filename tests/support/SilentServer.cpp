@@ -41,4 +41,27 @@ bool SilentServer::WaitForCaller(int seconds) {
   return true;
 }
 
+bool SilentServer::AnswerCallers(std::string_view reply) {
+  bool written = true;
+  for (const int caller : callers_) {
+    // The request is read first: closing over unread bytes would reset the
+    // connection and lose the answer.
+    char request[4096];
+    while (::recv(caller, request, sizeof request, MSG_DONTWAIT) > 0) {
+    }
+    for (size_t sent = 0; sent < reply.size();) {
+      const ssize_t n = ::send(caller, reply.data() + sent, reply.size() - sent, MSG_NOSIGNAL);
+      if (n <= 0) {
+        written = false;
+        break;
+      }
+      sent += static_cast<size_t>(n);
+    }
+    ::shutdown(caller, SHUT_WR);
+    ::close(caller);
+  }
+  callers_.clear();
+  return written;
+}
+
 }  // namespace moxa::test

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -44,7 +45,10 @@ PictureEditController::PictureEditController(editor::RtEditor& editor, rt::TEdit
   connect(dialog_->linkCheckBox(), &QCheckBox::toggled, this, &PictureEditController::LinkToggled);
 }
 
-PictureEditController::~PictureEditController() = default;
+// A download under way ends with its controller (the region editor closing).
+PictureEditController::~PictureEditController() {
+  if (downloadCancel_) downloadCancel_->store(true);
+}
 
 void PictureEditController::OpenImageDialog() {
   dialog_->Reset();
@@ -81,18 +85,9 @@ void PictureEditController::LinkToggled(bool checked) {
 
 void PictureEditController::Fail(const QString& message) { showMessage_(window_, message); }
 
-QString PictureEditController::SourceFile() {
+QString PictureEditController::ComputerFile() {
   const QString work = folders_.WorkFolder();
   QDir().mkpath(work);
-  if (dialog_->fromWeb()) {
-    const QString url = editor::WithWebScheme(dialog_->webField()->text().trimmed());
-    dialog_->webField()->setText(url);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // Off the UI thread, so a slow server never freezes the window.
-    const QString path = WaitForWorker<QString>([url, work] { return editor::DownloadIntoWorkingFolder(url, work); });
-    QApplication::restoreOverrideCursor();
-    return path;
-  }
   QString path = dialog_->fileField()->text().trimmed();
   if (path.isEmpty()) return {};
   // A bare name is taken from the working folder.
@@ -104,21 +99,75 @@ QString PictureEditController::SourceFile() {
 }
 
 bool PictureEditController::AcceptImageDialog() {
+  if (downloading()) return false;
   if (images_.Full()) {
     Fail(editor::kNoMorePictures);
     return false;
   }
-  const bool linked = dialog_->linkCheckBox()->isChecked();
-  if (linked && links_.Full()) {
+  if (dialog_->linkCheckBox()->isChecked() && links_.Full()) {
     Fail(editor::kNoMoreLinks);
     return false;
   }
-  const QString source = SourceFile();
-  const auto picture = source.isEmpty() ? std::nullopt : editor::LoadPicture(source);
-  if (!picture) {
-    Fail(editor::kPictureNotAdded);
+  if (dialog_->fromWeb()) {
+    StartDownload();
+    return true;
+  }
+  const QString error = Insert(ComputerFile());
+  if (!error.isEmpty()) {
+    Fail(error);
     return false;
   }
+  layer_->CloseDialogLayer();
+  emit inserted();
+  return true;
+}
+
+void PictureEditController::StartDownload() {
+  const QString work = folders_.WorkFolder();
+  QDir().mkpath(work);
+  const QString url = editor::WithWebScheme(dialog_->webField()->text().trimmed());
+  dialog_->webField()->setText(url);
+  auto cancel = std::make_shared<std::atomic<bool>>(false);
+  downloadCancel_ = cancel;
+  layer_->ShowBusyOverlay(QStringLiteral("Downloading"), [this] { CancelDownload(); });
+  // Off the UI thread, so a slow server never freezes the window.
+  RunOnWorker<QString>(
+      this, [url, work, cancel] { return editor::DownloadIntoWorkingFolder(url, work, cancel.get()); },
+      [this, cancel](const QString& path) { DownloadArrived(cancel, path); });
+}
+
+void PictureEditController::CancelDownload() {
+  if (!downloadCancel_) return;
+  downloadCancel_->store(true);
+  downloadCancel_.reset();
+  layer_->HideBusyOverlay();
+  layer_->ShowDialog(dialog_);
+}
+
+void PictureEditController::DownloadArrived(const std::shared_ptr<std::atomic<bool>>& cancel,
+                                            const QString& path) {
+  if (cancel != downloadCancel_) {
+    // Given up: a picture that still came is nobody's.
+    if (!path.isEmpty()) QFile::remove(path);
+    return;
+  }
+  downloadCancel_.reset();
+  const QString error = path.isEmpty() ? editor::kPictureNotAdded : Insert(path);
+  layer_->HideBusyOverlay();
+  if (!error.isEmpty()) {
+    layer_->ShowDialog(dialog_);
+    Fail(error);
+    emit downloadFinished(false);
+    return;
+  }
+  emit inserted();
+  emit downloadFinished(true);
+}
+
+QString PictureEditController::Insert(const QString& source) {
+  const auto picture = source.isEmpty() ? std::nullopt : editor::LoadPicture(source);
+  if (!picture) return editor::kPictureNotAdded;
+  const bool linked = dialog_->linkCheckBox()->isChecked();
   // The keep copy is a convenience: its failure does not stop the insertion.
   editor::CopyToImagesFolder(source, folders_.ImagesKeepFolder());
   editor::PictureInsertion insertion;
@@ -130,10 +179,7 @@ bool PictureEditController::AcceptImageDialog() {
   insertion.LinkUrl = imageLinkUrl_;
   insertion.NewWindow = imageLinkNewWindow_;
   const QString error = editor::InsertPictureIntoEditor(editor_, links_, insertion);
-  if (!error.isEmpty()) {
-    Fail(error);
-    return false;
-  }
+  if (!error.isEmpty()) return error;
   editor::TEditorImage record;
   record.ImageUrl = dialog_->fromWeb() ? dialog_->webField()->text() : QFileInfo(source).fileName();
   record.RadioButton = dialog_->fromWeb() ? 1 : 0;
@@ -143,9 +189,7 @@ bool PictureEditController::AcceptImageDialog() {
   record.NewWindow = imageLinkNewWindow_;
   record.LinkUrl = imageLinkUrl_;
   images_.Add(record);
-  layer_->CloseDialogLayer();
-  emit inserted();
-  return true;
+  return {};
 }
 
 }  // namespace moxa

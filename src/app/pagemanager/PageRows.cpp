@@ -78,6 +78,17 @@ PageRows::PageRows(Site& site, const Pictures& pictures, QWidget* canvas)
   canvas_->setFont(font);
   labelPalette_ = TextPalette(canvas_->palette(), kLabelColour);
   namePalette_ = TextPalette(canvas_->palette(), kFileNameColour);
+  // The canvas moves when the list scrolls and the view grows with the
+  // window: either may bring rows without controls into sight.
+  canvas_->installEventFilter(this);
+}
+
+bool PageRows::eventFilter(QObject* watched, QEvent* event) {
+  if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+      (watched == canvas_ || watched == canvas_->parentWidget())) {
+    MakeRowsInView();
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 PageRows::~PageRows() = default;
@@ -95,15 +106,33 @@ void PageRows::BuildPageRows() {
   LoadRowPictures();
   const int count = site_.PageCount();
   canvas_->resize(rowSize_.width(), std::max(1, count * rowPitch()));
+  if (QWidget* view = canvas_->parentWidget()) {
+    view->removeEventFilter(this);  // the list's view, set after this object was made
+    view->installEventFilter(this);
+  }
   // Filled while hidden and shown once: far cheaper than showing each control.
   auto* host = new QWidget(canvas_);
   host->setObjectName(QStringLiteral("pageRows"));
   host->setGeometry(canvas_->rect());
   rows_.resize(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) MakeRow(i, host);
+  for (int i = 0; i < count; ++i) rows_[static_cast<size_t>(i)].top = rowPitch() * i;
+  host_ = host;
+  MakeRowsInView();
   host->lower();
   host->show();
-  host_ = host;
+}
+
+void PageRows::MakeRowsInView() {
+  if (!host_ || rows_.empty()) return;
+  const QWidget* view = canvas_->parentWidget();
+  const int viewTop = view ? -canvas_->y() : 0;
+  const int viewHeight = view ? view->height() : canvas_->height();
+  const int margin = std::max(viewHeight, rowPitch());
+  const int first = std::max(0, (viewTop - margin) / rowPitch());
+  const int last = std::min(count() - 1, (viewTop + viewHeight + margin) / rowPitch());
+  for (int i = first; i <= last; ++i) {
+    if (!rows_[static_cast<size_t>(i)].frame) MakeRow(i);
+  }
 }
 
 void PageRows::FreePageRows() {
@@ -121,12 +150,11 @@ void PageRows::FreePageRows() {
   rows_.clear();
 }
 
-void PageRows::MakeRow(int i, QWidget* host) {
+void PageRows::MakeRow(int i) {
   Row& row = rows_[static_cast<size_t>(i)];
-  row.top = rowPitch() * i;
-  row.frame = new QWidget(host);
+  row.frame = new QWidget(host_);
   row.frame->setObjectName(QStringLiteral("pageRow%1").arg(i));
-  row.frame->setGeometry(0, row.top, rowSize_.width(), rowSize_.height());
+  row.frame->setGeometry(0, row.top + row.dy, rowSize_.width(), rowSize_.height());
   const bool home = site_.Page(i).IsHomePage;
   auto* picture = new StillPicture(home ? homePicture_ : pagePicture_, row.frame);
   picture->setObjectName(QStringLiteral("_pm_%1").arg(i));
@@ -138,6 +166,33 @@ void PageRows::MakeRow(int i, QWidget* host) {
   handle->resize(rowSize_.width() - kButtonsWidth, rowSize_.height());
   row.controls[Handle] = handle;
   MakeButtons(i, row);
+  PlaceInTabOrder(i);
+  // In a host still hidden this only marks the row to show with it.
+  row.frame->setVisible(row.visible);
+}
+
+void PageRows::PlaceInTabOrder(int i) {
+  // A new widget goes to the end of the window's Tab order: after the rows
+  // made before it, whatever their pages.
+  const auto focusable = [this](int r) {
+    std::vector<QWidget*> buttons;
+    for (QWidget* control : row(r).controls) {
+      if (control && control->focusPolicy() != Qt::NoFocus) buttons.push_back(control);
+    }
+    return buttons;
+  };
+  const std::vector<QWidget*> mine = focusable(i);
+  if (mine.empty()) return;
+  QWidget* after = nullptr;
+  for (int j = i - 1; j >= 0 && !after; --j) {
+    if (row(j).frame) after = focusable(j).back();
+  }
+  for (int k = i + 1; k < count() && !after; ++k) {
+    if (row(k).frame) after = focusable(k).front()->previousInFocusChain();
+  }
+  if (!after) return;
+  QWidget::setTabOrder(after, mine.front());
+  for (size_t b = 1; b < mine.size(); ++b) QWidget::setTabOrder(mine[b - 1], mine[b]);
 }
 
 void PageRows::MakeTexts(int i, Row& row) {
@@ -233,16 +288,22 @@ void PageRows::RefreshTick(int i) {
   if (i < 0 || i >= count() || i >= site_.PageCount()) return;
   const bool shown = site_.Page(i).ShowInMenu;
   const Row& r = row(i);
+  if (!r.frame) return;  // made from the page as it stands
   r.controls[TickShown]->setVisible(shown);
   r.controls[TickHidden]->setVisible(!shown);
 }
 
 void PageRows::PlaceRow(int i, int dy) {
-  const Row& r = row(i);
-  r.frame->move(0, r.top + dy);
+  Row& r = rows_.at(static_cast<size_t>(i));
+  r.dy = dy;
+  if (r.frame) r.frame->move(0, r.top + dy);
 }
 
-void PageRows::SetRowVisible(int i, bool visible) { row(i).frame->setVisible(visible); }
+void PageRows::SetRowVisible(int i, bool visible) {
+  Row& r = rows_.at(static_cast<size_t>(i));
+  r.visible = visible;
+  if (r.frame) r.frame->setVisible(visible);
+}
 
 void PageRows::PressHandle(int i, QPoint cursor) { emit handlePressed(i, cursor); }
 

@@ -150,7 +150,8 @@ bool PublishController::StoreRegistration(const TAccount& account) {
 
 void PublishController::ShowPublishedPanel() {
   const int height = published_->SetAccount(site_.SiteAccount, service());
-  if (published_->isVisible()) return;
+  // A panel on its way out comes back up.
+  if (published_->isVisible() && !SlidingOut(published_)) return;
   SlideNoticeIn(published_, hooks_.frame(), height);
 }
 
@@ -160,7 +161,7 @@ void PublishController::ShowSiteLivePanelSoon() {
 
 void PublishController::ShowSiteLivePanel() {
   siteLive_->SetAccount(site_.SiteAccount, service());
-  if (!siteLive_->isVisible()) SlideNoticeIn(siteLive_, hooks_.frame(), SiteLivePanel::kHeight);
+  if (!siteLive_->isVisible() || SlidingOut(siteLive_)) SlideNoticeIn(siteLive_, hooks_.frame(), SiteLivePanel::kHeight);
 }
 
 }  // namespace moxa

@@ -18,6 +18,7 @@
 #include "app/publish/PublishController.h"
 #include "app/publish/PublishedPanel.h"
 #include "app/publish/SiteLivePanel.h"
+#include "app/shell/Animations.h"
 #include "app/shell/SiteJob.h"
 #include "app/shell/SkinnedButton.h"
 #include "app/shell/WindowChrome.h"
@@ -389,30 +390,16 @@ void MainWindow::OnNewSiteAccepted(const QString& typed) {
   chrome_->ShowStep(2);
   gallery_->setMode(GalleryMode::NewSite);
   gallery_->setBackToSiteOffered(HasSite() && !siteSession_->StoreUnreadable());
-  ExpandContentFrame();
-  ShowScreen(Screen::Gallery);
-  gallery_->setFocus();
+  OpenContentFrame(this, chrome_->contentFrame(), start_, [this] {
+    ShowScreen(Screen::Gallery);
+    gallery_->setFocus();
+  });
 }
 
 // Back from the new-site gallery: nothing of the site was touched.
 void MainWindow::OnBackToSite() {
   gallery_->setBackToSiteOffered(false);
   OnStartClose();
-}
-
-void MainWindow::ExpandContentFrame() {
-  // A short opening movement from the start screen's frame to the full one.
-  QLabel* frame = chrome_->contentFrame();
-  start_->hide();
-  const int dh = (height() - ShellMetrics::kBodyTop - frame->height() - ShellMetrics::kStripHeight) / 6;
-  const int dw = (width() - frame->width() - 60) / 6;
-  for (int i = 0; i < 6; ++i) {
-    QThread::msleep(10);
-    frame->setGeometry(frame->x() - dw / 2, frame->y() - 21, frame->width() + dw,
-                       frame->height() + dh);
-    frame->repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  }
 }
 
 void MainWindow::StartSiteCreation() {

@@ -143,7 +143,6 @@ class MainWindow : public QWidget {
   void OnNewSiteTab();
   void OnStartClose();
   void OnNewSiteAccepted(const QString& typed);
-  void ExpandContentFrame();
   void StartSiteCreation();
   void FinishSiteCreation(StagedSite& staged);
   void OnApplyTemplate();

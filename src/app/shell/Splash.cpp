@@ -1,10 +1,8 @@
 #include "app/shell/Splash.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <QThread>
 
 namespace moxa {
 
@@ -28,24 +26,38 @@ Splash::Splash(const QPixmap& picture, QWidget* parent)
   closeTimer_.setSingleShot(true);
   closeTimer_.setInterval(kShowMilliseconds);
   connect(&closeTimer_, &QTimer::timeout, this, &QWidget::close);
+  fadeTimer_.setInterval(kStepMilliseconds);
+  connect(&fadeTimer_, &QTimer::timeout, this, &Splash::NextFadeStep);
 }
 
-int Splash::ShowAndFadeIn() {
+void Splash::ShowAndFadeIn() {
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
   alpha_ = 0;
+  updates_ = 0;
+  steps_ = SplashFadeSteps();
+  fading_ = true;
   show();
-  int updates = 0;
-  for (int alpha : SplashFadeSteps()) {
-    alpha_ = alpha;
-    repaint();
-    ++updates;
-    QCoreApplication::processEvents();
-    QThread::msleep(10);
+  NextFadeStep();
+  fadeTimer_.start();
+}
+
+void Splash::NextFadeStep() {
+  if (updates_ >= static_cast<int>(steps_.size())) {
+    EndFade();
+    closeTimer_.start();
+    return;
   }
-  closeTimer_.start();
-  return updates;
+  alpha_ = steps_[static_cast<size_t>(updates_++)];
+  update();
+}
+
+void Splash::EndFade() {
+  fadeTimer_.stop();
+  if (!fading_) return;
+  fading_ = false;
+  emit fadeEnded();
 }
 
 void Splash::paintEvent(QPaintEvent*) {
@@ -60,5 +72,11 @@ void Splash::paintEvent(QPaintEvent*) {
 void Splash::mousePressEvent(QMouseEvent*) { close(); }
 
 void Splash::keyPressEvent(QKeyEvent*) { close(); }
+
+// Closed half-way through its fade-in: whoever waits for its end goes on.
+void Splash::closeEvent(QCloseEvent* event) {
+  EndFade();
+  QWidget::closeEvent(event);
+}
 
 }  // namespace moxa

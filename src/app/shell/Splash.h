@@ -19,21 +19,37 @@ class Splash : public QWidget {
 
  public:
   static constexpr int kShowMilliseconds = 4000;
+  static constexpr int kStepMilliseconds = 10;
 
   explicit Splash(const QPixmap& picture, QWidget* parent = nullptr);
 
-  // Shows the splash and runs the fade-in; returns the number of updates.
-  int ShowAndFadeIn();
+  // Shows the splash and starts the fade-in (a step every 10 ms, on the
+  // application's own event loop); returns at once.
+  void ShowAndFadeIn();
   int opacityStep() const { return alpha_; }
+  // The fade-in steps painted so far.
+  int fadeUpdates() const { return updates_; }
+
+ signals:
+  // Once: the fade-in is over, or the splash was closed before its end.
+  void fadeEnded();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void NextFadeStep();
+  void EndFade();
+
   QPixmap picture_;
+  std::vector<int> steps_;
   int alpha_ = 0;
+  int updates_ = 0;
+  bool fading_ = false;
+  QTimer fadeTimer_;
   QTimer closeTimer_;
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QEventLoop>
 #include <QFutureWatcher>
 #include <QObject>
 #include <QtConcurrent/QtConcurrentRun>
@@ -21,19 +20,6 @@ void RunOnWorker(QObject* owner, std::function<Result()> work, std::function<voi
     watcher->deleteLater();
   });
   watcher->setFuture(QtConcurrent::run(std::move(work)));
-}
-
-// Runs `work` on a worker thread and waits for its result, for a short job
-// the user has to see finished before going on (a picture fetched from the
-// web). The window keeps painting meanwhile; the user's input waits.
-template <typename Result>
-Result WaitForWorker(std::function<Result()> work) {
-  QFutureWatcher<Result> watcher;
-  QEventLoop wait;
-  QObject::connect(&watcher, &QFutureWatcher<Result>::finished, &wait, &QEventLoop::quit);
-  watcher.setFuture(QtConcurrent::run(std::move(work)));
-  if (!watcher.isFinished()) wait.exec(QEventLoop::ExcludeUserInputEvents);
-  return watcher.result();
 }
 
 }  // namespace moxa

@@ -5,6 +5,7 @@
 #include "app/start/StartScreen.h"
 #include "platform/SettingsStore.h"
 #include "support/ReferenceService.h"
+#include "support/gui/Eventually.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -47,8 +48,11 @@ void WindowFixture::OpenWindow() {
 }
 
 void WindowFixture::StartNewSite(const QString& name) {
+  QSignalSpy accepted(window->startScreen(), &StartScreen::newSiteAccepted);
   window->startScreen()->nameField()->setText(name);
   QTest::keyClick(window->startScreen()->nameField(), Qt::Key_Return);
+  // An accepted name first opens the content frame, then the gallery shows.
+  if (!accepted.isEmpty()) Eventually([this] { return window->currentScreen() == Screen::Gallery; });
 }
 
 void WindowFixture::CreateSite() {
