@@ -19,7 +19,6 @@ enum class ErrorCode {
   // On this computer
   SettingsUnreadable,    // the stored settings could not be read
   SettingsNotSaved,      // the settings could not be written; they are as they were
-  TemplateMissing,       // the chosen template is not in the library
   SiteNotCreated,        // the new site's files could not be written; the old site is whole
   TemplateNotApplied,    // the template change could not be written; the site is whole
   ChangeUnfinished,      // a change failed and its undo could not be stored: the next start finishes it

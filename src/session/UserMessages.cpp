@@ -14,8 +14,6 @@ QString UserMessage(ErrorCode code) {
       return QStringLiteral("Your site's settings could not be read.");
     case ErrorCode::SettingsNotSaved:
       return QStringLiteral("Your site's details could not be saved.");
-    case ErrorCode::TemplateMissing:
-      return QStringLiteral("The template you chose could not be found. Your site has not been changed.");
     case ErrorCode::SiteNotCreated:
       return QStringLiteral("Your site could not be created.");
     case ErrorCode::TemplateNotApplied:

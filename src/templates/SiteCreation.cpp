@@ -102,8 +102,7 @@ StagedSite StageNewSite(const Site& site, const Folders& folders, int templateNu
   StagedSite staged;
   staged.Failure = ErrorCode::SiteNotCreated;
   if (!QFileInfo(folders.TemplateFolder(templateNumber) + QStringLiteral("index.html")).isFile()) {
-    staged.Failure = ErrorCode::TemplateMissing;
-    return staged;
+    return staged;  // no such template: nothing to build from
   }
   auto folder = std::make_shared<StagedWorkFolder>(folders);
   if (!folder->Create()) return staged;

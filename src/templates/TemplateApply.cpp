@@ -93,8 +93,7 @@ StagedSite StageTemplateChange(const Site& site, const Folders& folders, int tem
   const QString templateFolder = folders.TemplateFolder(templateNumber);
   if (site.PageCount() == 0) return staged;
   if (!QFileInfo(templateFolder + QStringLiteral("index.html")).isFile()) {
-    staged.Failure = ErrorCode::TemplateMissing;
-    return staged;
+    return staged;  // no such template: nothing to build from
   }
   auto folder = std::make_shared<StagedWorkFolder>(folders);
   if (!folder->Create()) return staged;

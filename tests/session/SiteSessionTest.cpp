@@ -38,7 +38,7 @@ class SiteSessionTest : public ::testing::Test {
 // the session puts the result in place.
 TEST_F(SiteSessionTest, WorkRunsOnValuesAndOnlyTheFinishChangesTheSite) {
   ASSERT_TRUE(session->CreateNewSite(QStringLiteral("First Site"), 0).ok());
-  EXPECT_EQ(session->site().SiteAccount.UnixName, "first-site");
+  EXPECT_EQ(session->site().SiteAccount.UnixName, "First-Site");
   const QByteArray stored = StoreFile();
   const QByteArray home = test::ReadBytes(session->folders().PageFile(QStringLiteral("index")));
 
@@ -56,7 +56,7 @@ TEST_F(SiteSessionTest, WorkRunsOnValuesAndOnlyTheFinishChangesTheSite) {
   // A new session on the same store finds the changed site.
   const std::unique_ptr<SiteSession> next = Open();
   EXPECT_EQ(next->Load({}).Result, LoadSiteResult::Loaded);
-  EXPECT_EQ(next->site().SiteAccount.UnixName, "first-site");
+  EXPECT_EQ(next->site().SiteAccount.UnixName, "First-Site");
   EXPECT_EQ(next->site().SelectedTemplateIndex, 2);
 }
 

@@ -10,7 +10,7 @@ namespace moxa {
 namespace {
 
 constexpr ErrorCode kFailures[] = {
-    ErrorCode::SettingsUnreadable, ErrorCode::SettingsNotSaved, ErrorCode::TemplateMissing,
+    ErrorCode::SettingsUnreadable, ErrorCode::SettingsNotSaved,
     ErrorCode::SiteNotCreated,     ErrorCode::TemplateNotApplied, ErrorCode::ChangeUnfinished,
     ErrorCode::ExportRefused,      ErrorCode::ExportIncomplete, ErrorCode::PageNotSaved,
     ErrorCode::NoSite,             ErrorCode::ServiceUnreachable, ErrorCode::LoginRefused,

@@ -7,6 +7,8 @@
 #include "support/TestSupport.h"
 #include "support/gui/Eventually.h"
 
+#include <gtest/gtest.h>
+
 namespace moxa::test {
 
 // The user's store (in the test's temporary home) opened afresh for one
