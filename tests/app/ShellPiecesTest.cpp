@@ -11,6 +11,7 @@
 #include "support/TestSupport.h"
 
 #include <QLabel>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -317,15 +318,21 @@ namespace moxa {
 namespace {
 
 TEST(WorkerTest, WaitingForAWorkerKeepsTheWindowsEventsFlowing) {
-  bool timerFired = false;
-  QTimer::singleShot(0, [&timerFired] { timerFired = true; });
+  // The work goes on until the window's timer has fired, which it can only
+  // do while the wait runs the window's events.
+  QSemaphore timerFired;
+  const QObject thisTest;  // a timer still due after the test must not fire
+  QTimer::singleShot(0, &thisTest, [&timerFired] { timerFired.release(); });
   const QThread* caller = QThread::currentThread();
-  const bool elsewhere = WaitForWorker<bool>([caller] {
-    QThread::msleep(100);
-    return QThread::currentThread() != caller;
+  struct Seen {
+    bool elsewhere = false;
+    bool timerFired = false;
+  };
+  const Seen seen = WaitForWorker<Seen>([caller, &timerFired] {
+    return Seen{QThread::currentThread() != caller, timerFired.tryAcquire(1, 20000)};
   });
-  EXPECT_TRUE(elsewhere);
-  EXPECT_TRUE(timerFired) << "the wait ran the window's timers, so it repainted too";
+  EXPECT_TRUE(seen.elsewhere);
+  EXPECT_TRUE(seen.timerFired) << "the wait ran the window's timers, so it repainted too";
 }
 
 TEST(WindowPlacementTest, ABoundsIsFittedOntoTheScreenAndNeverBelowTheMinimum) {
