@@ -13,17 +13,54 @@ function(moxa_precompile target)
   endif()
 endfunction()
 
-# moxa_library(NAME SOURCES... [DEPS ...]): one static library per folder under src/.
+# moxa_library(NAME SOURCES... [PUBLIC ...] [PRIVATE ...]): one static library
+# per folder under src/. PUBLIC: what its headers show, so whatever links it
+# needs it too; PRIVATE: what only its sources use (still linked into the
+# program, as a static library must be, but its headers and compile flags stay
+# with this library).
 function(moxa_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_BINARY_DIR}/generated)
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
-  if(Qt6::Widgets IN_LIST ARG_DEPS)
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
+  set_property(GLOBAL APPEND PROPERTY MOXA_LIBRARIES ${name})
+  if(Qt6::Widgets IN_LIST ARG_PUBLIC)
     moxa_precompile(${name} ${MOXA_PCH_WIDGETS})
   else()
     moxa_precompile(${name})
   endif()
+endfunction()
+
+# moxa_write_library_graph(FILE): after every library is made, writes which
+# of our libraries each one links, one line per library:
+# "NAME|PUBLIC,...|PRIVATE,..." without the "moxa_" prefix, read from the
+# targets' own link properties (the README's graph is checked against it).
+function(moxa_write_library_graph file)
+  get_property(libraries GLOBAL PROPERTY MOXA_LIBRARIES)
+  set(text "")
+  foreach(library ${libraries})
+    get_target_property(linked ${library} LINK_LIBRARIES)
+    get_target_property(shown ${library} INTERFACE_LINK_LIBRARIES)
+    set(public "")
+    set(private "")
+    foreach(dep ${linked})
+      if(NOT dep IN_LIST libraries)
+        continue()
+      endif()
+      string(REGEX REPLACE "^moxa_" "" short ${dep})
+      # A private dependency of a static library shows as $<LINK_ONLY:dep>.
+      if(dep IN_LIST shown)
+        list(APPEND public ${short})
+      else()
+        list(APPEND private ${short})
+      endif()
+    endforeach()
+    string(REGEX REPLACE "^moxa_" "" short ${library})
+    list(JOIN public "," public)
+    list(JOIN private "," private)
+    string(APPEND text "${short}|${public}|${private}\n")
+  endforeach()
+  file(WRITE ${file} "${text}")
 endfunction()
 
 # moxa_test(NAME SOURCES... DEPS ... [LABELS ...] [GUI] [GUI_APP]): one GoogleTest

@@ -8,10 +8,12 @@
 #include "app/gallery/PreviewPanel.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/SkinnedButton.h"
+#include "support/gui/PageScript.h"
 #include "support/gui/WindowFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -33,19 +35,27 @@ class EditorScreenTest : public test::WindowFixture {
   }
   // The page's own idea of its scroll offset (-1: no answer).
   static int ScrollY(QWebEngineView* view) {
-    int y = -1;
-    bool answered = false;
-    view->page()->runJavaScript(QStringLiteral("window.scrollY"), [&](const QVariant& value) {
-      y = value.toInt();
-      answered = true;
-    });
-    for (int i = 0; i < 200 && !answered; ++i) QTest::qWait(50);
-    return y;
+    const QVariant y = test::EvaluateScript(view->page(), QStringLiteral("window.scrollY"));
+    return y.isValid() ? y.toInt() : -1;
   }
   static void Scroll(QWebEngineView* view, int y) {
     QSignalSpy scrolled(view->page(), &QWebEnginePage::scrollPositionChanged);
     view->page()->runJavaScript(QStringLiteral("window.scrollTo(0, %1);").arg(y));
-    scrolled.wait(5000);
+    ASSERT_TRUE(scrolled.wait(5000));
+  }
+  // Waits until the page has drawn two frames since it was asked: what the
+  // browser does to a page after its load (restoring an old scroll offset)
+  // is done by then.
+  static void WaitForTwoFrames(QWebEngineView* view) {
+    test::EvaluateScript(view->page(), QStringLiteral(
+        "window.framesDrawn = 0;"
+        "requestAnimationFrame(() => requestAnimationFrame(() => { window.framesDrawn = 2; }));"));
+    QElapsedTimer clock;
+    clock.start();
+    // One question at a time: each answer comes back before the next is asked.
+    while (test::EvaluateScript(view->page(), QStringLiteral("window.framesDrawn")).toInt() != 2) {
+      ASSERT_LT(clock.elapsed(), 10000) << "the page drew no frames";
+    }
   }
 };
 
@@ -174,8 +184,7 @@ TEST_F(EditorScreenTest, ANewlyOpenedPageStartsAtTheTop) {
 
   Editor()->pageSelector()->setCurrentText(QStringLiteral("about-us"));
   WaitForLoad(browser);
-  // A restored offset arrives a moment after the load; give it that moment.
-  QTest::qWait(300);
+  ASSERT_NO_FATAL_FAILURE(WaitForTwoFrames(browser));
   EXPECT_EQ(ScrollY(browser), 0);
 }
 

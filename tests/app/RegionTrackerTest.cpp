@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 #include <QWheelEvent>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -25,6 +26,7 @@
 #include "pages/Regions.h"
 #include "support/TestSupport.h"
 #include "support/gui/Eventually.h"
+#include "support/gui/PageScript.h"
 #include "support/gui/WindowFixture.h"
 
 namespace moxa {
@@ -77,11 +79,32 @@ class RegionTrackerTest : public test::WindowFixture {
   }
   // Loads the working copy again and waits until its regions are measured.
   void Reload() {
+    ASSERT_NO_FATAL_FAILURE(
+        LoadAndScan([this] { Editor()->ShowWorkingCopy(window->folders().WorkingCopyFile()); }));
+  }
+  // Starts a load with `load` and waits for its end and then for the scan
+  // made after it. A scan reported before the load ended may still be the
+  // previous page's (a measurement made again after a change of layout).
+  void LoadAndScan(const std::function<void()>& load) {
     QSignalSpy loaded(Browser(), &QWebEngineView::loadFinished);
-    Editor()->ShowWorkingCopy(window->folders().WorkingCopyFile());
+    load();
     ASSERT_TRUE(loaded.wait(20000));
+    ASSERT_TRUE(loaded.first().first().toBool());
     QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
     ASSERT_TRUE(scanned.wait(20000));
+  }
+  // Waits until the tracker has looked at the mouse at least once more.
+  void WaitForAHoverTick() {
+    auto* tick = Tracker()->findChild<QTimer*>(QStringLiteral("hoverTick"));
+    ASSERT_NE(tick, nullptr);
+    ASSERT_TRUE(tick->isActive());
+    QSignalSpy ticked(tick, &QTimer::timeout);
+    ASSERT_TRUE(ticked.wait(5000));
+  }
+  // The page's own scroll offset, asked after everything sent to it before.
+  int PageScrollY() const {
+    const QVariant y = test::EvaluateScript(Browser()->page(), QStringLiteral("window.scrollY"));
+    return y.isValid() ? y.toInt() : -1;
   }
   // The mouse at `point` of the browser.
   void PointAt(QPoint point) { QTest::mouseMove(Browser(), point); }
@@ -149,7 +172,7 @@ TEST_F(RegionTrackerTest, TheHighlightFramesTheRegionUnderTheMouse) {
   // Nothing follows the mouse while the page selector's list is open.
   Editor()->pageSelector()->showPopup();
   PointAt({200, 100});
-  QTest::qWait(200);
+  ASSERT_NO_FATAL_FAILURE(WaitForAHoverTick());
   EXPECT_TRUE(Highlight()->isHidden());
   Editor()->pageSelector()->hidePopup();
   ASSERT_TRUE(Eventually([&] { return Highlight()->isVisible(); }));
@@ -221,8 +244,11 @@ TEST_F(RegionTrackerTest, APendingScrollOffsetIsAppliedOnceAtTheNextLoad) {
       << Tracker()->ScrollOffset();
   EXPECT_EQ(Tracker()->pendingScrollOffset(), 0);
   ASSERT_NO_FATAL_FAILURE(Reload());
-  QTest::qWait(300);
-  EXPECT_EQ(Tracker()->ScrollOffset(), 0);
+  // A second scroll would have been sent before the scan was reported, so
+  // the page has made it by the time it answers.
+  EXPECT_EQ(PageScrollY(), 0);
+  EXPECT_TRUE(Eventually([&] { return Tracker()->ScrollOffset() == 0; }, 10000))
+      << Tracker()->ScrollOffset();
 }
 
 TEST_F(RegionTrackerTest, TrackingRunsOnlyWhileThePageIsInFront) {
@@ -264,9 +290,8 @@ TEST_F(RegionTrackerTest, ADocumentWithoutABodyGivesNoRegionAndChangesNothing) {
 <rect id="moxadiv1" x="10" y="10" width="300" height="200" fill="teal"/></svg>)");
   Tracker()->StopTracking();
   Tracker()->SetPendingScrollOffset(50);
-  QSignalSpy scanned(Tracker(), &RegionTracker::regionsScanned);
-  Browser()->setUrl(QUrl::fromLocalFile(picture));
-  ASSERT_TRUE(scanned.wait(20000));
+  ASSERT_NO_FATAL_FAILURE(LoadAndScan([&] { Browser()->setUrl(QUrl::fromLocalFile(picture)); }));
+  ASSERT_EQ(Browser()->url(), QUrl::fromLocalFile(picture));
   EXPECT_TRUE(Tracker()->regions().empty());
   EXPECT_FALSE(Tracker()->tracking());
   EXPECT_EQ(Tracker()->pendingScrollOffset(), 50);

@@ -2,8 +2,6 @@
 
 #include "support/ReferenceService.h"
 
-#include <QThread>
-
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -24,11 +22,19 @@ bool Answers(int port) {
 }
 
 LocalHttpServer::LocalHttpServer(const QString& folder) : port_(FreePort()) {
+  // Its log of requests is of no use here, and an unread pipe could fill up.
+  server_.setStandardErrorFile(QProcess::nullDevice());
+  // Unbuffered (-u): the server says it is serving once it listens.
   server_.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral("-m"), QStringLiteral("http.server"), QStringLiteral("--bind"),
-                 QStringLiteral("127.0.0.1"), QString::number(port_), QStringLiteral("--directory"), folder});
+                {QStringLiteral("-u"), QStringLiteral("-m"), QStringLiteral("http.server"),
+                 QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QString::number(port_),
+                 QStringLiteral("--directory"), folder});
   if (!server_.waitForStarted()) return;
-  for (int i = 0; i < 100 && !Answers(port_); ++i) QThread::msleep(100);
+  // No more output comes when the port was taken meanwhile: the server ends.
+  QByteArray said;
+  while (!said.contains("Serving HTTP") && server_.waitForReadyRead(10000)) {
+    said += server_.readAllStandardOutput();
+  }
   running_ = Answers(port_);
 }
 

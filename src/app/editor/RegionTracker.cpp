@@ -33,6 +33,7 @@ RegionTracker::RegionTracker(QWebEngineView& browser, const QComboBox& pageSelec
   highlight_->setWheelTarget(&browser);
   connect(highlight_, &RegionHighlight::clicked, this, &RegionTracker::regionClicked);
 
+  timer_.setObjectName(QStringLiteral("hoverTick"));
   timer_.setInterval(kTickMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &RegionTracker::TrackRegionHover);
   measureAgain_.setSingleShot(true);

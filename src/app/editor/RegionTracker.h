@@ -93,7 +93,8 @@ class RegionTracker : public QObject {
   QWebEngineView& browser_;
   const QComboBox& selector_;
   RegionHighlight* highlight_;
-  QTimer timer_;
+  // A child named "hoverTick", so a test can tell that the mouse was looked at.
+  QTimer timer_{this};
   QTimer measureAgain_;
   std::function<bool()> editorCurrent_;
   std::vector<EditorRegion> regions_;
