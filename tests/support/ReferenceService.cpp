@@ -35,17 +35,24 @@ QString ServiceScript(const char* name) {
 
 }  // namespace
 
-ReferenceService::ReferenceService()
-    : webPort_(FreePort()), ftpPort_(FreePort()), domainFtpPort_(FreePort()) {
-  QProcess start;
-  start.setProcessChannelMode(QProcess::MergedChannels);
-  start.start(ServiceScript("start"),
-              {QStringLiteral("--web-port"), QString::number(webPort_), QStringLiteral("--ftp-port"),
-               QString::number(ftpPort_), QStringLiteral("--domain-ftp-port"),
-               QString::number(domainFtpPort_), QStringLiteral("--state"), state_.path()});
-  running_ = start.waitForFinished(60000) && start.exitStatus() == QProcess::NormalExit &&
-             start.exitCode() == 0;
-  output_ = QString::fromUtf8(start.readAll());
+ReferenceService::ReferenceService() {
+  // A free port can be taken by another test between the look and the
+  // service's bind, which ends that server at once: try fresh ports then.
+  for (int attempt = 0; attempt < 3 && !running_; ++attempt) {
+    if (attempt > 0) QProcess::execute(ServiceScript("stop"), {QStringLiteral("--state"), state_.path()});
+    webPort_ = FreePort();
+    ftpPort_ = FreePort();
+    domainFtpPort_ = FreePort();
+    QProcess start;
+    start.setProcessChannelMode(QProcess::MergedChannels);
+    start.start(ServiceScript("start"),
+                {QStringLiteral("--web-port"), QString::number(webPort_), QStringLiteral("--ftp-port"),
+                 QString::number(ftpPort_), QStringLiteral("--domain-ftp-port"),
+                 QString::number(domainFtpPort_), QStringLiteral("--state"), state_.path()});
+    running_ = start.waitForFinished(60000) && start.exitStatus() == QProcess::NormalExit &&
+               start.exitCode() == 0;
+    output_ += QString::fromUtf8(start.readAll());
+  }
 }
 
 ReferenceService::~ReferenceService() {
