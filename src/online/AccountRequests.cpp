@@ -56,13 +56,6 @@ bool SetSiteAddressLive(TAccount& account, bool live, const ServiceEndpoints& se
   return true;
 }
 
-QString AccountSavedMessage() { return QStringLiteral("Your account's  information was successfully saved."); }
-
-QString AccountSaveFailedMessage() {
-  return QStringLiteral(
-      "There was a problem saving your account information. Please check your internet connection.");
-}
-
 QString AddressChangedMessage(const QString& siteAddress) {
   return QStringLiteral("Your site's address was successfully updated to ") + siteAddress;
 }

@@ -29,8 +29,6 @@ bool ChangeSiteAddress(TAccount& account, const QString& newName, const ServiceE
 bool SetSiteAddressLive(TAccount& account, bool live, const ServiceEndpoints& service);
 
 // The messages of these requests.
-QString AccountSavedMessage();
-QString AccountSaveFailedMessage();
 QString AddressChangedMessage(const QString& siteAddress);
 QString AddressChangeFailedMessage();
 QString AddressStatusMessage(bool live, bool succeeded);

@@ -31,6 +31,7 @@ enum class ErrorCode {
   ServiceUnreachable,    // no answer, or the transfer broke off
   NameNotRegistered,     // the service answered, but gave no name for the site
   PlaceholderMissing,    // the name is registered, its "coming soon" page did not go up
+  AccountNotSaved,       // the service did not take the account's details
   LoginRefused,          // the service does not know that e-mail and password
   SiteNotBroughtDown,    // a login got no page down, or could not put the site in place
   PublishFailed,         // the pages could not be uploaded

@@ -1,5 +1,6 @@
 #include "session/SiteSession.h"
 
+#include "online/AccountRequests.h"
 #include "online/SiteName.h"
 #include "pages/PageEditing.h"
 #include "session/UserMessages.h"
@@ -142,6 +143,36 @@ Outcome SiteSession::Publish(UploadProgress progress, const QString& caFile) {
       std::move(progress), caFile);
   const PublishResult result = PublishSite(published, settings);
   return FinishPublish(published, result);
+}
+
+std::function<SiteSession::AccountSave()> SiteSession::AccountSaveWork(const TAccount& account,
+                                                                       const QString& oldName) const {
+  return [account, oldName, service = service_, folders = folders_] {
+    AccountSave save;
+    Site copy;
+    copy.SiteAccount = account;
+    // An account saved online under a name the service never registered
+    // would belong to no site; a missing placeholder fills at the first publish.
+    if (!copy.SiteAccount.UnixCreated) {
+      const Outcome registered = RegisterSiteName(copy, service, folders, Placeholder::AfterAccountSave);
+      save.PlaceholderMissing = registered.code() == ErrorCode::PlaceholderMissing;
+      if (!registered && !save.PlaceholderMissing) {
+        save.Account = copy.SiteAccount;
+        return save;
+      }
+    }
+    save.Saved = SaveAccountOnline(copy.SiteAccount, oldName, service);
+    save.Account = copy.SiteAccount;
+    return save;
+  };
+}
+
+Outcome SiteSession::FinishAccountSave(const AccountSave& save) {
+  // Only what the service decided; the rest is what the screen said.
+  site_.SiteAccount.UnixName = save.Account.UnixName;
+  site_.SiteAccount.UnixCreated = save.Account.UnixCreated;
+  if (!save.Saved) return Outcome(ErrorCode::AccountNotSaved);
+  return SaveAccount();
 }
 
 Outcome SiteSession::SaveAccount() {

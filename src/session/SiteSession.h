@@ -107,6 +107,20 @@ class SiteSession {
   // registered by this publish.
   Outcome Publish(UploadProgress progress, const QString& caFile);
 
+  // Saving the account screen's details: the work that registers the site's
+  // name where the service does not know it yet and sends every field, and
+  // the step that takes the name the service gave and stores the account.
+  // AccountNotSaved when the service did not take them (the account in memory
+  // keeps what the screen said); PlaceholderMissing in `Notice` when the name
+  // was registered without its page.
+  struct AccountSave {
+    bool Saved = false;
+    TAccount Account;
+    bool PlaceholderMissing = false;
+  };
+  std::function<AccountSave()> AccountSaveWork(const TAccount& account, const QString& oldName) const;
+  Outcome FinishAccountSave(const AccountSave& save);
+
   // The account and the page table stored as one change.
   Outcome SaveSite();
   // The account alone.

@@ -36,6 +36,9 @@ QString UserMessage(ErrorCode code) {
     case ErrorCode::PlaceholderMissing:
       return QStringLiteral("Your site's name is registered, but its address shows nothing yet. "
                             "Publish your site to put it there.");
+    case ErrorCode::AccountNotSaved:
+      return QStringLiteral(
+          "There was a problem saving your account information. Please check your internet connection.");
     case ErrorCode::LoginRefused:
       return QStringLiteral("The login details you entered are incorrect. Please try again.");
     case ErrorCode::SiteNotBroughtDown:
@@ -60,6 +63,8 @@ QString UserMessageLine(const Outcome& outcome) {
   }
   return line;
 }
+
+QString AccountSavedMessage() { return QStringLiteral("Your account's  information was successfully saved."); }
 
 QString SkippedPagesMessage(const QStringList& pages) {
   return QStringLiteral("These pages could not be brought down, because their names cannot name a "

@@ -19,6 +19,9 @@ QString UserMessage(const Outcome& outcome);
 // The same words on one line, for a terminal; with the detail in brackets.
 QString UserMessageLine(const Outcome& outcome);
 
+// Said when the account screen's details reached the service and the store.
+QString AccountSavedMessage();
+
 // Notices about a site that was loaded or brought down only in part.
 QString SkippedPagesMessage(const QStringList& pages);       // names that cannot name a page file here
 QString SkippedStoredPagesMessage(const QStringList& pages);  // the same, in the stored page table

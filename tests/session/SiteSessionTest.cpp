@@ -2,6 +2,7 @@
 
 #include "session/UserMessages.h"
 #include "site/SiteStore.h"
+#include "support/LocalHttpServer.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -109,6 +110,26 @@ TEST_F(SiteSessionTest, AnExportSaysWhetherItWasRefusedOrWhichFilesItMissed) {
     if (!c.detail.isEmpty()) EXPECT_EQ(outcome.detail(), c.detail);
   }
   EXPECT_TRUE(QFileInfo::exists(target.filePath(QStringLiteral("fresh/contact-us.html"))));
+}
+
+// A name the service would not register is no account to keep details
+// under: the save fails, whatever the rest of the service answers.
+TEST_F(SiteSessionTest, AnAccountWhoseNameCannotBeRegisteredIsNotSaved) {
+  QTemporaryDir root;
+  test::WriteBytes(root.filePath(QStringLiteral("wbx/newunix.php")), "<html>a network's login page</html>");
+  test::WriteBytes(root.filePath(QStringLiteral("wbx/updateacc.php")), "garden");
+  test::LocalHttpServer service(root.path());
+  ASSERT_TRUE(service.Running());
+  ServiceEndpoints endpoints = ServiceEndpoints::FromBuild();
+  endpoints.WebHost = QStringLiteral("127.0.0.1:%1").arg(service.Port());
+  session->setService(endpoints);
+  TAccount account;
+  account.UnixName = QStringLiteral("garden");
+  account.Email = QStringLiteral("ann@example.test");
+  const SiteSession::AccountSave save = session->AccountSaveWork(account, QStringLiteral("garden"))();
+  EXPECT_FALSE(save.Saved);
+  EXPECT_FALSE(save.Account.UnixCreated);
+  EXPECT_EQ(session->FinishAccountSave(save).code(), ErrorCode::AccountNotSaved);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ constexpr ErrorCode kFailures[] = {
     ErrorCode::SettingsUnreadable, ErrorCode::SettingsNotSaved,
     ErrorCode::SiteNotCreated,     ErrorCode::TemplateNotApplied, ErrorCode::ChangeUnfinished,
     ErrorCode::ExportRefused,      ErrorCode::ExportIncomplete, ErrorCode::PageNotSaved,
-    ErrorCode::NoSite,             ErrorCode::ServiceUnreachable, ErrorCode::LoginRefused,
+    ErrorCode::NoSite,             ErrorCode::ServiceUnreachable, ErrorCode::LoginRefused,     ErrorCode::AccountNotSaved,
     ErrorCode::NameNotRegistered,  ErrorCode::PlaceholderMissing,
     ErrorCode::SiteNotBroughtDown, ErrorCode::PublishFailed,      ErrorCode::DomainNotReady,
 };

@@ -6,44 +6,19 @@
 #include "online/AccountRequests.h"
 #include "online/RecordValues.h"
 #include "online/SiteName.h"
-#include "publish/PublishSite.h"
-#include "site/SiteStore.h"
 #include "session/UserMessages.h"
+#include "site/SiteStore.h"
 
 namespace moxa {
 
-// What the worker of a save hands back.
-struct AccountSaveRun {
-  bool saved = false;
-  TAccount account;
-  bool placeholderMissing = false;  // the name registered without its "coming soon" page
-};
-
-namespace {
-
-// The account sent to the service, its name registered first where it is
-// not yet: an account saved under a name the service never registered would
-// belong to no site. Runs on a worker.
-AccountSaveRun SaveOnline(Site copy, const QString& oldName, const ServiceEndpoints& service, const Folders& folders) {
-  AccountSaveRun run;
-  if (!copy.SiteAccount.UnixCreated) {
-    const Outcome registered = RegisterSiteName(copy, service, folders, Placeholder::AfterAccountSave);
-    run.placeholderMissing = registered.code() == ErrorCode::PlaceholderMissing;
-    if (!registered && !run.placeholderMissing) {
-      run.account = copy.SiteAccount;
-      return run;
-    }
-  }
-  run.saved = SaveAccountOnline(copy.SiteAccount, oldName, service);
-  run.account = copy.SiteAccount;
-  return run;
-}
-
-}  // namespace
-
-AccountController::AccountController(Site& site, const Folders& folders, AccountScreen& screen,
-                                     DialogLayer& layer, Hooks hooks, QObject* parent)
-    : QObject(parent), site_(site), folders_(folders), screen_(screen), layer_(layer), hooks_(std::move(hooks)) {
+AccountController::AccountController(SiteSession& session, AccountScreen& screen, DialogLayer& layer, Hooks hooks,
+                                     QObject* parent)
+    : QObject(parent),
+      session_(session),
+      site_(session.site()),
+      screen_(screen),
+      layer_(layer),
+      hooks_(std::move(hooks)) {
   connect(&screen_, &AccountScreen::saveRequested, this, &AccountController::Save);
   connect(&screen_, &AccountScreen::resetRequested, this, &AccountController::Reset);
 }
@@ -90,33 +65,26 @@ void AccountController::Save() {
   if (hooks_.liveChosen) hooks_.liveChosen(account.MoxaSiteStatus);
   running_ = true;
   layer_.ShowBusyOverlay(QStringLiteral("Saving"));
-  Site copy;
-  copy.SiteAccount = account;
-  const ServiceEndpoints service = hooks_.job.service();
-  const Folders folders = folders_;
-  RunOnWorker<AccountSaveRun>(
-      this, [copy, oldName, service, folders] { return SaveOnline(copy, oldName, service, folders); },
-      [this](const AccountSaveRun& run) { FinishSave(run); });
+  RunOnWorker<SiteSession::AccountSave>(this, session_.AccountSaveWork(account, oldName),
+                                        [this](const SiteSession::AccountSave& save) { FinishSave(save); });
 }
 
-void AccountController::FinishSave(const AccountSaveRun& run) {
+void AccountController::FinishSave(const SiteSession::AccountSave& save) {
   layer_.HideBusyOverlay();
   running_ = false;
-  site_.SiteAccount.UnixName = run.account.UnixName;
-  site_.SiteAccount.UnixCreated = run.account.UnixCreated;
-  if (!run.saved) {
-    hooks_.job.error(AccountSaveFailedMessage());
+  const Outcome outcome = session_.FinishAccountSave(save);
+  if (outcome.code() == ErrorCode::AccountNotSaved) {
+    hooks_.job.error(UserMessage(outcome));
     emit saveFinished(false);
     return;
   }
   screen_.SetSiteName(site_.SiteAccount.UnixName);
-  SettingsStore* store = hooks_.job.store();
-  if (!store || !SaveAccount(site_, *store)) {
-    hooks_.job.error(UserMessage(ErrorCode::SettingsNotSaved));
+  if (!outcome) {
+    hooks_.job.error(UserMessage(outcome));
   } else {
     ShowPasswordState();
     hooks_.job.information(AccountSavedMessage());
-    if (run.placeholderMissing) hooks_.job.information(UserMessage(ErrorCode::PlaceholderMissing));
+    if (save.PlaceholderMissing) hooks_.job.information(UserMessage(ErrorCode::PlaceholderMissing));
   }
   if (hooks_.accountSaved) hooks_.accountSaved();
   emit saveFinished(true);

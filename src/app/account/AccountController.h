@@ -1,9 +1,7 @@
 #pragma once
 
 #include "app/shell/ServiceJobHooks.h"
-#include "online/ServiceEndpoints.h"
-#include "site/Folders.h"
-#include "site/Site.h"
+#include "session/SiteSession.h"
 
 #include <QObject>
 
@@ -18,8 +16,6 @@ class SettingsStore;
 // The account screen at work: opening and resetting it, and its save, which
 // registers the site's name when the service does not know it yet, sends a
 // changed address and then every field, on a worker under the busy overlay.
-struct AccountSaveRun;
-
 class AccountController : public QObject {
   Q_OBJECT
 
@@ -30,8 +26,8 @@ class AccountController : public QObject {
     std::function<void(bool live)> liveChosen;  // the site-live panel's status, at once
   };
 
-  AccountController(Site& site, const Folders& folders, AccountScreen& screen, DialogLayer& layer,
-                    Hooks hooks, QObject* parent = nullptr);
+  AccountController(SiteSession& session, AccountScreen& screen, DialogLayer& layer, Hooks hooks,
+                    QObject* parent = nullptr);
 
   void Open();
   void Save();
@@ -45,10 +41,10 @@ class AccountController : public QObject {
 
  private:
   void ShowPasswordState();
-  void FinishSave(const AccountSaveRun& run);
+  void FinishSave(const SiteSession::AccountSave& save);
 
+  SiteSession& session_;
   Site& site_;
-  Folders folders_;
   AccountScreen& screen_;
   DialogLayer& layer_;
   Hooks hooks_;

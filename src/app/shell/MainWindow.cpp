@@ -214,7 +214,7 @@ void MainWindow::CreateAccount() {
   hooks.liveChosen = [this](bool live) {
     if (!publishing_->siteLivePanel()->editing()) publishing_->siteLivePanel()->SetLive(live);
   };
-  accountController_ = new AccountController(site(), folders_, *account_, *layer_, std::move(hooks), this);
+  accountController_ = new AccountController(*siteSession_, *account_, *layer_, std::move(hooks), this);
   connect(account_, &AccountScreen::publishRequested, this, [this] { SelectTabAndScreen(5); });
 
   UpgradeController::Hooks upgrade;
