@@ -69,30 +69,29 @@ void Keychain::Read(const QString& key, SecretAnswer answer) const {
 }
 
 void Keychain::Write(const QString& key, const QString& text, Answer answer) const {
-  StartOnApplicationThread(
-      pending_,
+  StartWithResult(
       [service = service_, key, text] {
         auto* job = new QKeychain::WritePasswordJob(service);
         job->setKey(key);
         job->setTextData(text);
         return job;
       },
-      [answer](QKeychain::Job& job) {
-        if (answer) answer(ResultOf(job));
-      },
-      [answer] {
-        if (answer) answer(Result::Unavailable);
-      });
+      std::move(answer));
 }
 
 void Keychain::Remove(const QString& key, Answer answer) const {
-  StartOnApplicationThread(
-      pending_,
+  StartWithResult(
       [service = service_, key] {
         auto* job = new QKeychain::DeletePasswordJob(service);
         job->setKey(key);
         return job;
       },
+      std::move(answer));
+}
+
+void Keychain::StartWithResult(std::function<QKeychain::Job*()> makeJob, Answer answer) const {
+  StartOnApplicationThread(
+      pending_, std::move(makeJob),
       [answer](QKeychain::Job& job) {
         if (answer) answer(ResultOf(job));
       },

@@ -6,6 +6,10 @@
 #include <functional>
 #include <memory>
 
+namespace QKeychain {
+class Job;
+}
+
 namespace moxa {
 
 // The desktop's keychain (a Secret Service on the user's session bus), where
@@ -36,6 +40,9 @@ class Keychain {
   int Pending() const { return pending_->load(); }
 
  private:
+  // Starts the job that `makeJob` makes; `answer` gets how it ended.
+  void StartWithResult(std::function<QKeychain::Job*()> makeJob, Answer answer) const;
+
   QString service_;
   std::shared_ptr<std::atomic<int>> pending_ = std::make_shared<std::atomic<int>>(0);
 };
